@@ -1,0 +1,85 @@
+// The computing core alone: one recalculation and the number text rules.
+
+#include <array>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+#include "calc/number_text.h"
+#include "calc/recalculate.h"
+#include "calc/units.h"
+
+namespace quorvel {
+namespace {
+
+void EnterTyped(FieldModel& fields) {
+    const char* values[] = {"100", "2.2", "1", "470"};
+    for (int i = 0; i < 4; ++i) {
+        fields.SetText(Field::txtRs, i, values[i]);
+        fields.SetText(Field::cboRs, i, std::string(kResistanceUnits[static_cast<std::size_t>(i % 3)]));
+    }
+    fields.SetText(Field::cboRs, 3, "Ohm");
+    fields.SetText(Field::txtIst, "5");
+    fields.SetText(Field::cboIst, "mA");
+}
+
+void BM_RecalculateTyped(benchmark::State& state) {
+    FieldModel fields;
+    EnterTyped(fields);
+    for (auto _ : state) Recalculate(fields);
+}
+BENCHMARK(BM_RecalculateTyped);
+
+void BM_RecalculateDefaults(benchmark::State& state) {
+    FieldModel fields;
+    for (int i = 0; i < 4; ++i) fields.SetText(Field::cboRs, i, "Ohm");
+    fields.SetText(Field::cboIst, "A");
+    for (auto _ : state) Recalculate(fields);
+}
+BENCHMARK(BM_RecalculateDefaults);
+
+// A set of random inputs across all unit combinations, cycled through.
+void BM_RecalculateRandom(benchmark::State& state) {
+    std::mt19937 random(1);
+    std::uniform_int_distribution<int> digits(0, 999999);
+    std::vector<FieldModel> inputs(64);
+    for (auto& fields : inputs) {
+        for (int i = 0; i < 4; ++i) {
+            fields.SetText(Field::txtRs, i, std::to_string(digits(random) % 1000) + "." + std::to_string(digits(random) % 100));
+            fields.SetText(Field::cboRs, i, std::string(kResistanceUnits[random() % 3]));
+        }
+        fields.SetText(Field::txtIst, std::to_string(digits(random) % 1000));
+        fields.SetText(Field::cboIst, std::string(kCurrentUnits[random() % 3]));
+    }
+    std::size_t n = 0;
+    for (auto _ : state) Recalculate(inputs[n++ % inputs.size()]);
+}
+BENCHMARK(BM_RecalculateRandom);
+
+void BM_ParseStrict(benchmark::State& state) {
+    const NumberLocale locale;
+    for (auto _ : state) benchmark::DoNotOptimize(ParseStrict("1002.77", locale));
+}
+BENCHMARK(BM_ParseStrict);
+
+void BM_ParseLeading(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(ParseLeading("1002.77"));
+}
+BENCHMARK(BM_ParseLeading);
+
+void BM_NumberToText(benchmark::State& state) {
+    const NumberLocale locale;
+    double value = 1002.77;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(NumberToText(value, locale));
+        benchmark::DoNotOptimize(value);
+    }
+}
+BENCHMARK(BM_NumberToText);
+
+}  // namespace
+}  // namespace quorvel
+
+BENCHMARK_MAIN();

@@ -1,0 +1,97 @@
+#pragma once
+
+// The window's fields as the computing procedures see them: named texts,
+// some of them arrays of four, one per resistor.
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "calc/number_text.h"
+
+namespace quorvel {
+
+enum class Field { txtRs, cboRs, txtIst, cboIst, txtRst, lblUMs, txtUst, txtUMUst,
+                   txtUs, txtUMUs, txtPs, txtUMPs, txtPst, txtUMpst };
+
+inline constexpr int kFieldCount = 14;
+inline constexpr int kResistorCount = 4;
+
+enum class FieldKind {
+    entry,    // typed by the user, validated in place
+    chooser,  // a unit picked from a fixed list
+    result,   // a computed number
+    unit,     // the unit word of a result
+};
+
+constexpr FieldKind KindOf(Field field) {
+    switch (field) {
+        case Field::txtRs:
+        case Field::txtIst: return FieldKind::entry;
+        case Field::cboRs:
+        case Field::cboIst: return FieldKind::chooser;
+        case Field::lblUMs:
+        case Field::txtUMUst:
+        case Field::txtUMUs:
+        case Field::txtUMPs:
+        case Field::txtUMpst: return FieldKind::unit;
+        default: return FieldKind::result;
+    }
+}
+
+// How many elements the field has: four for the per-resistor arrays.
+constexpr int CountOf(Field field) {
+    switch (field) {
+        case Field::txtRs:
+        case Field::cboRs:
+        case Field::txtUs:
+        case Field::txtUMUs:
+        case Field::txtPs:
+        case Field::txtUMPs: return kResistorCount;
+        default: return 1;
+    }
+}
+
+std::string_view NameOf(Field field);
+
+class FieldSet {  // what the computing procedures see of the window
+public:
+    virtual ~FieldSet() = default;
+    virtual std::string Text(Field field, int index = 0) const = 0;  // lblUMs: its caption
+    virtual void SetText(Field field, int index, const std::string& text) = 0;
+    void SetText(Field field, const std::string& text) { SetText(field, 0, text); }
+    virtual std::string ListItem(Field chooser, int index, int item) const = 0;
+    virtual NumberLocale Locale() const = 0;  // read at each call
+};
+
+// The field set without a window: texts in memory, starting with the texts
+// the window's controls have when they are created.
+class FieldModel final : public FieldSet {
+public:
+    using ChangeHandler = std::function<void(Field field, int index)>;
+
+    FieldModel();
+    explicit FieldModel(NumberLocale locale);
+    void SetLocale(NumberLocale locale);
+    // Called after every write that changed the text of an entry or a chooser.
+    void OnChange(ChangeHandler handler);
+
+    using FieldSet::SetText;
+    std::string Text(Field field, int index = 0) const override;
+    void SetText(Field field, int index, const std::string& text) override;
+    // A chooser of the model accepts any text.
+    std::string ListItem(Field chooser, int index, int item) const override;
+    NumberLocale Locale() const override;
+
+private:
+    const std::string& Slot(Field field, int index) const;
+    std::string& Slot(Field field, int index);
+
+    std::array<std::array<std::string, kResistorCount>, kFieldCount> texts_;
+    NumberLocale locale_;
+    ChangeHandler on_change_;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,105 @@
+#include "calc/recalculate.h"
+
+#include <array>
+#include <cstdint>
+
+#include "calc/arithmetic.h"
+#include "calc/scaling.h"
+#include "calc/units.h"
+
+namespace quorvel {
+namespace {
+
+constexpr double kUnitFactor = 1000;
+
+// The results in the order a recalculation completes them.
+enum class Stage { total_resistance, total_voltage, voltage_drops, powers, total_power };
+
+double ResistanceInOhms(const FieldSet& form, int i, const NumberLocale& locale) {
+    double ohms = EntryValue(form.Text(Field::txtRs, i), locale);
+    const std::string unit = form.Text(Field::cboRs, i);
+    if (unit == kResistanceUnits[1]) {
+        ohms = Product(ohms, kUnitFactor);
+    } else if (unit == kResistanceUnits[2]) {
+        ohms = Product(Product(ohms, kUnitFactor), kUnitFactor);
+    }
+    return ohms;
+}
+
+double CurrentInAmperes(const FieldSet& form, const NumberLocale& locale) {
+    double amperes = EntryValue(form.Text(Field::txtIst), locale);
+    const std::string unit = form.Text(Field::cboIst);
+    if (unit == kCurrentUnits[0]) {
+        amperes = Quotient(Quotient(amperes, kUnitFactor), kUnitFactor);
+    } else if (unit == kCurrentUnits[1]) {
+        amperes = Quotient(amperes, kUnitFactor);
+    }
+    return amperes;
+}
+
+// Empties every result, with its unit, from the given stage on, so that no
+// result of earlier inputs stands beside the new ones.
+void ClearResultsFrom(FieldSet& form, Stage first) {
+    const auto clear = [&form](Field value, Field unit) {
+        for (int i = 0; i < CountOf(value); ++i) {
+            form.SetText(value, i, "");
+            form.SetText(unit, i, "");
+        }
+    };
+    switch (first) {
+        case Stage::total_resistance: clear(Field::txtRst, Field::lblUMs); [[fallthrough]];
+        case Stage::total_voltage: clear(Field::txtUst, Field::txtUMUst); [[fallthrough]];
+        case Stage::voltage_drops: clear(Field::txtUs, Field::txtUMUs); [[fallthrough]];
+        case Stage::powers: clear(Field::txtPs, Field::txtUMPs); [[fallthrough]];
+        case Stage::total_power: clear(Field::txtPst, Field::txtUMpst);
+    }
+}
+
+}  // namespace
+
+void Recalculate(FieldSet& form) {
+    Stage stage = Stage::total_resistance;
+    try {
+        const NumberLocale locale = form.Locale();
+
+        // The running total passes through the text of txtRst at every step.
+        std::array<double, kResistorCount> ohms{};
+        form.SetText(Field::txtRst, NumberToText(std::int16_t{0}));
+        for (int i = 0; i < kResistorCount; ++i) {
+            ohms[i] = ResistanceInOhms(form, i, locale);
+            const double total = Sum(ParseStrict(form.Text(Field::txtRst), locale), ohms[i]);
+            form.SetText(Field::txtRst, NumberToText(total, locale));
+        }
+        const double amperes = CurrentInAmperes(form, locale);
+        const std::string total_ohms = form.Text(Field::txtRst);
+        ScaleTotalResistance(form);
+
+        stage = Stage::total_voltage;
+        const double total_volts = Product(ParseStrict(total_ohms, locale), amperes);
+        form.SetText(Field::txtUst, NumberToText(total_volts, locale));
+        ScaleTotalVoltage(form);
+
+        stage = Stage::voltage_drops;
+        for (int i = 0; i < kResistorCount; ++i) {
+            form.SetText(Field::txtUs, i, NumberToText(Product(ohms[i], amperes), locale));
+        }
+        ScaleVoltageDrops(form);
+
+        stage = Stage::powers;
+        for (int i = 0; i < kResistorCount; ++i) {
+            const double watts = Product(Product(ohms[i], amperes), amperes);
+            form.SetText(Field::txtPs, i, NumberToText(watts, locale));
+        }
+        ScalePowers(form);
+
+        stage = Stage::total_power;
+        const double total_watts = Product(Product(ParseStrict(total_ohms, locale), amperes), amperes);
+        form.SetText(Field::txtPst, NumberToText(total_watts, locale));
+        ScaleTotalPower(form);
+    } catch (const RuntimeError&) {
+        ClearResultsFrom(form, stage);
+        throw;
+    }
+}
+
+}  // namespace quorvel

@@ -1,0 +1,103 @@
+#include "calc/scaling.h"
+
+#include "calc/arithmetic.h"
+#include "calc/units.h"
+
+namespace quorvel {
+namespace {
+
+constexpr double kFactor = 1000;
+constexpr int kShownPlaces = 3;
+
+// Index into a unit ladder. Every lower bound belongs to its range; anything
+// below 0.001, zero and negatives included, is micro.
+enum Range { micro, milli, base, kilo, mega };
+
+Range RangeOf(double value) {
+    if (value < 0.001) return micro;
+    if (value < 1) return milli;
+    if (value < 1000) return base;
+    if (value < 1000000) return kilo;
+    return mega;
+}
+
+// The value in the unit of its range, one factor of 1000 at a time.
+double InRange(double value, Range range) {
+    switch (range) {
+        case micro: return Product(Product(value, kFactor), kFactor);
+        case milli: return Product(value, kFactor);
+        case base: return value;
+        case kilo: return Quotient(value, kFactor);
+        case mega: return Quotient(Quotient(value, kFactor), kFactor);
+    }
+    return value;
+}
+
+// Voltages are shown as computed; powers are rounded, in every range.
+enum class Rounding { none, shown_places };
+
+void ScaleOnLadder(FieldSet& form, Field value_field, Field unit_field, int i, const UnitLadder& units,
+                   Rounding rounding, const NumberLocale& locale) {
+    const double value = ParseStrict(form.Text(value_field, i), locale);
+    const Range range = RangeOf(value);
+    if (rounding == Rounding::shown_places) {
+        form.SetText(value_field, i, NumberToText(RoundPlaces(InRange(value, range), kShownPlaces), locale));
+    } else if (range != base) {
+        form.SetText(value_field, i, NumberToText(InRange(value, range), locale));
+    }
+    form.SetText(unit_field, i, std::string(units[range]));
+    // A zero carries no unit.
+    if (ParseStrict(form.Text(value_field, i), locale) == 0) form.SetText(unit_field, i, "");
+}
+
+void ScaleEachOnLadder(FieldSet& form, Field value_field, Field unit_field, const UnitLadder& units,
+                       Rounding rounding) {
+    const NumberLocale locale = form.Locale();
+    for (int i = 0; i < CountOf(value_field); ++i) {
+        ScaleOnLadder(form, value_field, unit_field, i, units, rounding, locale);
+    }
+}
+
+// One step up the resistance ladder: the value read back from txtRst, in
+// the next unit, rounded.
+double StepUp(FieldSet& form, const NumberLocale& locale) {
+    const double next = RoundPlaces(Quotient(ParseStrict(form.Text(Field::txtRst), locale), kFactor), kShownPlaces);
+    form.SetText(Field::txtRst, NumberToText(next, locale));
+    return ParseStrict(form.Text(Field::txtRst), locale);
+}
+
+}  // namespace
+
+// Only upward from ohms; each step works on the rounded value of the step
+// before, so a kilo-ohm value that rounds to 1000 goes on to megohms.
+void ScaleTotalResistance(FieldSet& form) {
+    const NumberLocale locale = form.Locale();
+    if (ParseStrict(form.Text(Field::txtRst), locale) < 1000) {
+        form.SetText(Field::lblUMs, std::string(kResistanceUnits[0]));
+        return;
+    }
+    if (StepUp(form, locale) < 1000) {
+        form.SetText(Field::lblUMs, std::string(kResistanceUnits[1]));
+        return;
+    }
+    StepUp(form, locale);
+    form.SetText(Field::lblUMs, std::string(kResistanceUnits[2]));
+}
+
+void ScaleTotalVoltage(FieldSet& form) {
+    ScaleEachOnLadder(form, Field::txtUst, Field::txtUMUst, kVoltageUnits, Rounding::none);
+}
+
+void ScaleVoltageDrops(FieldSet& form) {
+    ScaleEachOnLadder(form, Field::txtUs, Field::txtUMUs, kVoltageUnits, Rounding::none);
+}
+
+void ScalePowers(FieldSet& form) {
+    ScaleEachOnLadder(form, Field::txtPs, Field::txtUMPs, kPowerUnits, Rounding::shown_places);
+}
+
+void ScaleTotalPower(FieldSet& form) {
+    ScaleEachOnLadder(form, Field::txtPst, Field::txtUMpst, kPowerUnits, Rounding::shown_places);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,96 @@
+// Properties of the number text rules over many random doubles and texts.
+
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "calc/number_text.h"
+#include "calc/tests/locales.h"
+
+namespace quorvel {
+namespace {
+
+const std::vector<NumberLocale> kLocales = {testing::kDotLocale, testing::kRomanian, testing::kFrench,
+                                            testing::kSwissGerman};
+
+// Doubles from every corner of the range: random bit patterns (no NaN or
+// infinity) and short decimals like those a user types.
+double RandomDouble(std::mt19937_64& random) {
+    if (random() % 2 == 0) {
+        for (;;) {
+            const double value = std::bit_cast<double>(random());
+            if (std::isfinite(value)) return value;
+        }
+    }
+    const double mantissa = static_cast<double>(random() % 2000001) - 1000000;
+    return mantissa * std::pow(10.0, static_cast<int>(random() % 30) - 15);
+}
+
+// The value as 15 significant digits would show it.
+double ToFifteenDigits(double value) {
+    char text[40];
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 14).ptr;
+    double rounded = 0;
+    std::from_chars(text, end, rounded);
+    return rounded;
+}
+
+TEST(NumberTextProperty, TextOfANumberReadsBackToFifteenDigits) {
+    std::mt19937_64 random(20261208);
+    for (int n = 0; n < 20000; ++n) {
+        const double value = RandomDouble(random);
+        for (const auto& locale : kLocales) {
+            const std::string text = NumberToText(value, locale);
+            ASSERT_LE(text.size(), 23u) << text;
+            ASSERT_TRUE(IsNumericText(text, locale)) << text;
+            ASSERT_EQ(ParseStrict(text, locale), ToFifteenDigits(value) + 0.0) << text;
+        }
+    }
+}
+
+// Texts built from the characters a user might type or paste.
+std::string RandomText(std::mt19937_64& random) {
+    static const std::vector<std::string> kPieces = {
+        "0", "1", "5", "9", "-", "+", ".", ",", "E", "e", " ", "$", "&H", "\t", "a", "\u202F", "\u2019",
+        "RON", "CHF", "\u20AC", "\xC3", "\xFF",
+    };
+    std::string text;
+    const auto length = random() % 10;
+    for (std::uint64_t i = 0; i < length; ++i) text += kPieces[random() % kPieces.size()];
+    return text;
+}
+
+TEST(NumberTextProperty, IsNumericTextAgreesWithParseStrict) {
+    std::mt19937_64 random(8122026);
+    for (int n = 0; n < 50000; ++n) {
+        const std::string text = RandomText(random);
+        for (const auto& locale : kLocales) {
+            bool parsed = true;
+            try {
+                ParseStrict(text, locale);
+            } catch (const RuntimeError&) {
+                parsed = false;
+            }
+            ASSERT_EQ(IsNumericText(text, locale), parsed) << '"' << text << '"';
+        }
+    }
+}
+
+TEST(NumberTextProperty, BothReadingsAgreeOnPlainPointNumbers) {
+    std::mt19937_64 random(42);
+    for (int n = 0; n < 20000; ++n) {
+        const double value = RandomDouble(random);
+        std::string text = NumberToText(value, testing::kDotLocale);
+        if (text.find('E') == std::string::npos && random() % 2) text += "0";  // a digit the writer never adds
+        ASSERT_EQ(ParseStrict(text, testing::kDotLocale), ParseLeading(text)) << text;
+    }
+}
+
+}  // namespace
+}  // namespace quorvel

@@ -1,0 +1,194 @@
+#include <cmath>
+#include <limits>
+
+#include <gtest/gtest.h>
+
+#include "calc/number_text.h"
+#include "calc/tests/locales.h"
+
+namespace quorvel {
+namespace {
+
+using testing::kDotLocale;
+using testing::kFrench;
+using testing::kRomanian;
+using testing::kSwissGerman;
+
+struct LeadingCase {
+    const char* text;
+    double value;
+};
+
+TEST(ParseLeading, ReadsTheNumberAtTheStartWithAPointOnly) {
+    const LeadingCase cases[] = {
+        {"0", 0},          {"", 0},            {"abc", 0},       {"$5", 0},
+        {"1,5", 1},        {"1,000", 1},       {"  42", 42},     {"12 34", 1234},
+        {"1\t2\n3", 123},  {"&H1F", 31},       {"&h1f", 31},     {"&O17", 15},
+        {"&HFFFF", 65535}, {"&Hxyz", 0},       {"& H 1F", 31},   {"&", 0},
+        {"1e3", 1000},     {"1E+3", 1000},     {"2.5E-1", 0.25}, {"1e", 1},
+        {"1e+", 1},        {"1e-x", 1},        {"-12.5", -12.5}, {"+7", 7},
+        {".5", 0.5},       {"5.", 5},          {".", 0},         {"-", 0},
+        {"1.2.3", 1.2},    {"12abc", 12},      {"0x1F", 0},      {"1E-400", 0},
+        {"- 3", -3},       {"1 e 2", 100},     {"--1", 0},       {"inf", 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseLeading(c.text), c.value) << '"' << c.text << '"';
+    }
+}
+
+TEST(ParseLeading, NeverReachesInfinity) {
+    EXPECT_EQ(ParseLeading("1E400"), std::numeric_limits<double>::max());
+    EXPECT_EQ(ParseLeading("-9" + std::string(400, '9')), -std::numeric_limits<double>::max());
+    EXPECT_EQ(ParseLeading("&H" + std::string(40, 'F')), 18446744073709551615.0);
+    EXPECT_EQ(ParseLeading("0." + std::string(400, '0') + "1E400"), 1e-1);
+}
+
+struct StrictCase {
+    const char* text;
+    double value;
+};
+
+void ExpectReads(const NumberLocale& locale, std::initializer_list<StrictCase> cases) {
+    for (const auto& c : cases) {
+        EXPECT_TRUE(IsNumericText(c.text, locale)) << '"' << c.text << '"';
+        EXPECT_EQ(ParseStrict(c.text, locale), c.value) << '"' << c.text << '"';
+    }
+}
+
+void ExpectRejects(const NumberLocale& locale, std::initializer_list<const char*> texts) {
+    for (const char* text : texts) {
+        EXPECT_FALSE(IsNumericText(text, locale)) << '"' << text << '"';
+        EXPECT_THROW(ParseStrict(text, locale), ConversionError) << '"' << text << '"';
+    }
+}
+
+TEST(ParseStrict, ReadsWholeNumbersInAPointLocale) {
+    ExpectReads(kDotLocale, {
+        {"0", 0}, {"2.5", 2.5}, {" 42 ", 42}, {"-12.5", -12.5}, {"+3", 3}, {"1.", 1}, {".5", 0.5},
+        {"1,000", 1000}, {"1,2,3", 123}, {"12,", 12}, {"1E3", 1000}, {"1e-3", 0.001}, {"2.5E+2", 250},
+        {"$5", 5}, {"-$5", -5}, {"$-5", -5}, {"5$", 5}, {"$ 5", 5}, {"5 $", 5}, {"1E-400", 0},
+        {"\t7", 7}, {"0.1", 0.1},
+    });
+}
+
+TEST(ParseStrict, RejectsWhatIsNoNumber) {
+    ExpectRejects(kDotLocale, {
+        "", " ", "-", "+", ".", ",", "abc", "inf", "nan", "Infinity", "0x1F", "&H1F", "1E", "1E+",
+        "1e-", "E5", "1.2.3", ",1", "1,,2", "1.5,3", "--1", "+-1", "1-", "(5)", "$", "$$5", "5$$",
+        "$5$", "1 2", "1\n", "\n1", "5 kOhm", "1D3", "\xC2\xA0" "5", "٣",
+    });
+}
+
+TEST(ParseStrict, FollowsCommaLocales) {
+    ExpectReads(kRomanian, {
+        {"2,5", 2.5}, {"1.000", 1000}, {"2.", 2}, {"1.234,5", 1234.5}, {",5", 0.5}, {"-2,5", -2.5},
+        {"-2.5", -25}, {"3 RON", 3}, {"1,5E3", 1500},
+    });
+    ExpectRejects(kRomanian, {".", ",", "1,5,3", ".5", "2,.", "$5"});
+    ExpectReads(kFrench, {{"1\u202F000,5", 1000.5}, {"2,5", 2.5}, {"5\u20AC", 5}});
+    ExpectRejects(kFrench, {"1 000", "1.5", "\u202F" "1"});
+    ExpectReads(kSwissGerman, {{"1\u2019000.5", 1000.5}, {"CHF 12", 12}});
+    ExpectRejects(kSwissGerman, {"1'000", "1,5"});
+}
+
+TEST(ParseStrict, TakesNoEmptySeparatorOrSymbol) {
+    const NumberLocale bare{",", "", ""};
+    ExpectReads(bare, {{"2,5", 2.5}, {"12", 12}});
+    ExpectRejects(bare, {"1.5", "$1", "", ","});
+    const NumberLocale no_point{"", "", ""};
+    ExpectReads(no_point, {{"2.5", 2.5}});
+    EXPECT_EQ(NumberToText(2.5, no_point), "2.5");
+}
+
+TEST(ParseStrict, OverflowsBeyondTheDoubleRange) {
+    for (const char* text : {"1E309", "-1E309", "1.8E308", "1" "000000000000000000000E300"}) {
+        EXPECT_THROW(ParseStrict(text, kDotLocale), OverflowError) << text;
+        EXPECT_FALSE(IsNumericText(text, kDotLocale)) << text;
+    }
+    EXPECT_EQ(ParseStrict("1.7976931348623157E308", kDotLocale), std::numeric_limits<double>::max());
+    EXPECT_EQ(ParseStrict("1E" + std::string(30, '0') + "5", kDotLocale), 1e5);
+    EXPECT_EQ(ParseStrict("1E-" + std::string(30, '9'), kDotLocale), 0);
+}
+
+TEST(ParseStrict, KeepsTheSignOfZero) {
+    EXPECT_TRUE(std::signbit(ParseStrict("-0", kDotLocale)));
+    EXPECT_FALSE(ParseStrict("-0", kDotLocale) < 0);
+}
+
+TEST(RuntimeErrors, CarryThePlatformNumbers) {
+    EXPECT_EQ(ConversionError().number(), 13);
+    EXPECT_STREQ(ConversionError().what(), "Type mismatch");
+    EXPECT_EQ(OverflowError().number(), 6);
+    EXPECT_STREQ(OverflowError().what(), "Overflow");
+}
+
+struct TextCase {
+    double value;
+    const char* dot;
+    const char* comma;
+};
+
+TEST(NumberToText, WritesFifteenDigitsAsBrieflyAsPossible) {
+    const TextCase cases[] = {
+        {0, "0", "0"},
+        {-0.0, "0", "0"},
+        {0.1 + 0.2, "0.3", "0,3"},
+        {1002770, "1002770", "1002770"},
+        {2.5, "2.5", "2,5"},
+        {-12.5, "-12.5", "-12,5"},
+        {5013.85, "5013.85", "5013,85"},
+        {1.0 / 3, "0.333333333333333", "0,333333333333333"},
+        {123456789012345, "123456789012345", "123456789012345"},
+        {999999999999999.4, "999999999999999", "999999999999999"},
+        {999999999999999.9, "1E+15", "1E+15"},
+        {1e15, "1E+15", "1E+15"},
+        {1234567890123456789.0, "1.23456789012346E+18", "1,23456789012346E+18"},
+        {0.00001, "0.00001", "0,00001"},
+        {0.000012345, "0.000012345", "0,000012345"},
+        {0.000001, "1E-06", "1E-06"},
+        {-0.0000015, "-1.5E-06", "-1,5E-06"},
+        {1e-100, "1E-100", "1E-100"},
+        {std::numeric_limits<double>::max(), "1.79769313486232E+308", "1,79769313486232E+308"},
+        {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324", "4,94065645841247E-324"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NumberToText(c.value, kDotLocale), c.dot);
+        EXPECT_EQ(NumberToText(c.value, kRomanian), c.comma);
+    }
+    EXPECT_EQ(NumberToText(std::int16_t{0}), "0");
+    EXPECT_EQ(NumberToText(std::int16_t{-32768}), "-32768");
+}
+
+TEST(NumberToText, RefusesWhatIsNoFiniteNumber) {
+    EXPECT_THROW(NumberToText(std::numeric_limits<double>::infinity(), kDotLocale), OverflowError);
+    EXPECT_THROW(NumberToText(std::nan(""), kDotLocale), OverflowError);
+}
+
+TEST(RoundPlaces, RoundsExactHalvesToEven) {
+    const std::pair<double, double> cases[] = {
+        {0.0625, 0.062}, {0.1875, 0.188}, {-0.0625, -0.062}, {1.5, 1.5},    {2.0005, 2.001},
+        {12.3456789, 12.346}, {0.9999996, 1}, {999.9996, 1000}, {1e300, 1e300}, {0, 0},
+        {std::numeric_limits<double>::max(), std::numeric_limits<double>::max()},
+        {4503599627370497.0, 4503599627370497.0},
+    };
+    for (const auto& [value, rounded] : cases) EXPECT_EQ(RoundPlaces(value, 3), rounded) << value;
+    EXPECT_EQ(RoundPlaces(2.5, 0), 2);
+    EXPECT_EQ(RoundPlaces(3.5, 0), 4);
+    EXPECT_TRUE(std::signbit(RoundPlaces(-0.0001, 3)));
+    EXPECT_THROW(RoundPlaces(1, -1), InvalidArgumentError);
+}
+
+TEST(EntryValue, ReadsTheLocalesDecimalSeparatorAsAPoint) {
+    EXPECT_EQ(EntryValue("2,5", kRomanian), 2.5);
+    EXPECT_EQ(EntryValue("2.5", kRomanian), 2.5);
+    EXPECT_EQ(EntryValue("-2,5", kRomanian), -2.5);
+    EXPECT_EQ(EntryValue("1.000", kRomanian), 1);
+    EXPECT_EQ(EntryValue("1,000", kDotLocale), 1);
+    EXPECT_EQ(EntryValue("2.5", kDotLocale), 2.5);
+    EXPECT_EQ(EntryValue("1\u202F000,5", kFrench), 1);
+    const NumberLocale arabic{"\u066B", "\u066C", ""};
+    EXPECT_EQ(EntryValue("3\u066B25", arabic), 3.25);
+}
+
+}  // namespace
+}  // namespace quorvel

@@ -1,0 +1,154 @@
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "calc/recalculate.h"
+#include "calc/tests/recording_fields.h"
+
+namespace quorvel {
+namespace {
+
+using testing::kDotLocale;
+using testing::kRomanian;
+using testing::RecordingFields;
+using Texts = std::vector<std::string>;
+
+struct Inputs {
+    std::array<const char*, 4> resistors;
+    std::array<const char*, 4> resistor_units;
+    const char* current;
+    const char* current_unit;
+};
+
+void Enter(FieldSet& fields, const Inputs& inputs) {
+    for (int i = 0; i < 4; ++i) {
+        fields.SetText(Field::txtRs, i, inputs.resistors[i]);
+        fields.SetText(Field::cboRs, i, inputs.resistor_units[i]);
+    }
+    fields.SetText(Field::txtIst, inputs.current);
+    fields.SetText(Field::cboIst, inputs.current_unit);
+}
+
+// Every result with its unit, in the order of the window's rows.
+Texts Results(const FieldSet& fields) {
+    Texts texts{fields.Text(Field::txtRst), fields.Text(Field::lblUMs), fields.Text(Field::txtUst),
+                fields.Text(Field::txtUMUst)};
+    for (Field value : {Field::txtUs, Field::txtUMUs, Field::txtPs, Field::txtUMPs}) {
+        for (int i = 0; i < 4; ++i) texts.push_back(fields.Text(value, i));
+    }
+    texts.push_back(fields.Text(Field::txtPst));
+    texts.push_back(fields.Text(Field::txtUMpst));
+    return texts;
+}
+
+const Inputs kTyped{{"100", "2.2", "1", "470"}, {"Ohm", "kOhm", "MOhm", "Ohm"}, "5", "mA"};
+
+TEST(Recalculate, WritesEachRawResultBeforeScalingIt) {
+    RecordingFields fields;
+    Enter(fields.model, kTyped);
+    Recalculate(fields);
+
+    EXPECT_EQ(fields.WritesTo(Field::txtRst), (Texts{"0", "100", "2300", "1002300", "1002770", "1002.77", "1.003"}));
+    EXPECT_EQ(fields.WritesTo(Field::txtUst), (Texts{"5013.85", "5.01385"}));
+    const Texts raw_drops{"0.5", "11", "5000", "2.35"};
+    const Texts raw_powers{"0.0025", "0.055", "25", "0.01175"};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(fields.WritesTo(Field::txtUs, i).front(), raw_drops[i]);
+        EXPECT_EQ(fields.WritesTo(Field::txtPs, i).front(), raw_powers[i]);
+    }
+    EXPECT_EQ(fields.WritesTo(Field::txtPst), (Texts{"25.06925", "25.069"}));
+}
+
+TEST(Recalculate, ShowsEveryResultInItsUnit) {
+    struct Case {
+        NumberLocale locale;
+        Inputs inputs;
+        Texts results;
+    };
+    const Texts typed{"1.003", "MOhm", "5.01385", "kV", "500", "11", "5", "2.35", "mV", "V", "kV", "V",
+                      "2.5", "55", "25", "11.75", "mW", "mW", "W", "mW", "25.069", "W"};
+    const Texts typed_comma{"1,003", "MOhm", "5,01385", "kV", "500", "11", "5", "2,35", "mV", "V", "kV", "V",
+                            "2,5", "55", "25", "11,75", "mW", "mW", "W", "mW", "25,069", "W"};
+    const Texts zeros{"0", "Ohm", "0", "", "0", "0", "0", "0", "", "", "", "", "0", "0", "0", "0", "", "", "", "",
+                      "0", ""};
+    const Case cases[] = {
+        {kDotLocale, kTyped, typed},
+        // The entry "2,2" counts as 2.2 where "," is the decimal separator.
+        {kRomanian, {{"100", "2,2", "1", "470"}, {"Ohm", "kOhm", "MOhm", "Ohm"}, "5", "mA"}, typed_comma},
+        {kRomanian, kTyped, typed_comma},
+        {kDotLocale, {{"0", "0", "0", "0"}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "0", "A"}, zeros},
+        {kDotLocale, {{"100", "2.2", "1", "470"}, {"Ohm", "kOhm", "MOhm", "Ohm"}, "0", "mA"},
+         {"1.003", "MOhm", "0", "", "0", "0", "0", "0", "", "", "", "", "0", "0", "0", "0", "", "", "", "",
+          "0", ""}},
+        // Unit texts outside the lists, other case included, count as ohms and amperes.
+        {kDotLocale, {{"1", "1", "1", "1"}, {"kohm", "", "MOHM", " Ohm"}, "2", "MA"},
+         {"4", "Ohm", "8", "V", "2", "2", "2", "2", "V", "V", "V", "V", "4", "4", "4", "4", "W", "W", "W", "W",
+          "16", "W"}},
+        // "1,5" and "1,000" read as 1 where "." is the decimal separator.
+        {kDotLocale, {{"1,5", "1,000", "abc", ""}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "1", "uA"},
+         {"2", "Ohm", "2", "uV", "1", "1", "0", "0", "uV", "uV", "", "", "0", "0", "0", "0", "", "", "", "",
+          "0", ""}},
+    };
+    for (const auto& c : cases) {
+        FieldModel fields(c.locale);
+        Enter(fields, c.inputs);
+        Recalculate(fields);
+        EXPECT_EQ(Results(fields), c.results) << c.inputs.resistors[1] << ' ' << c.locale.decimal_separator;
+    }
+}
+
+TEST(Recalculate, CarriesPartialSumsThroughText) {
+    RecordingFields fields;
+    Enter(fields.model, {{"0.1", "0.2", "0.3", "0.4"}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "1", "A"});
+    Recalculate(fields);
+    EXPECT_EQ(fields.WritesTo(Field::txtRst), (Texts{"0", "0.1", "0.3", "0.6", "1"}));
+    EXPECT_EQ(fields.Text(Field::txtUst), "1");
+}
+
+TEST(Recalculate, GivesTheSameTextsWhateverTheCallBeforeLeft) {
+    FieldModel fields;
+    Enter(fields, kTyped);
+    Recalculate(fields);
+    const Texts first = Results(fields);
+    Recalculate(fields);
+    EXPECT_EQ(Results(fields), first);
+}
+
+// An overflow leaves the results it reached empty, and those before it new.
+TEST(Recalculate, EmptiesTheResultsAnOverflowLeftUndone) {
+    const std::string e;
+    struct Case {
+        const char* stage;
+        Inputs inputs;
+        Texts results;
+    };
+    const Case cases[] = {
+        {"a unit factor", {{"9E307", "0", "0", "0"}, {"kOhm", "Ohm", "Ohm", "Ohm"}, "1", "A"}, Texts(22, e)},
+        {"the sum", {{"1E308", "1E308", "0", "0"}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "1", "A"}, Texts(22, e)},
+        {"the total voltage", {{"1E300", "0", "0", "0"}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "1E10", "A"},
+         {"1E+294", "MOhm", e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e}},
+        {"a resistor's power", {{"1E200", "0", "0", "0"}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "1E60", "A"},
+         {"1E+194", "MOhm", "1E+254", "MV", "1E+254", "0", "0", "0", "MV", "", "", "", e, e, e, e, e, e, e, e,
+          e, e}},
+        {"the total power", {{"5E199", "5E199", "5E199", "5E199"}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "1E54", "A"},
+         {"2E+194", "MOhm", "2E+248", "MV", "5E+247", "5E+247", "5E+247", "5E+247", "MV", "MV", "MV", "MV",
+          "5E+301", "5E+301", "5E+301", "5E+301", "MW", "MW", "MW", "MW", e, e}},
+    };
+    for (const auto& c : cases) {
+        FieldModel fields;
+        Enter(fields, kTyped);
+        Recalculate(fields);  // results of earlier inputs must not survive
+        Enter(fields, c.inputs);
+        EXPECT_THROW(Recalculate(fields), OverflowError) << c.stage;
+        EXPECT_EQ(Results(fields), c.results) << c.stage;
+
+        Enter(fields, kTyped);
+        Recalculate(fields);
+        EXPECT_EQ(Results(fields)[0], "1.003") << c.stage;
+        EXPECT_EQ(Results(fields).back(), "W") << c.stage;
+    }
+}
+
+}  // namespace
+}  // namespace quorvel

@@ -1,0 +1,38 @@
+#!/bin/sh
+# Installs the Debian packages the build, the program and its checks need.
+# Only what is missing is installed, without prompts; sudo is used when not root.
+set -eu
+
+packages="
+build-essential
+cmake
+pkg-config
+libgtest-dev
+libgmock-dev
+libbenchmark-dev
+qt6-base-dev
+libgl-dev
+qt6-qpa-plugins
+fonts-dejavu-core
+xvfb
+xauth
+imagemagick
+"
+
+missing=""
+for p in $packages; do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    case "$status" in
+        *" installed") ;;
+        *) missing="$missing $p" ;;
+    esac
+done
+
+[ -z "$missing" ] && exit 0
+
+echo "Installing missing packages:$missing"
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+# shellcheck disable=SC2086
+$sudo apt-get install -y -q --no-install-recommends $missing
