@@ -1,0 +1,65 @@
+#include "ui/dispatcher.h"
+
+#include <optional>
+
+#include "ui/handlers.h"
+
+namespace quorvel {
+
+// An event raised by a handler's own write runs nested, and a run-time error
+// in it passes through the outer handler, which stops. Only the outermost
+// event catches the error: it is reported, and the program goes on with the
+// inputs as the user left them.
+template <class Handler>
+void EventDispatcher::Dispatch(Handler handler) {
+    if (depth_ > 0) {
+        handler();
+        return;
+    }
+    std::optional<RuntimeError> error;
+    {
+        struct Outermost {
+            explicit Outermost(int& depth) : depth_(depth) { ++depth_; }
+            ~Outermost() { --depth_; }
+            int& depth_;
+        } outermost(depth_);
+        try {
+            handler();
+        } catch (const RuntimeError& caught) {
+            error = caught;
+        }
+    }
+    // Reported once the event is over: the report may wait for the user.
+    if (error) platform_.ReportError(*error);
+}
+
+void EventDispatcher::Load() {
+    Dispatch([this] { Form_Load(form_); });
+}
+
+void EventDispatcher::KeyPress(std::int16_t KeyAscii) {
+    Dispatch([this, KeyAscii] { Form_KeyPress(platform_, KeyAscii); });
+}
+
+void EventDispatcher::ClearClick() {
+    Dispatch([this] { cmdClear_Click(form_); });
+}
+
+// A chooser is a pick-only list: its text changes only by a pick, so its
+// pick handler serves every change and its change handler is never raised.
+void EventDispatcher::Changed(Field field, int index) {
+    const auto i = static_cast<std::int16_t>(index);
+    switch (field) {
+        case Field::txtRs: Dispatch([this, i] { txtRs_Change(form_, i); }); break;
+        case Field::txtIst: Dispatch([this] { txtIst_Change(form_); }); break;
+        case Field::cboRs: Dispatch([this, i] { cboRs_Click(form_, i); }); break;
+        case Field::cboIst: Dispatch([this] { cboIst_Click(form_); }); break;
+        default: break;  // results, units and labels have no handler
+    }
+}
+
+void BindEvents(FieldModel& model, EventDispatcher& events) {
+    model.OnChange([&events](Field field, int index) { events.Changed(field, index); });
+}
+
+}  // namespace quorvel

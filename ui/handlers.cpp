@@ -1,0 +1,70 @@
+#include "ui/handlers.h"
+
+#include "calc/number_text.h"
+#include "calc/recalculate.h"
+
+namespace quorvel {
+namespace {
+
+constexpr int kFirstItem = 0;  // "Ohm"
+constexpr int kLastItem = 2;   // "A"
+
+std::string Zero() { return NumberToText(std::int16_t{0}); }
+
+// An entry that is no number becomes "0", a negative one its positive value;
+// either write starts this handler again, nested, and that one recalculates.
+void ValidateEntry(FieldSet& form, Field entry, int index) {
+    const NumberLocale locale = form.Locale();
+    if (!IsNumericText(form.Text(entry, index), locale)) {
+        form.SetText(entry, index, Zero());
+        return;
+    }
+    if (ParseStrict(form.Text(entry, index), locale) < 0) {
+        // The positive text comes from the value the calculation counts.
+        form.SetText(entry, index, NumberToText(-EntryValue(form.Text(entry, index), locale), locale));
+    }
+    Recalculate(form);
+}
+
+}  // namespace
+
+void Form_Load(FieldSet& form) {
+    for (int i = 0; i < kResistorCount; ++i) {
+        form.SetText(Field::cboRs, i, form.ListItem(Field::cboRs, i, kFirstItem));
+        form.SetText(Field::txtRs, i, Zero());
+    }
+    form.SetText(Field::lblUMs, "Ohm");
+    form.SetText(Field::txtIst, Zero());
+    form.SetText(Field::cboIst, form.ListItem(Field::cboIst, 0, kLastItem));
+    Recalculate(form);
+}
+
+void Form_KeyPress(Platform& platform, std::int16_t KeyAscii) {
+    if (KeyAscii == kEscape) platform.End();
+}
+
+// Each entry is reset before its chooser, so that while the writes' own
+// handlers recalculate, a value the user typed never meets a larger unit
+// than the user chose.
+void cmdClear_Click(FieldSet& form) {
+    for (int i = 0; i < kResistorCount; ++i) {
+        form.SetText(Field::txtRs, i, Zero());
+        form.SetText(Field::cboRs, i, form.ListItem(Field::cboRs, i, kFirstItem));
+    }
+    form.SetText(Field::txtIst, Zero());
+    form.SetText(Field::cboIst, form.ListItem(Field::cboIst, 0, kLastItem));
+}
+
+void txtRs_Change(FieldSet& form, std::int16_t index) { ValidateEntry(form, Field::txtRs, index); }
+
+void txtIst_Change(FieldSet& form) { ValidateEntry(form, Field::txtIst, 0); }
+
+void cboRs_Change(FieldSet& form, std::int16_t /*index*/) { Recalculate(form); }
+
+void cboRs_Click(FieldSet& form, std::int16_t /*index*/) { Recalculate(form); }
+
+void cboIst_Change(FieldSet& form) { Recalculate(form); }
+
+void cboIst_Click(FieldSet& form) { Recalculate(form); }
+
+}  // namespace quorvel

@@ -1,0 +1,192 @@
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "ui/handlers.h"
+#include "ui/tests/headless_calculator.h"
+
+namespace quorvel {
+namespace {
+
+using testing::HeadlessCalculator;
+using testing::Inputs;
+using Texts = std::vector<std::string>;
+
+const Texts kZeroResults{"0", "Ohm", "0", "", "0", "0", "0", "0", "", "", "", "", "0", "0", "0", "0", "", "", "", "",
+                         "0", ""};
+const Inputs kDefaults{{"0", "Ohm", "0", "Ohm", "0", "Ohm", "0", "Ohm", "0", "A"}};
+
+TEST(StartUp, WritesTheDefaultsAndRecalculatesSixTimes) {
+    HeadlessCalculator calculator;
+    calculator.events.Load();
+
+    EXPECT_EQ(calculator.fields.recalculations, 6);
+    EXPECT_EQ(calculator.fields.writes,
+              (Texts{"cboRs(0)=Ohm", "txtRs(0)=0", "cboRs(1)=Ohm", "txtRs(1)=0", "cboRs(2)=Ohm", "txtRs(2)=0",
+                     "cboRs(3)=Ohm", "txtRs(3)=0", "txtIst=0", "cboIst=A"}));
+    // The first recalculations run while later choosers still show nothing.
+    EXPECT_EQ(calculator.fields.seen_by_recalculations.front().texts,
+              (Texts{"0", "Ohm", "0", "", "0", "", "0", "", "0", ""}));
+    EXPECT_EQ(calculator.fields.CurrentInputs(), kDefaults);
+    EXPECT_EQ(calculator.Results(), kZeroResults);
+    EXPECT_TRUE(calculator.platform.reports.empty());
+}
+
+struct Trigger {
+    const char* what;
+    std::function<void(HeadlessCalculator&)> act;
+    int recalculations;
+    Field field;
+    int index;
+    const char* text_after;
+};
+
+TEST(Events, RecalculateAsOftenAsEachTriggerCalls) {
+    using C = HeadlessCalculator;
+    const Trigger triggers[] = {
+        {"letters", [](C& c) { c.Type(Field::txtRs, 1, "abc"); }, 1, Field::txtRs, 1, "0"},
+        {"empty text", [](C& c) { c.Type(Field::txtRs, 2, ""); }, 1, Field::txtRs, 2, "0"},
+        {"lone minus", [](C& c) { c.Type(Field::txtIst, 0, "-"); }, 1, Field::txtIst, 0, "0"},
+        {"a number", [](C& c) { c.Type(Field::txtRs, 0, "12.5"); }, 1, Field::txtRs, 0, "12.5"},
+        {"half typed", [](C& c) { c.Type(Field::txtRs, 0, "1."); }, 1, Field::txtRs, 0, "1."},
+        {"negative", [](C& c) { c.Type(Field::txtRs, 3, "-12.5"); }, 2, Field::txtRs, 3, "12.5"},
+        {"negative current", [](C& c) { c.Type(Field::txtIst, 0, "-3"); }, 2, Field::txtIst, 0, "3"},
+        {"negative zero", [](C& c) { c.Type(Field::txtRs, 0, "-0"); }, 1, Field::txtRs, 0, "-0"},
+        {"long positive text", [](C& c) { c.Type(Field::txtRs, 0, "-1E9"); }, 2, Field::txtRs, 0, "1000000000"},
+        {"same text", [](C& c) { c.Type(Field::txtRs, 0, "0"); }, 0, Field::txtRs, 0, "0"},
+        {"resistor unit", [](C& c) { c.Pick(Field::cboRs, 2, 1); }, 1, Field::cboRs, 2, "kOhm"},
+        {"current unit", [](C& c) { c.Pick(Field::cboIst, 0, 0); }, 1, Field::cboIst, 0, "uA"},
+        {"clear at the defaults",
+         [](C& c) {
+             c.Type(Field::txtIst, 0, "0");
+             c.fields.Forget();
+             c.events.ClearClick();
+         },
+         0, Field::txtRs, 0, "0"},
+    };
+    for (const auto& trigger : triggers) {
+        HeadlessCalculator calculator;
+        calculator.events.Load();
+        calculator.Type(Field::txtIst, 0, "2");
+        calculator.fields.Forget();
+
+        trigger.act(calculator);
+        EXPECT_EQ(calculator.fields.recalculations, trigger.recalculations) << trigger.what;
+        EXPECT_EQ(calculator.fields.model.Text(trigger.field, trigger.index), trigger.text_after) << trigger.what;
+        EXPECT_EQ(calculator.Results(), calculator.ExpectedResults()) << trigger.what;
+    }
+}
+
+TEST(Events, NegativeEntriesCountAsTheValueTheyShow) {
+    struct Case {
+        NumberLocale locale;
+        const char* typed;
+        const char* shown;
+        const char* total;
+    };
+    const Case cases[] = {
+        {testing::kRomanian, "-2.5", "2,5", "2,5"},
+        {testing::kRomanian, "-2,5", "2,5", "2,5"},
+        {testing::kDotLocale, "-12.5", "12.5", "12.5"},
+        {testing::kDotLocale, "-1,5", "1", "1"},
+    };
+    for (const auto& c : cases) {
+        HeadlessCalculator calculator(c.locale);
+        calculator.events.Load();
+        calculator.Type(Field::txtRs, 0, c.typed);
+        EXPECT_EQ(calculator.fields.model.Text(Field::txtRs, 0), c.shown) << c.typed;
+        EXPECT_EQ(calculator.fields.model.Text(Field::txtRst), c.total) << c.typed;
+    }
+}
+
+TEST(ClearButton, RestoresTheDefaultsEntryBeforeChooser) {
+    HeadlessCalculator calculator;
+    calculator.events.Load();
+    const Texts startup_results = calculator.Results();
+    for (int i = 0; i < 4; ++i) {
+        calculator.Type(Field::txtRs, i, std::to_string(i + 1));
+        calculator.Pick(Field::cboRs, i, 1 + i % 2);
+    }
+    calculator.Type(Field::txtIst, 0, "7");
+    calculator.Pick(Field::cboIst, 0, 0);
+    const Inputs typed = calculator.fields.CurrentInputs();
+    calculator.fields.Forget();
+
+    calculator.events.ClearClick();
+    EXPECT_EQ(calculator.fields.recalculations, 10);
+    EXPECT_EQ(calculator.fields.writes,
+              (Texts{"txtRs(0)=0", "cboRs(0)=Ohm", "txtRs(1)=0", "cboRs(1)=Ohm", "txtRs(2)=0", "cboRs(2)=Ohm",
+                     "txtRs(3)=0", "cboRs(3)=Ohm", "txtIst=0", "cboIst=A"}));
+    // No recalculation on the way saw a typed value under another unit.
+    for (const Inputs& seen : calculator.fields.seen_by_recalculations) {
+        for (std::size_t entry = 0; entry < seen.texts.size(); entry += 2) {
+            EXPECT_TRUE(seen.texts[entry] == "0" || seen.texts[entry + 1] == typed.texts[entry + 1]);
+        }
+    }
+    EXPECT_EQ(calculator.fields.CurrentInputs(), kDefaults);
+    EXPECT_EQ(calculator.Results(), startup_results);
+
+    calculator.fields.Forget();
+    calculator.Type(Field::txtRs, 2, "5");
+    calculator.Pick(Field::cboIst, 0, 1);
+    calculator.fields.Forget();
+    calculator.events.ClearClick();
+    EXPECT_EQ(calculator.fields.recalculations, 2);
+}
+
+TEST(KeyPress, EscapeAloneEndsTheProgram) {
+    HeadlessCalculator calculator;
+    calculator.events.Load();
+    for (int key : {97, 48, 13, 9, 26, 28, 127, -1}) calculator.events.KeyPress(static_cast<std::int16_t>(key));
+    EXPECT_EQ(calculator.platform.ends, 0);
+    calculator.events.KeyPress(kEscape);
+    EXPECT_EQ(calculator.platform.ends, 1);
+    EXPECT_EQ(calculator.fields.CurrentInputs(), kDefaults);
+}
+
+// An overflow is reported once; the inputs stay as typed, the results the
+// failed recalculation left undone are empty, and the next edit brings all back.
+TEST(RunTimeErrors, AreReportedAndTheProgramGoesOn) {
+    using C = HeadlessCalculator;
+    struct Case {
+        const char* stage;
+        std::function<void(C&)> act;
+        const char* entry_after;
+        std::size_t completed_results;  // of the 22, in the order of Results()
+    };
+    const Case cases[] = {
+        {"a unit factor", [](C& c) { c.Pick(Field::cboRs, 0, 1); c.Type(Field::txtRs, 0, "9E307"); }, "9E307", 0},
+        {"the sum", [](C& c) { c.Type(Field::txtRs, 1, "1E308"); c.Type(Field::txtRs, 0, "1E308"); }, "1E308", 0},
+        {"the total voltage", [](C& c) { c.Type(Field::txtIst, 0, "1E10"); c.Type(Field::txtRs, 0, "1E300"); },
+         "1E300", 2},
+        {"a resistor's power", [](C& c) { c.Type(Field::txtIst, 0, "1E60"); c.Type(Field::txtRs, 0, "1E200"); },
+         "1E200", 12},
+        {"nested in a negative entry", [](C& c) { c.Pick(Field::cboRs, 0, 2); c.Type(Field::txtRs, 0, "-1E303"); },
+         "1E+303", 0},
+    };
+    for (const auto& c : cases) {
+        HeadlessCalculator calculator;
+        calculator.events.Load();
+        c.act(calculator);
+
+        ASSERT_EQ(calculator.platform.reports.size(), 1u) << c.stage;
+        EXPECT_EQ(calculator.platform.reports[0], (std::pair<int, std::string>{6, "Overflow"})) << c.stage;
+        EXPECT_EQ(calculator.fields.model.Text(Field::txtRs, 0), c.entry_after) << c.stage;
+        const Texts results = calculator.Results();
+        EXPECT_EQ(results, calculator.ExpectedResults()) << c.stage;
+        for (std::size_t i = c.completed_results; i < results.size(); ++i) {
+            EXPECT_EQ(results[i], "") << c.stage << ", result " << i;
+        }
+
+        calculator.Type(Field::txtRs, 0, "1");
+        calculator.Type(Field::txtRs, 1, "0");
+        EXPECT_EQ(calculator.fields.model.Text(Field::txtRst), "1") << c.stage;
+        EXPECT_EQ(calculator.Results(), calculator.ExpectedResults()) << c.stage;
+        EXPECT_EQ(calculator.platform.reports.size(), 1u) << c.stage;
+    }
+}
+
+}  // namespace
+}  // namespace quorvel
