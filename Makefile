@@ -3,7 +3,10 @@
 
 JOBS ?= $(shell nproc)
 
-.PHONY: deps run test bench clean
+SCREENSHOT ?= screenshots/quorvel.png
+PROGRAM := build/release/app/quorvel
+
+.PHONY: deps run test bench screenshot program clean
 
 deps:
 	./scripts/install-deps.sh
@@ -18,12 +21,24 @@ test: deps build/default/CMakeCache.txt
 	cmake --build --preset default -j $(JOBS)
 	ctest --preset default -j $(JOBS)
 
-run: deps build/release/CMakeCache.txt
-	cmake --build --preset release -j $(JOBS)
-	@echo "The calculator window is not built yet: only its computing core exists."
+program: deps build/release/CMakeCache.txt
+	cmake --build --preset release -j $(JOBS) --target quorvel
+
+# Without a display, the window is shown on a virtual one and photographed.
+run: program
+	@if [ -n "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}" ]; then \
+		$(PROGRAM); \
+	else \
+		echo "No display here (neither DISPLAY nor WAYLAND_DISPLAY is set):"; \
+		echo "showing the calculator on a virtual X display and saving a picture of it."; \
+		./scripts/screenshot.sh $(PROGRAM) $(SCREENSHOT); \
+	fi
+
+screenshot: program
+	./scripts/screenshot.sh $(PROGRAM) $(SCREENSHOT)
 
 bench: deps build/release/CMakeCache.txt
-	cmake --build --preset release -j $(JOBS)
+	cmake --build --preset release -j $(JOBS) --target quorvel_calc_bench
 	./build/release/bench/quorvel_calc_bench
 
 clean:

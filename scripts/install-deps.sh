@@ -16,6 +16,7 @@ qt6-qpa-plugins
 fonts-dejavu-core
 xvfb
 xauth
+x11-utils
 imagemagick
 "
 

@@ -1,0 +1,21 @@
+// Starts the calculator: creates its window, raises the load event, shows
+// the window and runs the event loop until the window closes or Esc ends it.
+
+#include <QApplication>
+
+#include "ui/frm_quorvel.h"
+#include "ui/quorvel_icon.h"
+
+int main(int /*argc*/, char* argv[]) {
+    // The program takes no arguments: the toolkit sees only the program name.
+    int argc = 1;
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvel"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setWindowIcon(quorvel::QuorvelIcon());
+
+    quorvel::frmQuorvel window;
+    window.Load();
+    window.show();
+    return QApplication::exec();
+}

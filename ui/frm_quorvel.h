@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include <QWidget>
+
+#include "calc/fields.h"
+#include "ui/dispatcher.h"
+#include "ui/key_preview.h"
+#include "ui/window_layout.h"
+#include "ui/window_platform.h"
+
+namespace quorvel {
+
+// The calculator's window. Its controls are the only store of the field
+// texts; the event handlers work on it as on any field set.
+class frmQuorvel : public QWidget, public FieldSet {
+    Q_OBJECT
+public:
+    explicit frmQuorvel(QWidget* parent = nullptr);  // the controls in their creation state
+    void Load();                                     // raises the load event
+
+    using FieldSet::SetText;
+    std::string Text(Field field, int index = 0) const override;
+    void SetText(Field field, int index, const std::string& text) override;
+    std::string ListItem(Field chooser, int index, int item) const override;
+    NumberLocale Locale() const override;
+
+private:
+    void CreateControl(const layout::Control& control);
+    void SetTabOrder();
+    void BindEvents();
+    QWidget* FieldControl(Field field, int index) const;
+
+    std::array<std::array<QWidget*, kResistorCount>, kFieldCount> fields_{};
+    WindowPlatform platform_;
+    EventDispatcher events_;
+    KeyPreview key_preview_;
+    bool writing_ = false;  // a handler is writing a control: its signals are not the user's
+};
+
+}  // namespace quorvel

@@ -1,0 +1,202 @@
+// The user's road through the real widgets: typing, pasting, picking,
+// clicking, Esc and the run-time error report.
+
+#include <QAbstractItemView>
+#include <QLocale>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include "ui/tests/window_support.h"
+
+namespace quorvel {
+namespace {
+
+using testing::ExpectedResults;
+using testing::Find;
+using testing::PasteOver;
+using testing::Results;
+using Texts = std::vector<std::string>;
+
+// A number written with the decimal separator of the user's settings.
+QString Local(QString number) { return number.replace('.', QLocale::system().decimalPoint()); }
+std::string LocalText(const char* number) { return Local(number).toStdString(); }
+
+void TypeOver(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, text);
+}
+
+void PickByKeyboard(QComboBox* chooser, int item) {
+    chooser->setFocus();
+    while (chooser->currentIndex() < item) QTest::keyClick(chooser, Qt::Key_Down);
+    while (chooser->currentIndex() > item) QTest::keyClick(chooser, Qt::Key_Up);
+}
+
+void PickByMouse(QComboBox* chooser, int item) {
+    chooser->showPopup();
+    QAbstractItemView* list = chooser->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+    const QRect row = list->visualRect(list->model()->index(item, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+}
+
+TEST(WindowEvents, StartsWithTheDefaultsAndTheirResults) {
+    auto window = testing::StartedWindow();
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(Find<QComboBox>(*window, "cboRs", i)->currentText(), "Ohm");
+    EXPECT_EQ(Find<QComboBox>(*window, "cboIst")->currentText(), "A");
+    EXPECT_EQ(Results(*window), (Texts{"0", "Ohm", "0", "", "0", "0", "0", "0", "", "", "", "", "0", "0", "0", "0",
+                                       "", "", "", "", "0", ""}));
+}
+
+TEST(WindowEvents, ComputeTheTypedCircuit) {
+    auto window = testing::StartedWindow();
+    const char* values[] = {"100", "2.2", "1", "470"};
+    const int units[] = {0, 1, 2, 0};
+    for (int i = 0; i < 4; ++i) {
+        TypeOver(Find<QLineEdit>(*window, "txtRs", i), Local(values[i]));
+        if (i % 2) {
+            PickByKeyboard(Find<QComboBox>(*window, "cboRs", i), units[i]);
+        } else {
+            PickByMouse(Find<QComboBox>(*window, "cboRs", i), units[i]);
+        }
+    }
+    TypeOver(Find<QLineEdit>(*window, "txtIst"), "5");
+    PickByMouse(Find<QComboBox>(*window, "cboIst"), 1);
+
+    EXPECT_EQ(Find<QLineEdit>(*window, "txtRs", 1)->text(), Local("2.2"));
+    EXPECT_EQ(Results(*window),
+              (Texts{LocalText("1.003"), "MOhm", LocalText("5.01385"), "kV", "500", "11", "5", LocalText("2.35"), "mV",
+                     "V", "kV", "V", LocalText("2.5"), "55", "25", LocalText("11.75"), "mW", "mW", "W", "mW",
+                     LocalText("25.069"), "W"}));
+
+    Find<QPushButton>(*window, "cmdClear")->click();
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(Find<QLineEdit>(*window, "txtRs", i)->text(), "0");
+    EXPECT_EQ(Find<QComboBox>(*window, "cboIst")->currentText(), "A");
+    EXPECT_EQ(Results(*window)[0], "0");
+    EXPECT_EQ(Results(*window), ExpectedResults(*window));
+}
+
+TEST(WindowEvents, CorrectEntriesInPlace) {
+    struct Case {
+        const char* what;
+        QString input;
+        bool paste;
+        QString shown;
+    };
+    const Case cases[] = {
+        {"letters", "abc", false, "0"},
+        {"a lone minus", "-", false, "0"},
+        {"a negative number", Local("-12.5"), true, Local("12.5")},
+        {"a half-typed number", Local("1."), false, Local("1.")},
+        {"a seventh character", "1234567", false, "123456"},
+        {"a long paste", "98765432", true, "987654"},
+        {"a negative with a long positive text", "-1E9", true, "1000000000"},
+        {"a negative zero", "-0", true, "-0"},
+    };
+    for (const auto& c : cases) {
+        auto window = testing::StartedWindow();
+        window->SetText(Field::txtIst, "1");
+        auto* entry = Find<QLineEdit>(*window, "txtRs", 2);
+        if (c.paste) {
+            PasteOver(entry, c.input);
+        } else {
+            TypeOver(entry, c.input);
+        }
+        EXPECT_EQ(entry->text(), c.shown) << c.what;
+        EXPECT_EQ(Results(*window), ExpectedResults(*window)) << c.what;
+    }
+}
+
+TEST(WindowEvents, KeepLongTextsWrittenByTheProgram) {
+    auto window = testing::StartedWindow();
+    auto* entry = Find<QLineEdit>(*window, "txtRs", 0);
+    PasteOver(entry, "-1E9");
+    ASSERT_EQ(entry->text(), "1000000000");
+    EXPECT_EQ(window->Text(Field::txtRst), "1000");
+    EXPECT_EQ(window->Text(Field::lblUMs), "MOhm");
+
+    QTest::keyClick(entry, Qt::Key_End);
+    QTest::keyClick(entry, Qt::Key_5);  // the text cannot grow by typing
+    EXPECT_EQ(entry->text(), "1000000000");
+    QTest::keyClick(entry, Qt::Key_Backspace);  // but it can shrink
+    EXPECT_EQ(entry->text(), "100000000");
+    EXPECT_EQ(Results(*window), ExpectedResults(*window));
+}
+
+TEST(WindowEvents, TakeAnyLengthInTheCurrentAndNothingInResults) {
+    auto window = testing::StartedWindow();
+    auto* current = Find<QLineEdit>(*window, "txtIst");
+    TypeOver(current, "12345678901");
+    EXPECT_EQ(current->text(), "12345678901");
+
+    const Texts before = Results(*window);
+    for (const char* result : {"txtRst", "txtUs", "txtUMPs", "txtPst"}) {
+        auto* box = window->findChild<QLineEdit*>(QString(result).startsWith("txtU") || QString(result) == "txtUMPs"
+                                                      ? testing::Name(result, 1)
+                                                      : testing::Name(result));
+        ASSERT_NE(box, nullptr) << result;
+        box->setFocus();
+        QTest::keyClicks(box, "99");
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClick(box, Qt::Key_Delete);
+        QApplication::clipboard()->setText("7");
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    }
+    EXPECT_EQ(Results(*window), before);
+}
+
+// Esc ends the program whichever control has the focus; the event loop the
+// program runs in returns at once.
+TEST(WindowEvents, EscapeEndsTheProgramFromAnyControl) {
+    for (const char* name : {"txtRs", "cboRs", "cboIst", "cmdClear", "txtPst", "open list"}) {
+        auto window = testing::StartedWindow();
+        QWidget* target = nullptr;
+        if (std::string(name) == "open list") {
+            auto* chooser = Find<QComboBox>(*window, "cboRs", 2);
+            chooser->showPopup();
+            target = chooser->view();
+        } else {
+            target = window->findChild<QWidget*>(std::string(name) == "txtRs" || std::string(name) == "cboRs"
+                                                     ? testing::Name(name, 1)
+                                                     : testing::Name(name));
+            target->setFocus();
+        }
+        ASSERT_NE(target, nullptr) << name;
+        QTimer::singleShot(0, target, [target] { QTest::keyClick(target, Qt::Key_Escape); });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+        EXPECT_EQ(QCoreApplication::exec(), 0) << name;
+        EXPECT_FALSE(window->isVisible()) << name;
+    }
+}
+
+TEST(WindowEvents, OtherKeysLeaveTheProgramRunning) {
+    auto window = testing::StartedWindow();
+    auto* entry = Find<QLineEdit>(*window, "txtRs", 0);
+    entry->setFocus();
+    for (const auto key : {Qt::Key_Enter, Qt::Key_Tab, Qt::Key_F1, Qt::Key_Space}) QTest::keyClick(entry, key);
+    EXPECT_TRUE(window->isVisible());
+}
+
+// An overflow is told in a message box; the window goes on with the inputs
+// as typed, and the next edit brings every result back.
+TEST(WindowEvents, ReportARunTimeErrorAndGoOn) {
+    auto window = testing::StartedWindow();
+    testing::MessageBoxAnswerer answerer;
+    PickByKeyboard(Find<QComboBox>(*window, "cboRs", 0), 2);
+    PasteOver(Find<QLineEdit>(*window, "txtRs", 0), "9E307");
+
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_EQ(answerer.seen[0], "Quorvel|Run-time error '6':\n\nOverflow");
+    EXPECT_EQ(Find<QLineEdit>(*window, "txtRs", 0)->text(), "9E307");
+    EXPECT_EQ(Results(*window), Texts(22, ""));
+    EXPECT_TRUE(window->isVisible());
+
+    QTest::keyClick(Find<QLineEdit>(*window, "txtRs", 0), Qt::Key_Backspace);
+    EXPECT_EQ(window->Text(Field::txtRst), LocalText("9E+30"));
+    EXPECT_EQ(Results(*window), ExpectedResults(*window));
+    EXPECT_EQ(answerer.seen.size(), 1u);
+}
+
+}  // namespace
+}  // namespace quorvel
