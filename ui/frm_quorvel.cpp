@@ -1,188 +1,33 @@
 #include "ui/frm_quorvel.h"
 
-#include <algorithm>
-#include <optional>
-#include <vector>
-
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <QScreen>
 
-#include "calc/units.h"
-#include "ui/circuit_frame.h"
-#include "ui/quorvel_icon.h"
 #include "ui/system_locale.h"
-#include "ui/typed_length_limit.h"
+#include "ui/window_builder.h"
 
 namespace quorvel {
-namespace {
-
-using layout::Pixels;
-
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-// "txtRs(0)" for an element of a control array, the bare name otherwise.
-QString ObjectName(const layout::Control& control) {
-    const QString name = FromUtf8(control.name);
-    return control.index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(control.index);
-}
-
-std::optional<Field> FieldNamed(std::string_view name) {
-    for (int f = 0; f < kFieldCount; ++f) {
-        if (NameOf(static_cast<Field>(f)) == name) return static_cast<Field>(f);
-    }
-    return std::nullopt;
-}
-
-// Verdana is rarely installed outside Windows: the nearest sans-serif serves.
-QFont FontOf(layout::Font font) {
-    QFont result(QStringLiteral("Verdana"));
-    result.setStyleHint(QFont::SansSerif);
-    switch (font) {
-        case layout::Font::window: result.setPointSizeF(9.75); break;
-        case layout::Font::caption: result.setPointSizeF(8.25); break;
-        case layout::Font::signature:
-            result.setPointSizeF(12);
-            result.setBold(true);
-            break;
-    }
-    return result;
-}
-
-void Paint(QWidget* widget, QPalette::ColorRole role, std::uint32_t colour) {
-    if (colour == layout::kNoColour) return;
-    QPalette palette = widget->palette();
-    palette.setColor(role, QColor::fromRgb(colour));
-    widget->setPalette(palette);
-}
-
-QRect Geometry(const layout::Control& control) {
-    return {Pixels(control.left), Pixels(control.top), Pixels(control.width), Pixels(control.height)};
-}
-
-Qt::Alignment AlignmentOf(layout::Align align) {
-    switch (align) {
-        case layout::Align::left: return Qt::AlignLeft | Qt::AlignVCenter;
-        case layout::Align::centre: return Qt::AlignHCenter | Qt::AlignVCenter;
-        case layout::Align::right: return Qt::AlignRight | Qt::AlignVCenter;
-    }
-    return Qt::AlignLeft | Qt::AlignVCenter;
-}
-
-// A label is as large as its caption. Where the font differs from the one
-// the layout was drawn with, the caption keeps the middle of its place
-// (centred labels) or its left edge, and its vertical middle.
-void FitLabel(QLabel* label, const layout::Control& control) {
-    label->adjustSize();
-    const QRect place = Geometry(control);
-    const int left = control.align == layout::Align::centre ? place.center().x() + 1 - label->width() / 2 : place.left();
-    label->move(left, place.center().y() + 1 - label->height() / 2);
-}
-
-}  // namespace
 
 frmQuorvel::frmQuorvel(QWidget* parent)
     : QWidget(parent), platform_(*this), events_(*this, platform_), key_preview_(*this, events_, platform_) {
-    setObjectName(QStringLiteral("frmQuorvel"));
-    setWindowTitle(FromUtf8(layout::kTitle));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(Pixels(layout::kClientWidth), Pixels(layout::kClientHeight));
-    setFont(FontOf(layout::Font::window));
-    setWindowIcon(QuorvelIcon());
-    Paint(this, QPalette::Window, layout::kBackground);
-
-    for (const auto& control : layout::kControls) CreateControl(control);
-    SetTabOrder();
+    BuildWindow(*this);
+    for (int f = 0; f < kFieldCount; ++f) {
+        const Field field = static_cast<Field>(f);
+        for (int i = 0; i < CountOf(field); ++i) {
+            fields_[static_cast<std::size_t>(f)][static_cast<std::size_t>(i)] =
+                findChild<QWidget*>(ControlName(NameOf(field), CountOf(field) > 1 ? i : -1));
+        }
+    }
     BindEvents();
     qApp->installEventFilter(&key_preview_);
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
     FieldControl(Field::txtRs, 0)->setFocus();
 }
 
 void frmQuorvel::Load() { events_.Load(); }
-
-void frmQuorvel::CreateControl(const layout::Control& control) {
-    using layout::Kind;
-    QWidget* container = control.container == layout::Container::window
-                             ? static_cast<QWidget*>(this)
-                             : findChild<QWidget*>(QStringLiteral("fraSerie"), Qt::FindDirectChildrenOnly);
-    const QString text = FromUtf8(control.text);
-    QWidget* widget = nullptr;
-    switch (control.kind) {
-        case Kind::frame: {
-            widget = new CircuitFrame(container);
-            widget->setAutoFillBackground(true);
-            Paint(widget, QPalette::Window, control.colour);
-            break;
-        }
-        case Kind::entry:
-        case Kind::result: {
-            auto* edit = new QLineEdit(text, container);
-            edit->setAlignment(AlignmentOf(control.align));
-            Paint(edit, QPalette::Base, control.colour);
-            if (control.kind == Kind::result) {
-                edit->setReadOnly(true);
-                edit->setFrame(false);
-            }
-            if (control.max_typed > 0) edit->setValidator(new TypedLengthLimit(control.max_typed, edit));
-            widget = edit;
-            break;
-        }
-        case Kind::chooser: {
-            auto* chooser = new QComboBox(container);
-            const Field field = *FieldNamed(control.name);
-            for (std::string_view item : ListOf(field)) chooser->addItem(FromUtf8(item));
-            chooser->setCurrentIndex(-1);  // no unit until the load event picks one
-            widget = chooser;
-            break;
-        }
-        case Kind::label: {
-            auto* label = new QLabel(text, container);
-            label->setAlignment(AlignmentOf(control.align));
-            label->setFont(FontOf(control.font));
-            widget = label;
-            break;
-        }
-        case Kind::button: {
-            widget = new QPushButton(text, container);
-            Paint(widget, QPalette::Button, control.colour);
-            break;
-        }
-        case Kind::line:
-        case Kind::dot: return;  // drawn by the frame
-    }
-    widget->setObjectName(ObjectName(control));
-    widget->setGeometry(Geometry(control));
-    if (auto* label = qobject_cast<QLabel*>(widget)) FitLabel(label, control);
-    if (const auto field = FieldNamed(control.name)) {
-        fields_[static_cast<std::size_t>(*field)][static_cast<std::size_t>(std::max(control.index, 0))] = widget;
-    }
-}
-
-// The inputs in reading order, then the button, then the results.
-void frmQuorvel::SetTabOrder() {
-    std::vector<const layout::Control*> order;
-    for (const auto& control : layout::kControls) {
-        if (control.tab_index >= 0) order.push_back(&control);
-    }
-    std::sort(order.begin(), order.end(),
-              [](const auto* a, const auto* b) { return a->tab_index < b->tab_index; });
-    QWidget* previous = nullptr;
-    for (const auto* control : order) {
-        auto* widget = findChild<QWidget*>(ObjectName(*control));
-        if (widget->focusPolicy() == Qt::NoFocus) continue;
-        if (previous) setTabOrder(previous, widget);
-        previous = widget;
-    }
-}
 
 // The user's edits and picks enter the handlers here; a handler's own
 // writes call their field's handler from SetText instead, so that a

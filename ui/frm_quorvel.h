@@ -8,7 +8,6 @@
 #include "calc/fields.h"
 #include "ui/dispatcher.h"
 #include "ui/key_preview.h"
-#include "ui/window_layout.h"
 #include "ui/window_platform.h"
 
 namespace quorvel {
@@ -28,8 +27,6 @@ public:
     NumberLocale Locale() const override;
 
 private:
-    void CreateControl(const layout::Control& control);
-    void SetTabOrder();
     void BindEvents();
     QWidget* FieldControl(Field field, int index) const;
 

@@ -18,13 +18,11 @@
 #include "calc/recalculate.h"
 #include "ui/frm_quorvel.h"
 #include "ui/system_locale.h"
+#include "ui/window_builder.h"
 
 namespace quorvel::testing {
 
-inline QString Name(std::string_view name, int index = -1) {
-    const QString bare = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    return index < 0 ? bare : QStringLiteral("%1(%2)").arg(bare).arg(index);
-}
+inline QString Name(std::string_view name, int index = -1) { return ControlName(name, index); }
 
 template <class Widget = QWidget>
 Widget* Find(const QWidget& window, std::string_view name, int index = -1) {

@@ -1,0 +1,170 @@
+#include "ui/window_builder.h"
+
+#include <algorithm>
+#include <vector>
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "calc/units.h"
+#include "ui/circuit_frame.h"
+#include "ui/quorvel_icon.h"
+#include "ui/typed_length_limit.h"
+#include "ui/window_layout.h"
+
+namespace quorvel {
+namespace {
+
+using layout::Pixels;
+
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QString ObjectName(const layout::Control& control) { return ControlName(control.name, control.index); }
+
+// Verdana is rarely installed outside Windows: the nearest sans-serif serves.
+QFont FontOf(layout::Font font) {
+    QFont result(QStringLiteral("Verdana"));
+    result.setStyleHint(QFont::SansSerif);
+    switch (font) {
+        case layout::Font::window: result.setPointSizeF(9.75); break;
+        case layout::Font::caption: result.setPointSizeF(8.25); break;
+        case layout::Font::signature:
+            result.setPointSizeF(12);
+            result.setBold(true);
+            break;
+    }
+    return result;
+}
+
+void Paint(QWidget* widget, QPalette::ColorRole role, std::uint32_t colour) {
+    if (colour == layout::kNoColour) return;
+    QPalette palette = widget->palette();
+    palette.setColor(role, QColor::fromRgb(colour));
+    widget->setPalette(palette);
+}
+
+QRect Geometry(const layout::Control& control) {
+    return {Pixels(control.left), Pixels(control.top), Pixels(control.width), Pixels(control.height)};
+}
+
+Qt::Alignment AlignmentOf(layout::Align align) {
+    switch (align) {
+        case layout::Align::left: return Qt::AlignLeft | Qt::AlignVCenter;
+        case layout::Align::centre: return Qt::AlignHCenter | Qt::AlignVCenter;
+        case layout::Align::right: return Qt::AlignRight | Qt::AlignVCenter;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// A label is as large as its caption. Where the font differs from the one
+// the layout was drawn with, the caption keeps the middle of its place
+// (centred labels) or its left edge, and its vertical middle.
+void FitLabel(QLabel* label, const layout::Control& control) {
+    label->adjustSize();
+    const QRect place = Geometry(control);
+    const int left = control.align == layout::Align::centre ? place.center().x() + 1 - label->width() / 2 : place.left();
+    label->move(left, place.center().y() + 1 - label->height() / 2);
+}
+
+void CreateControl(QWidget& window, const layout::Control& control) {
+    using layout::Kind;
+    QWidget* container = control.container == layout::Container::window
+                             ? &window
+                             : window.findChild<QWidget*>(QStringLiteral("fraSerie"), Qt::FindDirectChildrenOnly);
+    const QString text = FromUtf8(control.text);
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+        case Kind::frame: {
+            widget = new CircuitFrame(container);
+            widget->setAutoFillBackground(true);
+            Paint(widget, QPalette::Window, control.colour);
+            break;
+        }
+        case Kind::entry:
+        case Kind::result: {
+            auto* edit = new QLineEdit(text, container);
+            edit->setAlignment(AlignmentOf(control.align));
+            Paint(edit, QPalette::Base, control.colour);
+            if (control.kind == Kind::result) {
+                edit->setReadOnly(true);
+                edit->setFrame(false);
+            }
+            if (control.max_typed > 0) edit->setValidator(new TypedLengthLimit(control.max_typed, edit));
+            widget = edit;
+            break;
+        }
+        case Kind::chooser: {
+            auto* chooser = new QComboBox(container);
+            const Field field = control.name == NameOf(Field::cboIst) ? Field::cboIst : Field::cboRs;
+            for (std::string_view item : ListOf(field)) chooser->addItem(FromUtf8(item));
+            chooser->setCurrentIndex(-1);  // no unit until the load event picks one
+            widget = chooser;
+            break;
+        }
+        case Kind::label: {
+            auto* label = new QLabel(text, container);
+            label->setAlignment(AlignmentOf(control.align));
+            label->setFont(FontOf(control.font));
+            widget = label;
+            break;
+        }
+        case Kind::button: {
+            widget = new QPushButton(text, container);
+            Paint(widget, QPalette::Button, control.colour);
+            break;
+        }
+        case Kind::line:
+        case Kind::dot: return;  // drawn by the frame
+    }
+    widget->setObjectName(ObjectName(control));
+    widget->setGeometry(Geometry(control));
+    if (auto* label = qobject_cast<QLabel*>(widget)) FitLabel(label, control);
+}
+
+// The inputs in reading order, then the button, then the results.
+void SetTabOrder(QWidget& window) {
+    std::vector<const layout::Control*> order;
+    for (const auto& control : layout::kControls) {
+        if (control.tab_index >= 0) order.push_back(&control);
+    }
+    std::sort(order.begin(), order.end(),
+              [](const auto* a, const auto* b) { return a->tab_index < b->tab_index; });
+    QWidget* previous = nullptr;
+    for (const auto* control : order) {
+        auto* widget = window.findChild<QWidget*>(ObjectName(*control));
+        if (widget->focusPolicy() == Qt::NoFocus) continue;
+        if (previous) QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+}  // namespace
+
+QString ControlName(std::string_view name, int index) {
+    const QString bare = FromUtf8(name);
+    return index < 0 ? bare : QStringLiteral("%1(%2)").arg(bare).arg(index);
+}
+
+void BuildWindow(QWidget& window) {
+    window.setObjectName(QStringLiteral("frmQuorvel"));
+    window.setWindowTitle(FromUtf8(layout::kTitle));
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint);
+    window.setFixedSize(Pixels(layout::kClientWidth), Pixels(layout::kClientHeight));
+    window.setFont(FontOf(layout::Font::window));
+    window.setWindowIcon(QuorvelIcon());
+    Paint(&window, QPalette::Window, layout::kBackground);
+
+    for (const auto& control : layout::kControls) CreateControl(window, control);
+    SetTabOrder(window);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        window.move(screen->availableGeometry().center() - window.rect().center());
+    }
+}
+
+}  // namespace quorvel
