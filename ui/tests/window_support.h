@@ -51,17 +51,43 @@ inline std::vector<std::string> Results(const FieldSet& fields) {
     return texts;
 }
 
-// What one recalculation computes from the window's inputs as they stand.
-inline std::vector<std::string> ExpectedResults(const FieldSet& window) {
+// The texts of the entries and choosers.
+inline std::vector<std::string> Inputs(const FieldSet& fields) {
+    std::vector<std::string> texts;
+    for (Field input : {Field::txtRs, Field::cboRs, Field::txtIst, Field::cboIst}) {
+        for (int i = 0; i < CountOf(input); ++i) texts.push_back(fields.Text(input, i));
+    }
+    return texts;
+}
+
+// The window's inputs copied into a field model.
+inline FieldModel InputsOf(const FieldSet& window) {
     FieldModel model(SystemNumberLocale());
     for (Field input : {Field::txtRs, Field::cboRs, Field::txtIst, Field::cboIst}) {
         for (int i = 0; i < CountOf(input); ++i) model.SetText(input, i, window.Text(input, i));
     }
+    return model;
+}
+
+// What one recalculation computes from the window's inputs as they stand.
+inline std::vector<std::string> ExpectedResults(const FieldSet& window) {
+    FieldModel model = InputsOf(window);
     try {
         Recalculate(model);
     } catch (const RuntimeError&) {
     }
     return Results(model);
+}
+
+// Whether a recalculation of the window's inputs as they stand fails.
+inline bool RecalculationFails(const FieldSet& window) {
+    FieldModel model = InputsOf(window);
+    try {
+        Recalculate(model);
+    } catch (const RuntimeError&) {
+        return true;
+    }
+    return false;
 }
 
 // The user replaces the whole text of an entry by pasting.

@@ -1,0 +1,196 @@
+// A monkey on the real window: thousands of seeded random user actions,
+// after each of which the window must still stand sound. The seed is printed;
+// QUORVEL_MONKEY_SEED replays a run, QUORVEL_MONKEY_ACTIONS lengthens it.
+
+#include <iostream>
+#include <random>
+
+#include <QAbstractItemView>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include "ui/tests/window_support.h"
+
+namespace quorvel {
+namespace {
+
+using testing::ExpectedResults;
+using testing::Find;
+using testing::Results;
+
+class Monkey {
+public:
+    Monkey(frmQuorvel& window, unsigned seed) : window_(window), random_(seed) {}
+
+    // Does one random thing a user could do, and says what it was.
+    std::string Act() {
+        switch (Pick(10)) {
+            case 0:
+            case 1:
+            case 2: return TypeCharacter();
+            case 3: return DeleteAtRandomPlace();
+            case 4: return PasteOverEntry();
+            case 5: return PickByKeyboard();
+            case 6: return PickByMouse();
+            case 7: return ClickClear();
+            case 8: return PressTab();
+            default: return FocusRandomControl();
+        }
+    }
+
+private:
+    int Pick(int count) { return static_cast<int>(random_() % static_cast<unsigned>(count)); }
+
+    QString RandomText(int max_length) {
+        static const QStringList kPieces = {"0", "1", "2", "5", "9", "-", "+", ".", ",", "E", "e", " ", "a", "x",
+                                            "$", "&H", "ă", "î", "\u202F", "€", "1E300", "9E307", "-3.5", "2,5"};
+        QString text;
+        const int pieces = Pick(max_length + 1);
+        for (int i = 0; i < pieces; ++i) text += kPieces[Pick(static_cast<int>(kPieces.size()))];
+        return text;
+    }
+
+    QLineEdit* RandomEntry() {
+        return Pick(5) == 0 ? Find<QLineEdit>(window_, "txtIst") : Find<QLineEdit>(window_, "txtRs", Pick(4));
+    }
+
+    QComboBox* RandomChooser() {
+        return Pick(5) == 0 ? Find<QComboBox>(window_, "cboIst") : Find<QComboBox>(window_, "cboRs", Pick(4));
+    }
+
+    QWidget* Focused() {
+        QWidget* focused = QApplication::focusWidget();
+        return focused ? focused : Find(window_, "txtRs", 0);
+    }
+
+    // One character typed into whatever has the focus, entries and result
+    // boxes alike: each keystroke is one event.
+    std::string TypeCharacter() {
+        static const QString kCharacters = QStringLiteral("0123456789-+.,Ee $&Hxaăî €");
+        QWidget* target = Focused();
+        const QString character = kCharacters.mid(Pick(static_cast<int>(kCharacters.size())), 1);
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, character);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, character);
+        QApplication::sendEvent(target, &press);
+        QApplication::sendEvent(target, &release);
+        return "type \"" + character.toStdString() + "\" into " + target->objectName().toStdString();
+    }
+
+    std::string DeleteAtRandomPlace() {
+        QLineEdit* entry = RandomEntry();
+        entry->setFocus();
+        QTest::keyClick(entry, Qt::Key_Home);
+        const int steps = Pick(static_cast<int>(entry->text().size()) + 1);
+        for (int i = 0; i < steps; ++i) QTest::keyClick(entry, Qt::Key_Right);
+        const bool backspace = Pick(2) == 0;
+        QTest::keyClick(entry, backspace ? Qt::Key_Backspace : Qt::Key_Delete);
+        return std::string(backspace ? "backspace" : "delete") + " at " + std::to_string(steps) + " in " +
+               entry->objectName().toStdString();
+    }
+
+    std::string PasteOverEntry() {
+        QLineEdit* entry = RandomEntry();
+        const QString text = RandomText(4);
+        QApplication::clipboard()->setText(text);
+        entry->setFocus();
+        if (Pick(2) == 0) QTest::keyClick(entry, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(entry, Qt::Key_V, Qt::ControlModifier);
+        return "paste \"" + text.toStdString() + "\" into " + entry->objectName().toStdString();
+    }
+
+    std::string PickByKeyboard() {
+        QComboBox* chooser = RandomChooser();
+        chooser->setFocus();
+        const auto key = Pick(2) == 0 ? Qt::Key_Down : Qt::Key_Up;
+        QTest::keyClick(chooser, key);
+        return std::string(key == Qt::Key_Down ? "down" : "up") + " in " + chooser->objectName().toStdString();
+    }
+
+    std::string PickByMouse() {
+        QComboBox* chooser = RandomChooser();
+        const int item = Pick(3);
+        chooser->showPopup();
+        QAbstractItemView* list = chooser->view();
+        const QRect row = list->visualRect(list->model()->index(item, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+        if (list->window()->isVisible()) chooser->hidePopup();
+        return "click item " + std::to_string(item) + " of " + chooser->objectName().toStdString();
+    }
+
+    std::string ClickClear() {
+        QTest::mouseClick(Find<QPushButton>(window_, "cmdClear"), Qt::LeftButton);
+        return "click cmdClear";
+    }
+
+    std::string PressTab() {
+        QTest::keyClick(Focused(), Qt::Key_Tab, Pick(3) == 0 ? Qt::ShiftModifier : Qt::NoModifier);
+        return "tab to " + Focused()->objectName().toStdString();
+    }
+
+    std::string FocusRandomControl() {
+        static const char* kNames[] = {"txtRs", "cboRs", "txtIst", "cboIst", "txtRst", "txtUs", "txtPst", "cmdClear"};
+        const char* name = kNames[Pick(8)];
+        const bool array = std::string(name) == "txtRs" || std::string(name) == "cboRs" || std::string(name) == "txtUs";
+        QWidget* target = Find(window_, name, array ? Pick(4) : -1);
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(Pick(target->width()), target->height() / 2));
+        return "click " + target->objectName().toStdString();
+    }
+
+    frmQuorvel& window_;
+    std::mt19937 random_;
+};
+
+unsigned SeedFromEnvironment() {
+    bool given = false;
+    const unsigned seed = qEnvironmentVariableIntValue("QUORVEL_MONKEY_SEED", &given);
+    return given ? seed : std::random_device{}();
+}
+
+TEST(WindowMonkey, EveryActionLeavesTheWindowSound) {
+    const unsigned seed = SeedFromEnvironment();
+    bool long_run = false;
+    const int actions = std::max(2000, qEnvironmentVariableIntValue("QUORVEL_MONKEY_ACTIONS", &long_run));
+    std::cout << "monkey seed " << seed << " (replay with QUORVEL_MONKEY_SEED=" << seed << "), " << actions
+              << " actions" << std::endl;
+    RecordProperty("seed", std::to_string(seed));
+
+    auto window = testing::StartedWindow();
+    testing::MessageBoxAnswerer answerer;
+    Monkey monkey(*window, seed);
+    const NumberLocale locale = SystemNumberLocale();
+    std::size_t reports = 0;
+
+    for (int step = 0; step < actions; ++step) {
+        const auto inputs_before = testing::Inputs(*window);
+        const std::string action = monkey.Act();
+        const std::string where = "seed " + std::to_string(seed) + ", step " + std::to_string(step) + ": " + action;
+
+        ASSERT_TRUE(window->isVisible()) << where;
+        for (Field entry : {Field::txtRs, Field::txtIst}) {
+            for (int i = 0; i < CountOf(entry); ++i) {
+                const std::string text = window->Text(entry, i);
+                ASSERT_TRUE(IsNumericText(text, locale)) << where << ": \"" << text << '"';
+                ASSERT_FALSE(ParseStrict(text, locale) < 0) << where << ": \"" << text << '"';
+            }
+        }
+        const auto results = Results(*window);
+        ASSERT_EQ(results, ExpectedResults(*window)) << where;
+
+        // Each action is one event: an error is told once, and only when the
+        // inputs really overflow.
+        const std::size_t new_reports = answerer.seen.size() - reports;
+        reports = answerer.seen.size();
+        const bool fails = testing::RecalculationFails(*window);
+        if (inputs_before != testing::Inputs(*window) || new_reports > 0) {
+            ASSERT_EQ(new_reports, fails ? 1u : 0u) << where;
+        }
+        if (new_reports == 1) {
+            ASSERT_EQ(answerer.seen.back(), "Quorvel|Run-time error '6':\n\nOverflow") << where;
+        }
+    }
+    std::cout << "monkey: " << actions << " actions, " << reports << " run-time errors reported" << std::endl;
+}
+
+}  // namespace
+}  // namespace quorvel
