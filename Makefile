@@ -3,7 +3,7 @@
 
 JOBS ?= $(shell nproc)
 
-.PHONY: deps run test bench clean
+.PHONY: deps run test test-default test-asan bench clean
 
 deps:
 	./scripts/install-deps.sh
@@ -14,9 +14,21 @@ build/default/CMakeCache.txt: | deps
 build/release/CMakeCache.txt: | deps
 	cmake --preset release
 
-test: deps build/default/CMakeCache.txt
+build/asan/CMakeCache.txt: | deps
+	cmake --preset asan
+
+# Plain tests first: they fail fastest and say most. One stage at a time,
+# even under make -j: each build already uses every core.
+.NOTPARALLEL:
+test: test-default test-asan
+
+test-default: deps build/default/CMakeCache.txt
 	cmake --build --preset default -j $(JOBS)
 	ctest --preset default -j $(JOBS)
+
+test-asan: deps build/asan/CMakeCache.txt
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
 
 run: deps build/release/CMakeCache.txt
 	cmake --build --preset release -j $(JOBS)
