@@ -1,12 +1,14 @@
 # The two commands of the README: `make run` and `make test`. Each installs
-# what is missing, builds and then runs.
+# what is missing, builds and then runs. `make fuzz` fuzzes for longer.
 
 JOBS ?= $(shell nproc)
+# Seconds each fuzz target runs under `make fuzz`; `make test` gives each 3.
+FUZZ_SECONDS ?= 60
 
 SCREENSHOT ?= screenshots/quorvel.png
 PROGRAM := build/release/app/quorvel
 
-.PHONY: deps run test bench screenshot program clean
+.PHONY: deps run test test-default test-asan test-fuzz fuzz bench screenshot program clean
 
 deps:
 	./scripts/install-deps.sh
@@ -17,9 +19,37 @@ build/default/CMakeCache.txt: | deps
 build/release/CMakeCache.txt: | deps
 	cmake --preset release
 
-test: deps build/default/CMakeCache.txt
+build/asan/CMakeCache.txt: | deps
+	cmake --preset asan
+
+build/fuzz/CMakeCache.txt: | deps
+	cmake --preset fuzz
+
+# Plain tests first: they fail fastest and say most. One stage at a time,
+# even under make -j: each build already uses every core.
+.NOTPARALLEL:
+test: test-default test-asan test-fuzz
+
+test-default: deps build/default/CMakeCache.txt
 	cmake --build --preset default -j $(JOBS)
 	ctest --preset default -j $(JOBS)
+
+test-asan: deps build/asan/CMakeCache.txt
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+test-fuzz: deps build/fuzz/CMakeCache.txt
+	cmake --build --preset fuzz -j $(JOBS)
+	FUZZ_SECONDS= ctest --preset fuzz -j $(JOBS)
+
+# One target after another, so that each has a core of its own.
+fuzz: deps build/fuzz/CMakeCache.txt
+	cmake --build --preset fuzz -j $(JOBS)
+	FUZZ_SECONDS=$(FUZZ_SECONDS) ctest --preset fuzz -R '\.run$$'; status=$$?; \
+	for log in build/fuzz/fuzz/artifacts/*.log; do \
+	    echo "$$(basename "$$log" .log): $$(grep '^Done' "$$log" || echo 'no count: see' "$$log")"; \
+	done; \
+	exit $$status
 
 program: deps build/release/CMakeCache.txt
 	cmake --build --preset release -j $(JOBS) --target quorvel

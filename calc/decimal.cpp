@@ -9,16 +9,18 @@
 namespace quorvel::detail {
 namespace {
 
-// Power of ten of the number's leading non-zero digit, saturated far beyond
-// the double range. Only asked for numbers that from_chars found out of
-// range, where the sign of this figure tells too large from too small.
-long DecimalMagnitude(std::string_view number) {
-    constexpr long kFar = 1'000'000;
+// Power of ten of the number's leading non-zero digit. Only asked for numbers
+// that from_chars found out of range, where the sign of this figure tells too
+// large from too small. Digit counts are bounded by the text's length; the
+// exponent saturates far beyond any length a text in memory can have, so a
+// long run of digits still outweighs a saturated exponent as it should.
+long long DecimalMagnitude(std::string_view number) {
+    constexpr long long kFarExponent = 100'000'000'000'000'000;  // 1E17: times 10 plus a digit still fits
     std::size_t i = (!number.empty() && number[0] == '-') ? 1 : 0;
 
-    long integer_digits = 0;
-    long first_nonzero = kFar;  // index among the mantissa digits
-    long digit_index = 0;
+    long long integer_digits = 0;
+    long long first_nonzero = -1;  // index among the mantissa digits
+    long long digit_index = 0;
     bool in_fraction = false;
     for (; i < number.size() && number[i] != 'e'; ++i) {
         if (number[i] == '.') {
@@ -26,19 +28,18 @@ long DecimalMagnitude(std::string_view number) {
             continue;
         }
         if (!in_fraction) ++integer_digits;
-        if (number[i] != '0' && first_nonzero == kFar) first_nonzero = digit_index;
+        if (number[i] != '0' && first_nonzero < 0) first_nonzero = digit_index;
         ++digit_index;
     }
-    integer_digits = std::min(integer_digits, kFar);
-    first_nonzero = std::min(first_nonzero, kFar);
+    if (first_nonzero < 0) first_nonzero = digit_index;  // all zeros: never out of range
 
-    long exponent = 0;
+    long long exponent = 0;
     if (i < number.size()) {
         ++i;  // 'e'
         bool negative = false;
         if (number[i] == '+' || number[i] == '-') negative = number[i++] == '-';
         for (; i < number.size(); ++i) {
-            exponent = std::min(exponent * 10 + (number[i] - '0'), kFar);
+            exponent = std::min(exponent * 10 + (number[i] - '0'), kFarExponent);
         }
         if (negative) exponent = -exponent;
     }

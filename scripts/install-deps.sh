@@ -10,6 +10,9 @@ pkg-config
 libgtest-dev
 libgmock-dev
 libbenchmark-dev
+clang-14
+libclang-rt-14-dev
+llvm-14
 qt6-base-dev
 libgl-dev
 qt6-qpa-plugins

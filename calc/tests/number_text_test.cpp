@@ -110,6 +110,30 @@ TEST(ParseStrict, OverflowsBeyondTheDoubleRange) {
     EXPECT_EQ(ParseStrict("1E-" + std::string(30, '9'), kDotLocale), 0);
 }
 
+// Millions of digits against an exponent of millions: the size of the whole
+// number decides, whichever part is longer.
+TEST(ParseStrict, WeighsLongDigitRunsAgainstLongExponents) {
+    const std::string zeros(1'100'000, '0');
+    struct {
+        std::string text;
+        bool overflows;
+    } const cases[] = {
+        {"1" + zeros + "E-1000000", true},                  // 1E100000
+        {"0." + zeros + "1E1200000", true},                 // 1E99999
+        {"1" + zeros + "E-" + std::string(30, '9'), false}, // far below the smallest double
+        {"0." + zeros + "1E1000000", false},                // 1E-100001
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsNumericText(c.text, kDotLocale), !c.overflows) << c.text.substr(0, 3);
+        if (c.overflows) {
+            EXPECT_THROW(ParseStrict(c.text, kDotLocale), OverflowError);
+            EXPECT_EQ(ParseLeading(c.text), std::numeric_limits<double>::max());
+        } else {
+            EXPECT_EQ(ParseStrict(c.text, kDotLocale), 0);
+        }
+    }
+}
+
 TEST(ParseStrict, KeepsTheSignOfZero) {
     EXPECT_TRUE(std::signbit(ParseStrict("-0", kDotLocale)));
     EXPECT_FALSE(ParseStrict("-0", kDotLocale) < 0);

@@ -1,0 +1,129 @@
+// The whole calculator without a window, driven by arbitrary sequences of
+// edits, picks and clear presses, checked after every step. The first byte
+// picks the regional settings; then each step is an action byte:
+//   0, 1  type into an entry: which (0-3 a resistor, 4 the current), then a
+//         length byte and up to 16 bytes of text
+//   2     pick: which chooser (0-3 a resistor's, 4 the current's), which item
+//   3     press clear
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "calc/fields.h"
+#include "calc/recalculate.h"
+#include "fuzz/check.h"
+#include "fuzz/input.h"
+#include "fuzz/locales.h"
+#include "ui/dispatcher.h"
+
+namespace {
+
+using namespace quorvel;
+
+constexpr int kMostSteps = 64;
+constexpr std::size_t kLongestEntry = 16;
+
+class RecordingPlatform final : public Platform {
+public:
+    void End() override {}
+    void ReportError(const RuntimeError& error) override { reports.push_back(error.number()); }
+
+    std::vector<int> reports;
+};
+
+constexpr Field kInputs[] = {Field::txtRs, Field::cboRs, Field::txtIst, Field::cboIst};
+constexpr Field kResults[] = {Field::txtRst, Field::lblUMs, Field::txtUst, Field::txtUMUst, Field::txtUs,
+                              Field::txtUMUs, Field::txtPs, Field::txtUMPs, Field::txtPst, Field::txtUMpst};
+
+std::vector<std::string> ResultsOf(const FieldSet& fields) {
+    std::vector<std::string> texts;
+    for (Field field : kResults) {
+        for (int i = 0; i < CountOf(field); ++i) texts.push_back(fields.Text(field, i));
+    }
+    return texts;
+}
+
+// What one recalculation computes from the inputs as they stand; a failed
+// one leaves empty what it did not complete, as the event's did.
+std::vector<std::string> ExpectedResults(const FieldModel& model) {
+    FieldModel fresh(model.Locale());
+    for (Field input : kInputs) {
+        for (int i = 0; i < CountOf(input); ++i) fresh.SetText(input, i, model.Text(input, i));
+    }
+    try {
+        Recalculate(fresh);
+    } catch (const RuntimeError&) {
+    }
+    return ResultsOf(fresh);
+}
+
+bool ShowsNoInfinity(const std::string& text) {
+    for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
+        const std::string word{static_cast<char>(text[i] | 0x20), static_cast<char>(text[i + 1] | 0x20),
+                               static_cast<char>(text[i + 2] | 0x20)};
+        if (word == "inf" || word == "nan") return false;
+    }
+    return true;
+}
+
+void CheckFields(const FieldModel& model, const RecordingPlatform& platform) {
+    const NumberLocale locale = model.Locale();
+    for (Field entry : {Field::txtRs, Field::txtIst}) {
+        for (int i = 0; i < CountOf(entry); ++i) {
+            const std::string text = model.Text(entry, i);
+            FUZZ_CHECK(IsNumericText(text, locale));
+            FUZZ_CHECK(!(ParseStrict(text, locale) < 0));
+        }
+    }
+    for (int i = 0; i < kFieldCount; ++i) {
+        const auto field = static_cast<Field>(i);
+        for (int j = 0; j < CountOf(field); ++j) FUZZ_CHECK(ShowsNoInfinity(model.Text(field, j)));
+    }
+    FUZZ_CHECK(ResultsOf(model) == ExpectedResults(model));
+    for (int number : platform.reports) FUZZ_CHECK(number == 6 || number == 13);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzzing::Input input(data, size);
+    FieldModel model(fuzzing::kSoundLocales[input.Pick(static_cast<int>(fuzzing::kSoundLocales.size()))]);
+    RecordingPlatform platform;
+    EventDispatcher events(model, platform);
+    BindEvents(model, events);
+
+    // Whatever the user does, the dispatch point stops every error.
+    try {
+        events.Load();
+        CheckFields(model, platform);
+        for (int step = 0; step < kMostSteps && !input.AtEnd(); ++step) {
+            switch (input.Pick(4)) {
+                case 0:
+                case 1: {
+                    const int which = input.Pick(kResistorCount + 1);
+                    const std::string text = input.Text(kLongestEntry);
+                    if (which < kResistorCount) {
+                        model.SetText(Field::txtRs, which, text);
+                    } else {
+                        model.SetText(Field::txtIst, text);
+                    }
+                    break;
+                }
+                case 2: {
+                    const int which = input.Pick(kResistorCount + 1);
+                    const int item = input.Pick(3);
+                    const Field chooser = which < kResistorCount ? Field::cboRs : Field::cboIst;
+                    const int index = which < kResistorCount ? which : 0;
+                    model.SetText(chooser, index, model.ListItem(chooser, index, item));
+                    break;
+                }
+                default: events.ClearClick();
+            }
+            CheckFields(model, platform);
+        }
+    } catch (...) {
+        FUZZ_FAIL("an error got past the dispatch point");
+    }
+    return 0;
+}

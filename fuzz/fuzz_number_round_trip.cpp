@@ -1,0 +1,95 @@
+// Numbers written as text and read back, for every double but NaN and the
+// infinities: the first 8 input bytes are its bit pattern.
+
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <string>
+#include <system_error>
+
+#include "calc/number_text.h"
+#include "fuzz/check.h"
+#include "fuzz/locales.h"
+
+namespace {
+
+using namespace quorvel;
+
+// "-1.23456789012345E-308" and "-0.0000123456789012345" are the longest.
+constexpr std::size_t kLongestText = 22;
+
+struct Rounded {
+    bool in_range = true;
+    double value = 0;
+};
+
+// The value as 15 significant digits show it; they may lie beyond the largest
+// double, which reads back as an overflow.
+Rounded ToFifteenDigits(double value) {
+    char text[40];
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 14).ptr;
+    Rounded rounded;
+    const auto result = std::from_chars(text, end, rounded.value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Only an excess can be out of range: 15 digits of a double never round to below its smallest.
+        FUZZ_CHECK(std::abs(value) > 1);
+        rounded.in_range = false;
+    }
+    return rounded;
+}
+
+bool Contains(const std::string& text, const char* word) {
+    for (std::size_t i = 0; i + std::strlen(word) <= text.size(); ++i) {
+        bool same = true;
+        for (std::size_t j = 0; word[j] != '\0'; ++j) {
+            const char c = text[i + j];
+            same = same && (c | 0x20) == word[j];
+        }
+        if (same) return true;
+    }
+    return false;
+}
+
+void CheckRoundTrip(double value, const NumberLocale& locale, const Rounded& expected) {
+    const std::string text = NumberToText(value, locale);
+    FUZZ_CHECK(text.size() <= kLongestText + locale.DecimalPoint().size() - 1);
+    FUZZ_CHECK(!Contains(text, "inf") && !Contains(text, "nan"));
+    try {
+        const double back = ParseStrict(text, locale);
+        FUZZ_CHECK(expected.in_range);
+        FUZZ_CHECK(back == expected.value);
+    } catch (const OverflowError&) {
+        FUZZ_CHECK(!expected.in_range);
+    } catch (...) {
+        FUZZ_FAIL("a written number did not read back");
+    }
+}
+
+void CheckRoundPlaces(double value) {
+    const double rounded = RoundPlaces(value, 3);
+    FUZZ_CHECK(std::isfinite(rounded));
+    if (std::abs(value) >= 1e12) return;
+    // The decimal rounding moves by at most half a place; the double nearest
+    // that decimal may lie half a step of the doubles further off.
+    const double step = std::nextafter(std::abs(rounded), std::numeric_limits<double>::infinity()) - std::abs(rounded);
+    FUZZ_CHECK(std::abs(rounded - value) <= 0.0005 + step / 2);
+    FUZZ_CHECK(RoundPlaces(rounded, 3) == rounded);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < sizeof(std::uint64_t)) return -1;
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, data, sizeof bits);
+    const double value = std::bit_cast<double>(bits);
+    if (!std::isfinite(value)) return -1;
+
+    const Rounded expected = ToFifteenDigits(value);
+    for (const NumberLocale& locale : fuzzing::kSoundLocales) CheckRoundTrip(value, locale, expected);
+    CheckRoundPlaces(value);
+    return 0;
+}

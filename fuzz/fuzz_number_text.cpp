@@ -1,0 +1,104 @@
+// The number text rules on arbitrary bytes. The first byte picks the regional
+// settings: below 0x80 from the table, otherwise spelled out by the input as
+// three texts (decimal, group, currency), each a length byte and its bytes.
+// The rest is the text a user typed or pasted.
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <string>
+#include <string_view>
+
+#include "calc/number_text.h"
+#include "fuzz/check.h"
+#include "fuzz/input.h"
+#include "fuzz/locales.h"
+
+namespace {
+
+using namespace quorvel;
+
+enum class Outcome { number, conversion, overflow };
+
+Outcome StrictReading(std::string_view text, const NumberLocale& locale, double& value) {
+    try {
+        value = ParseStrict(text, locale);
+        return Outcome::number;
+    } catch (const ConversionError&) {
+        return Outcome::conversion;
+    } catch (const OverflowError&) {
+        return Outcome::overflow;
+    } catch (...) {
+        FUZZ_FAIL("ParseStrict let through an error other than 13 or 6");
+    }
+}
+
+// [-]digits[.digits][E[sign]digits] with a digit in the mantissa, nothing else.
+bool IsPlainPointNumber(std::string_view text) {
+    std::size_t i = 0;
+    const auto digits = [&] {
+        const std::size_t start = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+        return i - start;
+    };
+    if (i < text.size() && text[i] == '-') ++i;
+    std::size_t mantissa = digits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0) return false;
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+        if (digits() == 0) return false;
+    }
+    return i == text.size();
+}
+
+void CheckText(std::string_view text, const NumberLocale& locale) {
+    double strict = 0;
+    const Outcome outcome = StrictReading(text, locale, strict);
+    FUZZ_CHECK(IsNumericText(text, locale) == (outcome == Outcome::number));
+    if (outcome == Outcome::number) FUZZ_CHECK(std::isfinite(strict));
+
+    const double leading = ParseLeading(text);
+    FUZZ_CHECK(std::isfinite(leading));
+    FUZZ_CHECK(std::isfinite(EntryValue(text, locale)));
+
+    if (!IsPlainPointNumber(text)) return;
+    // Both readings of a plain number agree with each other and with the C
+    // library's own, correctly rounded one.
+    static const NumberLocale point{".", ",", "$"};
+    const Outcome plain = StrictReading(text, point, strict);
+    FUZZ_CHECK(plain != Outcome::conversion);
+    const std::string terminated(text);
+    const double reference = std::strtod(terminated.c_str(), nullptr);
+    if (std::isinf(reference)) {
+        FUZZ_CHECK(plain == Outcome::overflow);
+        FUZZ_CHECK(leading == std::copysign(std::numeric_limits<double>::max(), reference));
+        return;
+    }
+    FUZZ_CHECK(plain == Outcome::number);
+    FUZZ_CHECK(strict == leading);
+    // Below the smallest double the reading is zero, like the C library's.
+    FUZZ_CHECK(strict == reference);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzzing::Input input(data, size);
+    const std::uint8_t selector = input.Byte();
+    if (selector < 0x80) {
+        CheckText(input.Rest(), fuzzing::LocaleFor(selector));
+        return 0;
+    }
+    NumberLocale locale;
+    locale.decimal_separator = input.Text(4);
+    locale.group_separator = input.Text(4);
+    locale.currency_symbol = input.Text(4);
+    CheckText(input.Rest(), locale);
+    return 0;
+}
