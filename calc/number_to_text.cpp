@@ -32,8 +32,15 @@ Digits RoundedDigits(double value) {
     for (const char* c = text + (d.negative ? 1 : 0); c != e; ++c) {
         if (*c != '.') d.digits[d.count++] = *c;
     }
-    while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
     std::from_chars(e + (e[1] == '+' ? 2 : 1), end, d.exponent);
+
+    // Near the largest double, rounding to 15 digits can go past it, and such
+    // a text would not read back: keep the largest 15 digits that do.
+    constexpr std::string_view kLargest = "179769313486231";
+    if (d.exponent == 308 && std::string_view(d.digits, kSignificantDigits) > kLargest) {
+        std::copy(kLargest.begin(), kLargest.end(), d.digits);
+    }
+    while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
     return d;
 }
 

@@ -21,22 +21,16 @@ using namespace quorvel;
 // "-1.23456789012345E-308" and "-0.0000123456789012345" are the longest.
 constexpr std::size_t kLongestText = 22;
 
-struct Rounded {
-    bool in_range = true;
-    double value = 0;
-};
-
-// The value as 15 significant digits show it; they may lie beyond the largest
-// double, which reads back as an overflow.
-Rounded ToFifteenDigits(double value) {
+// The value as 15 significant digits show it. Where they would lie beyond the
+// largest double, the writer keeps the largest 15 digits that read back.
+double ToFifteenDigits(double value) {
     char text[40];
     const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 14).ptr;
-    Rounded rounded;
-    const auto result = std::from_chars(text, end, rounded.value);
-    if (result.ec == std::errc::result_out_of_range) {
+    double rounded = 0;
+    if (std::from_chars(text, end, rounded).ec == std::errc::result_out_of_range) {
         // Only an excess can be out of range: 15 digits of a double never round to below its smallest.
         FUZZ_CHECK(std::abs(value) > 1);
-        rounded.in_range = false;
+        return std::copysign(1.79769313486231e308, value);
     }
     return rounded;
 }
@@ -53,16 +47,12 @@ bool Contains(const std::string& text, const char* word) {
     return false;
 }
 
-void CheckRoundTrip(double value, const NumberLocale& locale, const Rounded& expected) {
+void CheckRoundTrip(double value, const NumberLocale& locale, double expected) {
     const std::string text = NumberToText(value, locale);
     FUZZ_CHECK(text.size() <= kLongestText + locale.DecimalPoint().size() - 1);
     FUZZ_CHECK(!Contains(text, "inf") && !Contains(text, "nan"));
     try {
-        const double back = ParseStrict(text, locale);
-        FUZZ_CHECK(expected.in_range);
-        FUZZ_CHECK(back == expected.value);
-    } catch (const OverflowError&) {
-        FUZZ_CHECK(!expected.in_range);
+        FUZZ_CHECK(ParseStrict(text, locale) == expected);
     } catch (...) {
         FUZZ_FAIL("a written number did not read back");
     }
@@ -88,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const double value = std::bit_cast<double>(bits);
     if (!std::isfinite(value)) return -1;
 
-    const Rounded expected = ToFifteenDigits(value);
+    const double expected = ToFifteenDigits(value);
     for (const NumberLocale& locale : fuzzing::kSoundLocales) CheckRoundTrip(value, locale, expected);
     CheckRoundPlaces(value);
     return 0;

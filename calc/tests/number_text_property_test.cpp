@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
+#include <system_error>
 #include <random>
 #include <string>
 #include <vector>
@@ -32,13 +34,27 @@ double RandomDouble(std::mt19937_64& random) {
     return mantissa * std::pow(10.0, static_cast<int>(random() % 30) - 15);
 }
 
-// The value as 15 significant digits would show it.
+// The value as 15 significant digits would show it; where that rounding
+// passes the largest double, the largest 15-digit value below it.
 double ToFifteenDigits(double value) {
     char text[40];
     const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 14).ptr;
     double rounded = 0;
-    std::from_chars(text, end, rounded);
+    if (std::from_chars(text, end, rounded).ec == std::errc::result_out_of_range) {
+        return std::copysign(1.79769313486231e308, value);
+    }
     return rounded;
+}
+
+// Doubles at the very top of the range, where 15-digit rounding overflows.
+TEST(NumberTextProperty, TextsAtTheTopOfTheRangeReadBack) {
+    double value = std::numeric_limits<double>::max();
+    for (int n = 0; n < 2000; ++n, value = std::nextafter(value, 0.0)) {
+        for (const double signed_value : {value, -value}) {
+            const std::string text = NumberToText(signed_value, testing::kDotLocale);
+            ASSERT_EQ(ParseStrict(text, testing::kDotLocale), ToFifteenDigits(signed_value)) << text;
+        }
+    }
 }
 
 TEST(NumberTextProperty, TextOfANumberReadsBackToFifteenDigits) {

@@ -172,7 +172,11 @@ TEST(NumberToText, WritesFifteenDigitsAsBrieflyAsPossible) {
         {0.000001, "1E-06", "1E-06"},
         {-0.0000015, "-1.5E-06", "-1,5E-06"},
         {1e-100, "1E-100", "1E-100"},
-        {std::numeric_limits<double>::max(), "1.79769313486232E+308", "1,79769313486232E+308"},
+        // Rounded up it would read as an overflow: the largest text that reads back.
+        {std::numeric_limits<double>::max(), "1.79769313486231E+308", "1,79769313486231E+308"},
+        {-std::numeric_limits<double>::max(), "-1.79769313486231E+308", "-1,79769313486231E+308"},
+        {1.797693134862314e308, "1.79769313486231E+308", "1,79769313486231E+308"},
+        {1.79769313486229e308, "1.79769313486229E+308", "1,79769313486229E+308"},
         {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324", "4,94065645841247E-324"},
     };
     for (const auto& c : cases) {
