@@ -37,6 +37,12 @@ run: program
 screenshot: program
 	./scripts/screenshot.sh $(PROGRAM) $(SCREENSHOT)
 
+# A Debian package of the program, its desktop entry, metainfo and icon.
+.PHONY: package
+package: deps build/release/CMakeCache.txt
+	cmake --build --preset release -j $(JOBS) --target package
+	@ls build/release/*.deb
+
 bench: deps build/release/CMakeCache.txt
 	cmake --build --preset release -j $(JOBS) --target quorvel_calc_bench
 	./build/release/bench/quorvel_calc_bench
