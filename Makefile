@@ -3,7 +3,9 @@
 
 JOBS ?= $(shell nproc)
 
-SCREENSHOT ?= screenshots/quorvel.png
+# make screenshot SCALE=2 photographs the window at a device pixel ratio of 2.
+SCALE ?= 1
+SCREENSHOT ?= screenshots/quorvel$(if $(filter-out 1,$(SCALE)),@$(SCALE)x).png
 PROGRAM := build/release/app/quorvel
 
 .PHONY: deps run test bench screenshot program clean
@@ -35,7 +37,7 @@ run: program
 	fi
 
 screenshot: program
-	./scripts/screenshot.sh $(PROGRAM) $(SCREENSHOT)
+	./scripts/screenshot.sh $(PROGRAM) $(SCREENSHOT) $(SCALE)
 
 # A Debian package of the program, its desktop entry, metainfo and icon.
 .PHONY: package
