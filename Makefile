@@ -5,7 +5,9 @@ JOBS ?= $(shell nproc)
 # Seconds each fuzz target runs under `make fuzz`; `make test` gives each 3.
 FUZZ_SECONDS ?= 60
 
-SCREENSHOT ?= screenshots/quorvel.png
+# make screenshot SCALE=2 photographs the window at a device pixel ratio of 2.
+SCALE ?= 1
+SCREENSHOT ?= screenshots/quorvel$(if $(filter-out 1,$(SCALE)),@$(SCALE)x).png
 PROGRAM := build/release/app/quorvel
 
 .PHONY: deps run test test-default test-asan test-fuzz fuzz bench screenshot program clean
@@ -65,7 +67,13 @@ run: program
 	fi
 
 screenshot: program
-	./scripts/screenshot.sh $(PROGRAM) $(SCREENSHOT)
+	./scripts/screenshot.sh $(PROGRAM) $(SCREENSHOT) $(SCALE)
+
+# A Debian package of the program, its desktop entry, metainfo and icon.
+.PHONY: package
+package: deps build/release/CMakeCache.txt
+	cmake --build --preset release -j $(JOBS) --target package
+	@ls build/release/*.deb
 
 bench: deps build/release/CMakeCache.txt
 	cmake --build --preset release -j $(JOBS) --target quorvel_calc_bench

@@ -12,6 +12,8 @@ int main(int /*argc*/, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    // Lets the desktop match the window to its entry and icon (on Wayland by id).
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEL_DESKTOP_ID));
     QApplication::setWindowIcon(quorvel::QuorvelIcon());
 
     quorvel::frmQuorvel window;

@@ -21,6 +21,12 @@ xvfb
 xauth
 x11-utils
 imagemagick
+file
+dpkg-dev
+desktop-file-utils
+appstream
+binutils-mingw-w64-x86-64
+xdotool
 "
 
 missing=""

@@ -8,8 +8,11 @@ program=$1
 output=$2
 scale=${3:-1}
 
+# The screen grows with the scale, so that the enlarged window fits on it.
+screen=$(awk -v s="$scale" 'BEGIN { printf "%dx%d", 1280 * s + 0.5, 800 * s + 0.5 }')
+
 display=":$(( $$ % 400 + 100 ))"
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 "${screen}x24" -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $app $xvfb 2>/dev/null || true' EXIT INT TERM
 app=""

@@ -121,6 +121,8 @@ void CreateControl(QWidget& window, const layout::Control& control) {
         case Kind::dot: return;  // drawn by the frame
     }
     widget->setObjectName(ObjectName(control));
+    if (!control.spoken.name.empty()) widget->setAccessibleName(FromUtf8(control.spoken.name));
+    if (!control.spoken.description.empty()) widget->setAccessibleDescription(FromUtf8(control.spoken.description));
     widget->setGeometry(Geometry(control));
     if (auto* label = qobject_cast<QLabel*>(widget)) FitLabel(label, control);
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 // The window frmQuorvel as data: every control in creation order, with its
-// kind, container, place and size (in twips), colour and creation text. The
-// window is built from this table; the frame draws its lines and dots.
+// kind, container, place and size (in twips), colour, creation text and what
+// a screen reader says of it. The window is built from this table; the frame
+// draws its lines and dots.
 
 #include <cstdint>
 #include <string_view>
@@ -35,6 +36,14 @@ inline constexpr std::uint32_t kGrey = 0xE0E0E0;    // the window, the frame, un
 inline constexpr std::uint32_t kBlue = 0x8080FF;    // dimension brackets
 inline constexpr std::uint32_t kBlack = 0x000000;
 
+// What a screen reader says of a control beyond its text: the accessible name
+// and description, in Romanian like the window. An empty name leaves the
+// toolkit's own, a label's caption.
+struct Spoken {
+    std::string_view name;
+    std::string_view description;
+};
+
 struct Control {
     std::string_view name;
     int index;  // element of a control array, or -1
@@ -46,6 +55,7 @@ struct Control {
     Align align = Align::left;
     Font font = Font::window;
     int tab_index = -1;   // -1: takes no focus
+    Spoken spoken = {};
     int max_typed = 0;    // characters the user may type or paste; 0: no limit
     int line_width = 1;   // pixels, for lines
 };
@@ -56,45 +66,79 @@ using A = Align;
 using F = Font;
 
 inline constexpr Control kControls[] = {
-    // name             idx kind       container    left   top   width height colour    text  align      font  tab typed
-    {"fraSerie",         -1, K::frame,  C::window,    120,  120, 11655, 2655, kGrey,     "", A::left,  F::window, 11},
-    {"txtRs",             0, K::entry,  C::fraSerie,  600,  780,   855,  360, kGreen,   "0", A::right, F::window,  0, 6},
-    {"cboRs",             0, K::chooser, C::fraSerie, 1440,  780,  1095,  360, kNoColour, "", A::left, F::window,  1},
-    {"txtRs",             1, K::entry,  C::fraSerie, 2640,  780,   855,  360, kGreen,   "0", A::right, F::window,  2, 6},
-    {"cboRs",             1, K::chooser, C::fraSerie, 3480,  780,  1095,  360, kNoColour, "", A::left, F::window,  3},
-    {"txtRs",             2, K::entry,  C::fraSerie, 4680,  780,   855,  360, kGreen,   "0", A::right, F::window,  4, 6},
-    {"cboRs",             2, K::chooser, C::fraSerie, 5520,  780,  1095,  360, kNoColour, "", A::left, F::window,  5},
-    {"txtRs",             3, K::entry,  C::fraSerie, 6720,  780,   855,  360, kGreen,   "0", A::right, F::window,  6, 6},
-    {"cboRs",             3, K::chooser, C::fraSerie, 7560,  780,  1095,  360, kNoColour, "", A::left, F::window,  7},
-    {"txtRst",           -1, K::result, C::fraSerie, 4800,  300,  1095,  375, kYellow,   "", A::right, F::window, 32},
-    {"txtUs",             0, K::result, C::fraSerie,  600, 1200,   855,  360, kYellow,   "", A::right, F::window, 31},
-    {"txtUMUs",           0, K::result, C::fraSerie, 1440, 1200,   615,  375, kGrey,     "", A::left,  F::window, 30},
-    {"txtUs",             1, K::result, C::fraSerie, 2640, 1200,   855,  360, kYellow,   "", A::right, F::window, 29},
-    {"txtUMUs",           1, K::result, C::fraSerie, 3480, 1200,   615,  375, kGrey,     "", A::left,  F::window, 28},
-    {"txtUs",             2, K::result, C::fraSerie, 4680, 1200,   855,  360, kYellow,   "", A::right, F::window, 27},
-    {"txtUMUs",           2, K::result, C::fraSerie, 5520, 1200,   615,  375, kGrey,     "", A::left,  F::window, 26},
-    {"txtUs",             3, K::result, C::fraSerie, 6720, 1200,   855,  360, kYellow,   "", A::right, F::window, 25},
-    {"txtUMUs",           3, K::result, C::fraSerie, 7560, 1200,   615,  375, kGrey,     "", A::left,  F::window, 24},
-    {"txtPs",             0, K::result, C::fraSerie,  600, 1560,   855,  375, kYellow,   "", A::right, F::window, 23},
-    {"txtUMPs",           0, K::result, C::fraSerie, 1440, 1560,   615,  375, kGrey,     "", A::left,  F::window, 22},
-    {"txtPs",             1, K::result, C::fraSerie, 2640, 1560,   855,  375, kYellow,   "", A::right, F::window, 21},
-    {"txtUMPs",           1, K::result, C::fraSerie, 3480, 1560,   615,  375, kGrey,     "", A::left,  F::window, 20},
-    {"txtPs",             2, K::result, C::fraSerie, 4680, 1560,   855,  375, kYellow,   "", A::right, F::window, 19},
-    {"txtUMPs",           2, K::result, C::fraSerie, 5520, 1560,   615,  375, kGrey,     "", A::left,  F::window, 18},
-    {"txtPs",             3, K::result, C::fraSerie, 6720, 1560,   855,  375, kYellow,   "", A::right, F::window, 17},
-    {"txtUMPs",           3, K::result, C::fraSerie, 7560, 1560,   615,  375, kGrey,     "", A::left,  F::window, 16},
-    {"txtIst",           -1, K::entry,  C::fraSerie, 9120,  780,   855,  375, kGreen,   "0", A::right, F::window,  8},
-    {"cboIst",           -1, K::chooser, C::fraSerie, 9960,  780,  1095,  360, kNoColour, "", A::left, F::window,  9},
-    {"txtPst",           -1, K::result, C::fraSerie, 9120, 1560,   855,  360, kYellow,   "", A::right, F::window, 15},
-    {"txtUMpst",         -1, K::result, C::fraSerie, 9960, 1560,   615,  375, kGrey,     "", A::left,  F::window, 14},
-    {"txtUst",           -1, K::result, C::fraSerie, 5040, 2167,   855,  360, kYellow,   "", A::right, F::window, 13},
-    {"txtUMUst",         -1, K::result, C::fraSerie, 5880, 2160,   615,  375, kGrey,     "", A::left,  F::window, 12},
+    // name             idx kind       container    left   top   width height colour    text  align      font  tab
+    //     {spoken name, spoken description}, typed
+    {"fraSerie",         -1, K::frame,  C::window,    120,  120, 11655, 2655, kGrey,     "", A::left,  F::window, 11,
+        {"Circuit serie cu patru rezistențe", "Schema circuitului, cu valorile introduse și rezultatele calculate după fiecare modificare"}},
+    {"txtRs",             0, K::entry,  C::fraSerie,  600,  780,   855,  360, kGreen,   "0", A::right, F::window,  0,
+        {"Rezistența 1", "Valoarea rezistenței 1, în unitatea aleasă alături; cel mult 6 caractere"}, 6},
+    {"cboRs",             0, K::chooser, C::fraSerie, 1440,  780,  1095,  360, kNoColour, "", A::left, F::window,  1,
+        {"Unitatea rezistenței 1", "Unitatea de măsură a rezistenței 1: Ohm, kOhm sau MOhm"}},
+    {"txtRs",             1, K::entry,  C::fraSerie, 2640,  780,   855,  360, kGreen,   "0", A::right, F::window,  2,
+        {"Rezistența 2", "Valoarea rezistenței 2, în unitatea aleasă alături; cel mult 6 caractere"}, 6},
+    {"cboRs",             1, K::chooser, C::fraSerie, 3480,  780,  1095,  360, kNoColour, "", A::left, F::window,  3,
+        {"Unitatea rezistenței 2", "Unitatea de măsură a rezistenței 2: Ohm, kOhm sau MOhm"}},
+    {"txtRs",             2, K::entry,  C::fraSerie, 4680,  780,   855,  360, kGreen,   "0", A::right, F::window,  4,
+        {"Rezistența 3", "Valoarea rezistenței 3, în unitatea aleasă alături; cel mult 6 caractere"}, 6},
+    {"cboRs",             2, K::chooser, C::fraSerie, 5520,  780,  1095,  360, kNoColour, "", A::left, F::window,  5,
+        {"Unitatea rezistenței 3", "Unitatea de măsură a rezistenței 3: Ohm, kOhm sau MOhm"}},
+    {"txtRs",             3, K::entry,  C::fraSerie, 6720,  780,   855,  360, kGreen,   "0", A::right, F::window,  6,
+        {"Rezistența 4", "Valoarea rezistenței 4, în unitatea aleasă alături; cel mult 6 caractere"}, 6},
+    {"cboRs",             3, K::chooser, C::fraSerie, 7560,  780,  1095,  360, kNoColour, "", A::left, F::window,  7,
+        {"Unitatea rezistenței 4", "Unitatea de măsură a rezistenței 4: Ohm, kOhm sau MOhm"}},
+    {"txtRst",           -1, K::result, C::fraSerie, 4800,  300,  1095,  375, kYellow,   "", A::right, F::window, 32,
+        {"Rezistența totală", "Suma celor patru rezistențe, în unitatea scrisă alături"}},
+    {"txtUs",             0, K::result, C::fraSerie,  600, 1200,   855,  360, kYellow,   "", A::right, F::window, 31,
+        {"Căderea de tensiune pe rezistența 1", "Tensiunea calculată pe rezistența 1, în unitatea din câmpul alăturat"}},
+    {"txtUMUs",           0, K::result, C::fraSerie, 1440, 1200,   615,  375, kGrey,     "", A::left,  F::window, 30,
+        {"Unitatea căderii de tensiune pe rezistența 1", "Unitatea de măsură a tensiunii pe rezistența 1: uV, mV, V, kV sau MV"}},
+    {"txtUs",             1, K::result, C::fraSerie, 2640, 1200,   855,  360, kYellow,   "", A::right, F::window, 29,
+        {"Căderea de tensiune pe rezistența 2", "Tensiunea calculată pe rezistența 2, în unitatea din câmpul alăturat"}},
+    {"txtUMUs",           1, K::result, C::fraSerie, 3480, 1200,   615,  375, kGrey,     "", A::left,  F::window, 28,
+        {"Unitatea căderii de tensiune pe rezistența 2", "Unitatea de măsură a tensiunii pe rezistența 2: uV, mV, V, kV sau MV"}},
+    {"txtUs",             2, K::result, C::fraSerie, 4680, 1200,   855,  360, kYellow,   "", A::right, F::window, 27,
+        {"Căderea de tensiune pe rezistența 3", "Tensiunea calculată pe rezistența 3, în unitatea din câmpul alăturat"}},
+    {"txtUMUs",           2, K::result, C::fraSerie, 5520, 1200,   615,  375, kGrey,     "", A::left,  F::window, 26,
+        {"Unitatea căderii de tensiune pe rezistența 3", "Unitatea de măsură a tensiunii pe rezistența 3: uV, mV, V, kV sau MV"}},
+    {"txtUs",             3, K::result, C::fraSerie, 6720, 1200,   855,  360, kYellow,   "", A::right, F::window, 25,
+        {"Căderea de tensiune pe rezistența 4", "Tensiunea calculată pe rezistența 4, în unitatea din câmpul alăturat"}},
+    {"txtUMUs",           3, K::result, C::fraSerie, 7560, 1200,   615,  375, kGrey,     "", A::left,  F::window, 24,
+        {"Unitatea căderii de tensiune pe rezistența 4", "Unitatea de măsură a tensiunii pe rezistența 4: uV, mV, V, kV sau MV"}},
+    {"txtPs",             0, K::result, C::fraSerie,  600, 1560,   855,  375, kYellow,   "", A::right, F::window, 23,
+        {"Puterea pe rezistența 1", "Puterea calculată disipată pe rezistența 1, în unitatea din câmpul alăturat"}},
+    {"txtUMPs",           0, K::result, C::fraSerie, 1440, 1560,   615,  375, kGrey,     "", A::left,  F::window, 22,
+        {"Unitatea puterii pe rezistența 1", "Unitatea de măsură a puterii pe rezistența 1: uW, mW, W, kW sau MW"}},
+    {"txtPs",             1, K::result, C::fraSerie, 2640, 1560,   855,  375, kYellow,   "", A::right, F::window, 21,
+        {"Puterea pe rezistența 2", "Puterea calculată disipată pe rezistența 2, în unitatea din câmpul alăturat"}},
+    {"txtUMPs",           1, K::result, C::fraSerie, 3480, 1560,   615,  375, kGrey,     "", A::left,  F::window, 20,
+        {"Unitatea puterii pe rezistența 2", "Unitatea de măsură a puterii pe rezistența 2: uW, mW, W, kW sau MW"}},
+    {"txtPs",             2, K::result, C::fraSerie, 4680, 1560,   855,  375, kYellow,   "", A::right, F::window, 19,
+        {"Puterea pe rezistența 3", "Puterea calculată disipată pe rezistența 3, în unitatea din câmpul alăturat"}},
+    {"txtUMPs",           2, K::result, C::fraSerie, 5520, 1560,   615,  375, kGrey,     "", A::left,  F::window, 18,
+        {"Unitatea puterii pe rezistența 3", "Unitatea de măsură a puterii pe rezistența 3: uW, mW, W, kW sau MW"}},
+    {"txtPs",             3, K::result, C::fraSerie, 6720, 1560,   855,  375, kYellow,   "", A::right, F::window, 17,
+        {"Puterea pe rezistența 4", "Puterea calculată disipată pe rezistența 4, în unitatea din câmpul alăturat"}},
+    {"txtUMPs",           3, K::result, C::fraSerie, 7560, 1560,   615,  375, kGrey,     "", A::left,  F::window, 16,
+        {"Unitatea puterii pe rezistența 4", "Unitatea de măsură a puterii pe rezistența 4: uW, mW, W, kW sau MW"}},
+    {"txtIst",           -1, K::entry,  C::fraSerie, 9120,  780,   855,  375, kGreen,   "0", A::right, F::window,  8,
+        {"Curentul în circuit", "Valoarea curentului prin cele patru rezistențe, în unitatea aleasă alături"}},
+    {"cboIst",           -1, K::chooser, C::fraSerie, 9960,  780,  1095,  360, kNoColour, "", A::left, F::window,  9,
+        {"Unitatea curentului", "Unitatea de măsură a curentului: uA, mA sau A"}},
+    {"txtPst",           -1, K::result, C::fraSerie, 9120, 1560,   855,  360, kYellow,   "", A::right, F::window, 15,
+        {"Puterea totală", "Puterea calculată disipată pe toate cele patru rezistențe, în unitatea din câmpul alăturat"}},
+    {"txtUMpst",         -1, K::result, C::fraSerie, 9960, 1560,   615,  375, kGrey,     "", A::left,  F::window, 14,
+        {"Unitatea puterii totale", "Unitatea de măsură a puterii totale: uW, mW, W, kW sau MW"}},
+    {"txtUst",           -1, K::result, C::fraSerie, 5040, 2167,   855,  360, kYellow,   "", A::right, F::window, 13,
+        {"Căderea de tensiune totală", "Tensiunea calculată pe toate cele patru rezistențe, în unitatea din câmpul alăturat"}},
+    {"txtUMUst",         -1, K::result, C::fraSerie, 5880, 2160,   615,  375, kGrey,     "", A::left,  F::window, 12,
+        {"Unitatea căderii de tensiune totale", "Unitatea de măsură a tensiunii totale: uV, mV, V, kV sau MV"}},
     {"linS3",             3, K::line,   C::fraSerie, 6960,  480,  1800,    0, kBlue},
     {"linS3",             2, K::line,   C::fraSerie,  360,  480,  1800,    0, kBlue},
     {"linS2",             3, K::line,   C::fraSerie, 8760,  480,     0,  120, kBlue},
     {"linS2",             2, K::line,   C::fraSerie,  360,  480,     0,  120, kBlue},
-    {"lblUMs",           -1, K::label,  C::fraSerie, 6120,  360,   435,  240, kNoColour, "Ohm", A::left, F::window, 39},
-    {"Line3",            -1, K::line,   C::fraSerie,  120,  960, 11280,    0, kBlack, "", A::left, F::window, -1, 0, 2},
+    {"lblUMs",           -1, K::label,  C::fraSerie, 6120,  360,   435,  240, kNoColour, "Ohm", A::left, F::window, 39,
+        {{}, "Unitatea rezistenței totale"}},
+    {"Line3",            -1, K::line,   C::fraSerie,  120,  960, 11280,    0, kBlack, "", A::left, F::window, -1, {}, 0, 2},
     {"shaDot",            2, K::dot,    C::fraSerie,  360,  900,   135,  135, kBlack},
     {"shaDot",            3, K::dot,    C::fraSerie, 8760,  900,   135,  135, kBlack},
     {"lblEticheteS",      0, K::label,  C::fraSerie, 2955,  360,  1800,  240, kNoColour, "Rezistentă totală:", A::centre, F::window, 38},
@@ -107,7 +151,9 @@ inline constexpr Control kControls[] = {
     {"linS2",             1, K::line,   C::fraSerie, 8760, 2040,     0,  360, kBlue},
     {"linS3",             0, K::line,   C::fraSerie,  360, 2400,  1800,    0, kBlue},
     {"linS3",             1, K::line,   C::fraSerie, 6960, 2400,  1800,    0, kBlue},
-    {"cmdClear",         -1, K::button, C::window,  10320, 2880,  1455,  375, kGrey, "Sterge valori", A::centre, F::window, 10},
+    // The spoken name has the "Ș" the caption goes without, so that speech pronounces it.
+    {"cmdClear",         -1, K::button, C::window,  10320, 2880,  1455,  375, kGrey, "Sterge valori", A::centre, F::window, 10,
+        {"Șterge valori", "Pune rezistențele și curentul înapoi pe 0, cu unitățile Ohm și A"}},
     {"lblVelmar",        -1, K::label,  C::window,    240, 2880,   900,  270, kNoColour, "Velmar", A::left, F::signature, 40},
 };
 

@@ -1,0 +1,48 @@
+#!/bin/sh
+# cmake --install puts the program, its desktop entry, icon and metainfo
+# where desktops look, and the entry and the metainfo pass the desktop's
+# own validators without a remark.    install_test.sh BUILD_DIR DESKTOP_ID
+set -eu
+
+build=$1
+id=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+root=$work/root
+fail() { echo "FAIL: $*"; exit 1; }
+
+cmake --install "$build" --prefix "$root/usr" >/dev/null
+
+sort > "$work/expected" <<LIST
+usr/bin/quorvel
+usr/share/applications/$id.desktop
+usr/share/icons/hicolor/32x32/apps/$id.png
+usr/share/metainfo/$id.metainfo.xml
+LIST
+(cd "$root" && find . -type f -o -type l) | sed 's|^\./||' | sort > "$work/installed"
+diff "$work/expected" "$work/installed" || fail "the installed files differ from the list (< missing, > extra)"
+[ -x "$root/usr/bin/quorvel" ] || fail "the program is not executable"
+
+desktop=$root/usr/share/applications/$id.desktop
+metainfo=$root/usr/share/metainfo/$id.metainfo.xml
+remarks=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $remarks"
+[ -z "$remarks" ] || fail "desktop-file-validate: $remarks"
+remarks=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli: $remarks"
+! printf '%s\n' "$remarks" | grep -q '^[EWI]:' || fail "appstreamcli: $remarks"
+
+# The entry starts the installed program and names the installed icon; the
+# metainfo points at the entry. A desktop joins them by these names alone.
+for line in "Name=Quorvel" "Exec=quorvel" "Icon=$id" "Type=Application"; do
+    grep -qx "$line" "$desktop" || fail "the desktop entry lacks $line"
+done
+for key in "Comment" "Comment\\[ro\\]"; do
+    grep -q "^$key=." "$desktop" || fail "the desktop entry lacks a $key"
+done
+grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo id is not $id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+    fail "the metainfo does not launch $id.desktop"
+grep -q "<binary>quorvel</binary>" "$metainfo" || fail "the metainfo does not provide the program"
+
+file "$root/usr/share/icons/hicolor/32x32/apps/$id.png" | grep -q 'PNG image data, 32 x 32' ||
+    fail "the icon is no 32x32 PNG"
+echo "ok: installed $(tr '\n' ' ' < "$work/installed")"

@@ -1,0 +1,74 @@
+#!/bin/sh
+# The Debian package that make package builds: it holds the program, its
+# desktop entry, metainfo and icon; its dependencies are those dpkg-shlibdeps
+# read off the program; and the program starts from the unpacked tree.
+#
+# The offscreen platform takes no keys from another process, so the program
+# runs on a virtual X display: the window must appear, take the focus, and
+# end with exit code 0 on a real Esc key press sent through XTEST (xdotool),
+# as a user's would arrive.    package_test.sh BUILD_DIR DESKTOP_ID
+set -eu
+
+build=$1
+id=$2
+work=$(mktemp -d)
+xvfb=""
+app=""
+cleanup() {
+    for pid in $app $xvfb; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" > "$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; fail "cpack did not make the package"; }
+set -- "$work"/out/*.deb
+[ $# -eq 1 ] && [ -f "$1" ] || fail "cpack made no single .deb"
+deb=$1
+echo "package: $(basename "$deb")"
+
+dpkg-deb -x "$deb" "$work/root"
+for f in usr/bin/quorvel usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
+    usr/share/icons/hicolor/32x32/apps/$id.png; do
+    [ -f "$work/root/$f" ] || fail "the package lacks $f"
+done
+
+# Versioned dependencies on the libraries the program links are the mark
+# of dpkg-shlibdeps; a hand-written list would rarely carry them.
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "depends: $depends"
+printf '%s\n' "$depends" | sed 's/, */\n/g' > "$work/depends"
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+    awk -v want="$library (>= " 'index($0, want) == 1 { found = 1 } END { exit !found }' "$work/depends" ||
+        fail "no versioned dependency on $library"
+done
+
+# A display of its own, numbered by Xvfb, so parallel runs never meet.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+DISPLAY=:$(cat "$work/display")
+export DISPLAY
+
+QT_QPA_PLATFORM=xcb "$work/root/usr/bin/quorvel" > "$work/app.log" 2>&1 &
+app=$!
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^ Quorvel $' | head -n 1) ||
+    fail "the window did not appear: $(cat "$work/app.log")"
+size=$(xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p')
+[ "$size" = "794x225" ] || fail "the window is $size, not 794x225"
+kill -0 "$app" 2>/dev/null || fail "the program ended before Esc"
+
+xdotool windowfocus --sync "$window"
+xdotool key Escape
+for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app" 2>/dev/null && fail "the program did not end on Esc within 10 s"
+status=0
+wait "$app" || status=$?
+app=""
+[ "$status" -eq 0 ] || fail "the program ended with exit code $status: $(cat "$work/app.log")"
+echo "ok: the unpacked program showed its ${size} window and ended on Esc with exit code 0"
