@@ -15,6 +15,7 @@ using testing::ExpectedResults;
 using testing::Find;
 using testing::PasteOver;
 using testing::Results;
+using testing::ShownResults;
 using Texts = std::vector<std::string>;
 
 // A number written with the decimal separator of the user's settings.
@@ -196,6 +197,48 @@ TEST(WindowEvents, ReportARunTimeErrorAndGoOn) {
     EXPECT_EQ(window->Text(Field::txtRst), LocalText("9E+30"));
     EXPECT_EQ(Results(*window), ExpectedResults(*window));
     EXPECT_EQ(answerer.seen.size(), 1u);
+}
+
+// The window shows the results a handler wrote once its event returns, and
+// before an error report waits for the user; a result that an event leaves
+// as it was is not written again, however its text went in between.
+TEST(WindowEvents, ShowTheResultsWhenAnEventReturns) {
+    auto window = testing::StartedWindow();
+    EXPECT_EQ(ShownResults(*window), Results(*window));
+
+    window->SetText(Field::txtIst, "5");
+    PickByKeyboard(Find<QComboBox>(*window, "cboIst"), 1);
+    PickByKeyboard(Find<QComboBox>(*window, "cboRs", 1), 1);
+    TypeOver(Find<QLineEdit>(*window, "txtRs", 1), Local("2.2"));
+    EXPECT_EQ(window->Text(Field::txtPs, 1), "55");
+    EXPECT_EQ(ShownResults(*window), Results(*window));
+
+    int rewrites = 0;  // txtPs(1) passes through 0.055 W on its way back to 55 mW
+    QObject::connect(Find<QLineEdit>(*window, "txtPs", 1), &QLineEdit::textChanged, [&rewrites] { ++rewrites; });
+    auto* first = Find<QLineEdit>(*window, "txtRs", 0);
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_7);
+    EXPECT_EQ(ShownResults(*window), Results(*window));
+    EXPECT_EQ(rewrites, 0);
+
+    Find<QPushButton>(*window, "cmdClear")->click();
+    EXPECT_EQ(ShownResults(*window), Results(*window));
+    EXPECT_EQ(ShownResults(*window), ExpectedResults(*window));
+
+    std::vector<std::vector<std::string>> shown_at_report;
+    QTimer answer;
+    answer.setInterval(10);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown_at_report.push_back(ShownResults(*window));
+            box->accept();
+        }
+    });
+    answer.start();
+    PickByKeyboard(Find<QComboBox>(*window, "cboRs", 0), 2);
+    PasteOver(Find<QLineEdit>(*window, "txtRs", 0), "9E307");
+    ASSERT_EQ(shown_at_report.size(), 1u);
+    EXPECT_EQ(shown_at_report[0], Texts(22, ""));
 }
 
 }  // namespace

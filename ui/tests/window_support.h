@@ -51,6 +51,20 @@ inline std::vector<std::string> Results(const FieldSet& fields) {
     return texts;
 }
 
+// What the result controls show, in the same order.
+inline std::vector<std::string> ShownResults(const QWidget& window) {
+    std::vector<std::string> texts;
+    for (Field field : {Field::txtRst, Field::lblUMs, Field::txtUst, Field::txtUMUst, Field::txtUs, Field::txtUMUs,
+                        Field::txtPs, Field::txtUMPs, Field::txtPst, Field::txtUMpst}) {
+        for (int i = 0; i < CountOf(field); ++i) {
+            const QWidget* control = window.findChild<QWidget*>(ControlName(NameOf(field), CountOf(field) > 1 ? i : -1));
+            const auto* label = qobject_cast<const QLabel*>(control);
+            texts.push_back((label ? label->text() : static_cast<const QLineEdit*>(control)->text()).toStdString());
+        }
+    }
+    return texts;
+}
+
 // What one recalculation computes from the window's inputs as they stand.
 inline std::vector<std::string> ExpectedResults(const FieldSet& window) {
     FieldModel model(SystemNumberLocale());
