@@ -1,6 +1,6 @@
-#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include "calc/number_text.h"
@@ -13,78 +13,109 @@ constexpr int kSignificantDigits = 15;
 constexpr int kSmallestFixedExponent = -5;
 constexpr int kLargestFixedExponent = kSignificantDigits - 1;
 
-// The digits of a value rounded to 15 significant digits, without the zeros
+// The value rounded to 15 significant digits as std::to_chars writes it,
+// "-d.ddddddddddddddde-308", read in place: the digits without the zeros
 // that end them, and the power of ten of the first digit.
-struct Digits {
-    bool negative = false;
-    char digits[kSignificantDigits] = {};
-    int count = 0;
-    int exponent = 0;
+class RoundedDigits {
+public:
+    explicit RoundedDigits(double value) {
+        end_ = std::to_chars(text_, text_ + sizeof text_, value, std::chars_format::scientific,
+                             kSignificantDigits - 1).ptr;
+        negative_ = text_[0] == '-';
+        first_ = text_ + (negative_ ? 1 : 0);
+        const char* e = first_ + 2 + (kSignificantDigits - 1);  // after the first digit, the point and 14 more
+        exponent_digits_ = e + 2;
+        std::from_chars(e + (e[1] == '+' ? 2 : 1), end_, exponent_);
+        count_ = kSignificantDigits;
+        while (count_ > 1 && Digit(count_ - 1) == '0') --count_;
+    }
+
+    bool negative() const { return negative_; }
+    int count() const { return count_; }
+    int exponent() const { return exponent_; }
+    // The i-th significant digit; the point stands after the first.
+    char Digit(int i) const { return first_[i == 0 ? 0 : i + 1]; }
+    // Writes digits [from, to) at out and returns the end.
+    char* Copy(int from, int to, char* out) const {
+        if (from >= to) return out;
+        if (from == 0) {
+            *out++ = first_[0];
+            from = 1;
+        }
+        std::memcpy(out, first_ + from + 1, static_cast<std::size_t>(to - from));
+        return out + (to - from);
+    }
+    // The exponent's digits as to_chars writes them: at least two.
+    const char* exponent_digits() const { return exponent_digits_; }
+    const char* end() const { return end_; }
+
+private:
+    char text_[32];
+    const char* end_;
+    const char* first_;
+    const char* exponent_digits_;
+    bool negative_;
+    int count_;
+    int exponent_ = 0;
 };
-
-Digits RoundedDigits(double value) {
-    char text[32];  // "-d.ddddddddddddddde-308"
-    char* end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific,
-                                    kSignificantDigits - 1).ptr;
-    char* e = std::find(text, end, 'e');
-    Digits d;
-    d.negative = text[0] == '-';
-    for (const char* c = text + (d.negative ? 1 : 0); c != e; ++c) {
-        if (*c != '.') d.digits[d.count++] = *c;
-    }
-    while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
-    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, d.exponent);
-    return d;
-}
-
-// Mantissa, "E", the exponent's sign and at least two digits: 1.5E-06.
-void AppendExponentForm(const Digits& d, const std::string& point, std::string& out) {
-    out.push_back(d.digits[0]);
-    if (d.count > 1) {
-        out += point;
-        out.append(d.digits + 1, d.digits + d.count);
-    }
-    char exponent[8];
-    char* end = std::to_chars(exponent, exponent + sizeof exponent, std::abs(d.exponent)).ptr;
-    out += d.exponent < 0 ? "E-" : "E+";
-    if (end - exponent < 2) out.push_back('0');
-    out.append(exponent, end);
-}
-
-// Plain digits with the point where the exponent puts it: 0.00001, 1002770.
-void AppendFixedForm(const Digits& d, const std::string& point, std::string& out) {
-    if (d.exponent < 0) {
-        out += '0';
-        out += point;
-        out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-        out.append(d.digits, d.digits + d.count);
-        return;
-    }
-    const int whole = d.exponent + 1;
-    out.append(d.digits, d.digits + std::min(whole, d.count));
-    if (d.count > whole) {
-        out += point;
-        out.append(d.digits + whole, d.digits + d.count);
-    } else {
-        out.append(static_cast<std::size_t>(whole - d.count), '0');
-    }
-}
 
 }  // namespace
 
+// Written with "." for the separator into a buffer that holds the longest
+// text, "-0.0000" and 15 digits or "-d." 14 digits "E-308"; the locale's
+// separator goes in when the text leaves it.
 std::string NumberToText(double value, const NumberLocale& locale) {
     if (!std::isfinite(value)) throw OverflowError();
     if (value == 0) return "0";  // negative zero too: it is not less than zero
 
-    const Digits d = RoundedDigits(value);
-    std::string text;
-    if (d.negative) text += '-';
-    if (d.exponent < kSmallestFixedExponent || d.exponent > kLargestFixedExponent) {
-        AppendExponentForm(d, locale.DecimalPoint(), text);
+    const RoundedDigits d(value);
+    char text[32];
+    char* out = text;
+    const char* point = nullptr;
+    if (d.negative()) *out++ = '-';
+    if (d.exponent() < kSmallestFixedExponent || d.exponent() > kLargestFixedExponent) {
+        // Mantissa, "E", the exponent's sign and at least two digits: 1.5E-06.
+        out = d.Copy(0, 1, out);
+        if (d.count() > 1) {
+            point = out;
+            *out++ = '.';
+            out = d.Copy(1, d.count(), out);
+        }
+        *out++ = 'E';
+        *out++ = d.exponent() < 0 ? '-' : '+';
+        const auto digits = static_cast<std::size_t>(d.end() - d.exponent_digits());
+        std::memcpy(out, d.exponent_digits(), digits);
+        out += digits;
+    } else if (d.exponent() < 0) {
+        // Plain digits with the point where the exponent puts it: 0.00001, 1002770.
+        *out++ = '0';
+        point = out;
+        *out++ = '.';
+        const auto zeros = static_cast<std::size_t>(-d.exponent() - 1);
+        std::memset(out, '0', zeros);
+        out = d.Copy(0, d.count(), out + zeros);
     } else {
-        AppendFixedForm(d, locale.DecimalPoint(), text);
+        const int whole = d.exponent() + 1;
+        if (d.count() > whole) {
+            out = d.Copy(0, whole, out);
+            point = out;
+            *out++ = '.';
+            out = d.Copy(whole, d.count(), out);
+        } else {
+            out = d.Copy(0, d.count(), out);
+            const auto zeros = static_cast<std::size_t>(whole - d.count());
+            std::memset(out, '0', zeros);
+            out += zeros;
+        }
     }
-    return text;
+
+    const std::string& separator = locale.DecimalPoint();
+    if (point == nullptr || separator == ".") return std::string(text, out);
+    std::string local;
+    local.reserve(static_cast<std::size_t>(out - text) - 1 + separator.size());
+    const char* begin = text;
+    local.append(begin, point).append(separator).append(point + 1, static_cast<const char*>(out));
+    return local;
 }
 
 std::string NumberToText(std::int16_t whole) {
