@@ -18,6 +18,8 @@ xvfb
 xauth
 x11-utils
 imagemagick
+python3
+hyperfine
 "
 
 missing=""
