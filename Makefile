@@ -75,9 +75,10 @@ package: deps build/release/CMakeCache.txt
 	cmake --build --preset release -j $(JOBS) --target package
 	@ls build/release/*.deb
 
+# Release build; prints one table of figures, budgets and ratios to the floor.
 bench: deps build/release/CMakeCache.txt
-	cmake --build --preset release -j $(JOBS) --target quorvel_calc_bench
-	./build/release/bench/quorvel_calc_bench
+	cmake --build --preset release -j $(JOBS) --target quorvel_calc_bench quorvel_key_bench quorvel_startup_bench
+	python3 bench/run.py build/release/bench
 
 clean:
 	rm -rf build

@@ -40,18 +40,20 @@ void BM_RecalculateDefaults(benchmark::State& state) {
 }
 BENCHMARK(BM_RecalculateDefaults);
 
-// A set of random inputs across all unit combinations, cycled through.
+// Random values under every one of the 243 unit combinations, cycled through.
 void BM_RecalculateRandom(benchmark::State& state) {
     std::mt19937 random(1);
     std::uniform_int_distribution<int> digits(0, 999999);
-    std::vector<FieldModel> inputs(64);
-    for (auto& fields : inputs) {
-        for (int i = 0; i < 4; ++i) {
+    std::vector<FieldModel> inputs(3 * 3 * 3 * 3 * 3);
+    for (std::size_t n = 0; n < inputs.size(); ++n) {
+        FieldModel& fields = inputs[n];
+        std::size_t units = n;
+        for (int i = 0; i < 4; ++i, units /= 3) {
             fields.SetText(Field::txtRs, i, std::to_string(digits(random) % 1000) + "." + std::to_string(digits(random) % 100));
-            fields.SetText(Field::cboRs, i, std::string(kResistanceUnits[random() % 3]));
+            fields.SetText(Field::cboRs, i, std::string(kResistanceUnits[units % 3]));
         }
         fields.SetText(Field::txtIst, std::to_string(digits(random) % 1000));
-        fields.SetText(Field::cboIst, std::string(kCurrentUnits[random() % 3]));
+        fields.SetText(Field::cboIst, std::string(kCurrentUnits[units % 3]));
     }
     std::size_t n = 0;
     for (auto _ : state) Recalculate(inputs[n++ % inputs.size()]);

@@ -1,7 +1,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string>
+#include <string_view>
 
 #include "calc/number_text.h"
 
@@ -25,13 +27,13 @@ struct Digits {
 Digits RoundedDigits(double value) {
     char text[32];  // "-d.ddddddddddddddde-308"
     char* end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific,
-                                    kSignificantDigits - 1).ptr;
-    char* e = std::find(text, end, 'e');
+                              kSignificantDigits - 1).ptr;
     Digits d;
     d.negative = text[0] == '-';
-    for (const char* c = text + (d.negative ? 1 : 0); c != e; ++c) {
-        if (*c != '.') d.digits[d.count++] = *c;
-    }
+    const char* first = text + (d.negative ? 1 : 0);  // "d.dddddddddddddd"
+    d.digits[0] = first[0];
+    std::memcpy(d.digits + 1, first + 2, kSignificantDigits - 1);
+    const char* e = first + 1 + kSignificantDigits;
     std::from_chars(e + (e[1] == '+' ? 2 : 1), end, d.exponent);
 
     // Near the largest double, rounding to 15 digits can go past it, and such
@@ -40,40 +42,72 @@ Digits RoundedDigits(double value) {
     if (d.exponent == 308 && std::string_view(d.digits, kSignificantDigits) > kLargest) {
         std::copy(kLargest.begin(), kLargest.end(), d.digits);
     }
+    d.count = kSignificantDigits;
     while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
     return d;
 }
 
-// Mantissa, "E", the exponent's sign and at least two digits: 1.5E-06.
-void AppendExponentForm(const Digits& d, const std::string& point, std::string& out) {
-    out.push_back(d.digits[0]);
-    if (d.count > 1) {
-        out += point;
-        out.append(d.digits + 1, d.digits + d.count);
+// A number text laid out in place, with "." for the decimal point until it
+// leaves as a string in the locale's form.
+class Layout {
+public:
+    void Add(char c) { *end_++ = c; }
+    void Add(const char* first, int count) {
+        std::memcpy(end_, first, static_cast<std::size_t>(count));
+        end_ += count;
     }
-    char exponent[8];
-    char* end = std::to_chars(exponent, exponent + sizeof exponent, std::abs(d.exponent)).ptr;
-    out += d.exponent < 0 ? "E-" : "E+";
-    if (end - exponent < 2) out.push_back('0');
-    out.append(exponent, end);
+    void AddZeros(int count) {
+        std::memset(end_, '0', static_cast<std::size_t>(count));
+        end_ += count;
+    }
+    void AddPoint() {
+        point_ = end_;
+        Add('.');
+    }
+    std::string Text(const std::string& point) const {
+        const std::string_view laid_out(text_, static_cast<std::size_t>(end_ - text_));
+        if (point_ == nullptr || point == ".") return std::string(laid_out);
+        const auto at = static_cast<std::size_t>(point_ - text_);
+        return std::string(laid_out.substr(0, at)).append(point).append(laid_out.substr(at + 1));
+    }
+
+private:
+    char text_[32];  // the longest: "-0.0000" and 15 digits, or "-d." 14 digits "E-308"
+    char* end_ = text_;
+    const char* point_ = nullptr;
+};
+
+// Mantissa, "E", the exponent's sign and at least two digits: 1.5E-06.
+void LayOutExponentForm(const Digits& d, Layout& out) {
+    out.Add(d.digits[0]);
+    if (d.count > 1) {
+        out.AddPoint();
+        out.Add(d.digits + 1, d.count - 1);
+    }
+    out.Add('E');
+    out.Add(d.exponent < 0 ? '-' : '+');
+    char exponent[4];
+    const char* end = std::to_chars(exponent, exponent + sizeof exponent, std::abs(d.exponent)).ptr;
+    if (end - exponent < 2) out.Add('0');
+    out.Add(exponent, static_cast<int>(end - exponent));
 }
 
 // Plain digits with the point where the exponent puts it: 0.00001, 1002770.
-void AppendFixedForm(const Digits& d, const std::string& point, std::string& out) {
+void LayOutFixedForm(const Digits& d, Layout& out) {
     if (d.exponent < 0) {
-        out += '0';
-        out += point;
-        out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-        out.append(d.digits, d.digits + d.count);
+        out.Add('0');
+        out.AddPoint();
+        out.AddZeros(-d.exponent - 1);
+        out.Add(d.digits, d.count);
         return;
     }
     const int whole = d.exponent + 1;
-    out.append(d.digits, d.digits + std::min(whole, d.count));
+    out.Add(d.digits, std::min(whole, d.count));
     if (d.count > whole) {
-        out += point;
-        out.append(d.digits + whole, d.digits + d.count);
+        out.AddPoint();
+        out.Add(d.digits + whole, d.count - whole);
     } else {
-        out.append(static_cast<std::size_t>(whole - d.count), '0');
+        out.AddZeros(whole - d.count);
     }
 }
 
@@ -84,14 +118,14 @@ std::string NumberToText(double value, const NumberLocale& locale) {
     if (value == 0) return "0";  // negative zero too: it is not less than zero
 
     const Digits d = RoundedDigits(value);
-    std::string text;
-    if (d.negative) text += '-';
+    Layout text;
+    if (d.negative) text.Add('-');
     if (d.exponent < kSmallestFixedExponent || d.exponent > kLargestFixedExponent) {
-        AppendExponentForm(d, locale.DecimalPoint(), text);
+        LayOutExponentForm(d, text);
     } else {
-        AppendFixedForm(d, locale.DecimalPoint(), text);
+        LayOutFixedForm(d, text);
     }
-    return text;
+    return text.Text(locale.DecimalPoint());
 }
 
 std::string NumberToText(std::int16_t whole) {

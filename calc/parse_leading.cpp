@@ -29,7 +29,7 @@ public:
     }
     bool TakeEither(char a, char b) { return Take(a) || Take(b); }
     // Appends the run of digits that starts here; false when there is none.
-    bool TakeDigits(std::string& out) {
+    bool TakeDigits(detail::DecimalText& out) {
         const auto before = out.size();
         while (IsDigit(Peek())) {
             out += Peek();
@@ -77,7 +77,7 @@ double ParseLeading(std::string_view text) {
         return 0;
     }
 
-    std::string number;
+    detail::DecimalText number;
     if (in.Take('-')) {
         number += '-';
     } else {
@@ -93,7 +93,7 @@ double ParseLeading(std::string_view text) {
     // An exponent counts only when a digit follows its letter and sign.
     CompactCursor exponent = in;
     if (exponent.TakeEither('E', 'e')) {
-        std::string digits = "e";
+        detail::DecimalText digits("e");
         if (exponent.Peek() == '+' || exponent.Peek() == '-') {
             digits += exponent.Peek();
             exponent.Next();

@@ -37,7 +37,7 @@ private:
 // the integer part; one decimal separator; an exponent "E", sign and digits.
 Reading ReadStrict(std::string_view text, const NumberLocale& locale, double& value) {
     Cursor in(text);
-    std::string number;
+    detail::DecimalText number;
     bool has_sign = false;
     bool has_currency = false;
 
@@ -82,7 +82,7 @@ Reading ReadStrict(std::string_view text, const NumberLocale& locale, double& va
     if (in.Peek() == 'E' || in.Peek() == 'e') {
         Cursor exponent = in;
         exponent.Next();
-        std::string digits = "e";
+        detail::DecimalText digits("e");
         if (exponent.Peek() == '+' || exponent.Peek() == '-') {
             digits += exponent.Peek();
             exponent.Next();

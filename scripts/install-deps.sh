@@ -27,6 +27,8 @@ desktop-file-utils
 appstream
 binutils-mingw-w64-x86-64
 xdotool
+python3
+hyperfine
 "
 
 missing=""

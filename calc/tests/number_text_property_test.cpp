@@ -8,6 +8,7 @@
 #include <system_error>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -105,6 +106,53 @@ TEST(NumberTextProperty, BothReadingsAgreeOnPlainPointNumbers) {
         std::string text = NumberToText(value, testing::kDotLocale);
         if (text.find('E') == std::string::npos && random() % 2) text += "0";  // a digit the writer never adds
         ASSERT_EQ(ParseStrict(text, testing::kDotLocale), ParseLeading(text)) << text;
+    }
+}
+
+// The significant digits of a number text, without the zeros around them,
+// and the power of ten of the first; "." or "," for the point.
+struct Significant {
+    std::string digits;
+    int exponent = 0;
+    bool operator==(const Significant&) const = default;
+};
+
+Significant SignificantOf(std::string_view text) {
+    Significant s;
+    if (text.starts_with('-')) text.remove_prefix(1);
+    if (const auto e = text.find_first_of("Ee"); e != std::string_view::npos) {
+        const char* first = text.data() + e + 1;
+        std::from_chars(first + (*first == '+' ? 1 : 0), text.data() + text.size(), s.exponent);
+        text = text.substr(0, e);
+    }
+    const auto point = text.find_first_of(".,");
+    const auto whole = static_cast<int>(point == std::string_view::npos ? text.size() : point);
+    std::string all(text.substr(0, static_cast<std::size_t>(whole)));
+    if (point != std::string_view::npos) all += text.substr(point + 1);
+    const auto first = all.find_first_not_of('0');
+    const auto last = all.find_last_not_of('0');
+    s.digits = all.substr(first, last - first + 1);
+    s.exponent += whole - 1 - static_cast<int>(first);
+    return s;
+}
+
+// For every double with full precision, the 15-digit rounding written as
+// briefly as possible is the shortest text that reads back as that rounding.
+TEST(NumberTextProperty, TextHasTheDigitsOfTheFifteenDigitRoundingAndNoMore) {
+    std::mt19937_64 random(1208);
+    for (int n = 0; n < 50000; ++n) {
+        const double value = RandomDouble(random);
+        if (value == 0 || std::abs(value) < std::numeric_limits<double>::min()) continue;
+        char shortest[40];
+        const auto end = std::to_chars(shortest, shortest + sizeof shortest, ToFifteenDigits(value),
+                                       std::chars_format::scientific).ptr;
+        const Significant expected = SignificantOf(std::string_view(shortest, static_cast<std::size_t>(end - shortest)));
+        for (const auto& locale : {testing::kDotLocale, testing::kRomanian}) {
+            const std::string text = NumberToText(value, locale);
+            ASSERT_EQ(SignificantOf(text), expected) << text;
+            ASSERT_EQ(text.find('E') != std::string::npos, expected.exponent < -5 || expected.exponent > 14) << text;
+            ASSERT_EQ(text.starts_with('-'), value < 0) << text;
+        }
     }
 }
 

@@ -134,6 +134,16 @@ TEST(ParseStrict, WeighsLongDigitRunsAgainstLongExponents) {
     }
 }
 
+// Long texts too: a reading gathers numbers of any length.
+TEST(ParseStrict, ReadsNumbersOfAnyLength) {
+    EXPECT_EQ(ParseStrict("1" + std::string(300, '0'), kDotLocale), 1e300);
+    EXPECT_EQ(ParseStrict("-0." + std::string(300, '0') + "1", kDotLocale), -1e-301);
+    EXPECT_EQ(ParseStrict(" 1" + std::string(100, '0') + ",000.5E-103 ", kDotLocale), 1);
+    EXPECT_EQ(ParseStrict("RON 25" + std::string(60, '0') + ",5", kRomanian), 2.5e61);
+    EXPECT_TRUE(IsNumericText(std::string(300, '9'), kDotLocale));
+    EXPECT_FALSE(IsNumericText(std::string(300, '9') + "x", kDotLocale));
+}
+
 TEST(ParseStrict, KeepsTheSignOfZero) {
     EXPECT_TRUE(std::signbit(ParseStrict("-0", kDotLocale)));
     EXPECT_FALSE(ParseStrict("-0", kDotLocale) < 0);
