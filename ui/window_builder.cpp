@@ -92,6 +92,11 @@ void CreateControl(QWidget& window, const layout::Control& control) {
             if (control.kind == Kind::result) {
                 edit->setReadOnly(true);
                 edit->setFrame(false);
+                // A recalculation rewrites these boxes several times per
+                // keystroke; their digits and unit words need no shaping.
+                QFont font = edit->font();
+                font.setStyleStrategy(QFont::PreferNoShaping);
+                edit->setFont(font);
             }
             if (control.max_typed > 0) edit->setValidator(new TypedLengthLimit(control.max_typed, edit));
             widget = edit;
