@@ -23,6 +23,7 @@
 #include <QTest>
 
 #include "calc/recalculate.h"
+#include "calc/tests/field_texts.h"
 #include "calc/units.h"
 #include "ui/frm_quorvel.h"
 #include "ui/system_locale.h"
@@ -34,8 +35,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // The 22 boxes a recalculation writes, in the window's reading order.
-constexpr std::array kResultFields{Field::txtRst, Field::lblUMs, Field::txtUst, Field::txtUMUst, Field::txtUs,
-                                   Field::txtUMUs, Field::txtPs,  Field::txtUMPs, Field::txtPst, Field::txtUMpst};
+using testing::kResultFields;
 
 std::vector<QWidget*> ResultBoxes(const QWidget& window) {
     std::vector<QWidget*> boxes;

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "calc/fields.h"
-#include "calc/recalculate.h"
+#include "calc/tests/field_texts.h"
 #include "fuzz/check.h"
 #include "fuzz/input.h"
 #include "fuzz/locales.h"
@@ -31,32 +31,6 @@ public:
 
     std::vector<int> reports;
 };
-
-constexpr Field kInputs[] = {Field::txtRs, Field::cboRs, Field::txtIst, Field::cboIst};
-constexpr Field kResults[] = {Field::txtRst, Field::lblUMs, Field::txtUst, Field::txtUMUst, Field::txtUs,
-                              Field::txtUMUs, Field::txtPs, Field::txtUMPs, Field::txtPst, Field::txtUMpst};
-
-std::vector<std::string> ResultsOf(const FieldSet& fields) {
-    std::vector<std::string> texts;
-    for (Field field : kResults) {
-        for (int i = 0; i < CountOf(field); ++i) texts.push_back(fields.Text(field, i));
-    }
-    return texts;
-}
-
-// What one recalculation computes from the inputs as they stand; a failed
-// one leaves empty what it did not complete, as the event's did.
-std::vector<std::string> ExpectedResults(const FieldModel& model) {
-    FieldModel fresh(model.Locale());
-    for (Field input : kInputs) {
-        for (int i = 0; i < CountOf(input); ++i) fresh.SetText(input, i, model.Text(input, i));
-    }
-    try {
-        Recalculate(fresh);
-    } catch (const RuntimeError&) {
-    }
-    return ResultsOf(fresh);
-}
 
 bool ShowsNoInfinity(const std::string& text) {
     for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
@@ -80,7 +54,7 @@ void CheckFields(const FieldModel& model, const RecordingPlatform& platform) {
         const auto field = static_cast<Field>(i);
         for (int j = 0; j < CountOf(field); ++j) FUZZ_CHECK(ShowsNoInfinity(model.Text(field, j)));
     }
-    FUZZ_CHECK(ResultsOf(model) == ExpectedResults(model));
+    FUZZ_CHECK(testing::ResultTexts(model) == testing::RecalculateInputsOf(model, locale).results);
     for (int number : platform.reports) FUZZ_CHECK(number == 6 || number == 13);
 }
 

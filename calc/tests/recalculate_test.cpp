@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/recalculate.h"
+#include "calc/tests/field_texts.h"
 #include "calc/tests/recording_fields.h"
 
 namespace quorvel {
@@ -30,17 +31,7 @@ void Enter(FieldSet& fields, const Inputs& inputs) {
     fields.SetText(Field::cboIst, inputs.current_unit);
 }
 
-// Every result with its unit, in the order of the window's rows.
-Texts Results(const FieldSet& fields) {
-    Texts texts{fields.Text(Field::txtRst), fields.Text(Field::lblUMs), fields.Text(Field::txtUst),
-                fields.Text(Field::txtUMUst)};
-    for (Field value : {Field::txtUs, Field::txtUMUs, Field::txtPs, Field::txtUMPs}) {
-        for (int i = 0; i < 4; ++i) texts.push_back(fields.Text(value, i));
-    }
-    texts.push_back(fields.Text(Field::txtPst));
-    texts.push_back(fields.Text(Field::txtUMpst));
-    return texts;
-}
+Texts Results(const FieldSet& fields) { return testing::ResultTexts(fields); }
 
 const Inputs kTyped{{"100", "2.2", "1", "470"}, {"Ohm", "kOhm", "MOhm", "Ohm"}, "5", "mA"};
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "calc/fields.h"
-#include "calc/recalculate.h"
+#include "calc/tests/field_texts.h"
 #include "calc/tests/locales.h"
 #include "ui/dispatcher.h"
 
@@ -91,28 +91,11 @@ public:
     }
 
     // Every result with its unit.
-    std::vector<std::string> Results() const { return ResultsOf(fields.model); }
+    std::vector<std::string> Results() const { return ResultTexts(fields.model); }
 
     // What one recalculation computes from the inputs as they stand now.
     std::vector<std::string> ExpectedResults() const {
-        FieldModel fresh(fields.model.Locale());
-        for (Field input : {Field::txtRs, Field::cboRs, Field::txtIst, Field::cboIst}) {
-            for (int i = 0; i < CountOf(input); ++i) fresh.SetText(input, i, fields.model.Text(input, i));
-        }
-        try {
-            Recalculate(fresh);
-        } catch (const RuntimeError&) {
-        }
-        return ResultsOf(fresh);
-    }
-
-    static std::vector<std::string> ResultsOf(const FieldSet& fields) {
-        std::vector<std::string> texts;
-        for (Field field : {Field::txtRst, Field::lblUMs, Field::txtUst, Field::txtUMUst, Field::txtUs,
-                            Field::txtUMUs, Field::txtPs, Field::txtUMPs, Field::txtPst, Field::txtUMpst}) {
-            for (int i = 0; i < CountOf(field); ++i) texts.push_back(fields.Text(field, i));
-        }
-        return texts;
+        return RecalculateInputsOf(fields.model, fields.model.Locale()).results;
     }
 
     CountingFields fields;

@@ -15,7 +15,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "calc/recalculate.h"
+#include "calc/tests/field_texts.h"
 #include "ui/frm_quorvel.h"
 #include "ui/system_locale.h"
 #include "ui/window_builder.h"
@@ -42,52 +42,11 @@ inline std::unique_ptr<frmQuorvel> StartedWindow() {
 }
 
 // Every result with its unit, in the order of the window's rows.
-inline std::vector<std::string> Results(const FieldSet& fields) {
-    std::vector<std::string> texts;
-    for (Field field : {Field::txtRst, Field::lblUMs, Field::txtUst, Field::txtUMUst, Field::txtUs, Field::txtUMUs,
-                        Field::txtPs, Field::txtUMPs, Field::txtPst, Field::txtUMpst}) {
-        for (int i = 0; i < CountOf(field); ++i) texts.push_back(fields.Text(field, i));
-    }
-    return texts;
-}
-
-// The texts of the entries and choosers.
-inline std::vector<std::string> Inputs(const FieldSet& fields) {
-    std::vector<std::string> texts;
-    for (Field input : {Field::txtRs, Field::cboRs, Field::txtIst, Field::cboIst}) {
-        for (int i = 0; i < CountOf(input); ++i) texts.push_back(fields.Text(input, i));
-    }
-    return texts;
-}
-
-// The window's inputs copied into a field model.
-inline FieldModel InputsOf(const FieldSet& window) {
-    FieldModel model(SystemNumberLocale());
-    for (Field input : {Field::txtRs, Field::cboRs, Field::txtIst, Field::cboIst}) {
-        for (int i = 0; i < CountOf(input); ++i) model.SetText(input, i, window.Text(input, i));
-    }
-    return model;
-}
+inline std::vector<std::string> Results(const FieldSet& fields) { return ResultTexts(fields); }
 
 // What one recalculation computes from the window's inputs as they stand.
 inline std::vector<std::string> ExpectedResults(const FieldSet& window) {
-    FieldModel model = InputsOf(window);
-    try {
-        Recalculate(model);
-    } catch (const RuntimeError&) {
-    }
-    return Results(model);
-}
-
-// Whether a recalculation of the window's inputs as they stand fails.
-inline bool RecalculationFails(const FieldSet& window) {
-    FieldModel model = InputsOf(window);
-    try {
-        Recalculate(model);
-    } catch (const RuntimeError&) {
-        return true;
-    }
-    return false;
+    return RecalculateInputsOf(window, SystemNumberLocale()).results;
 }
 
 // The user replaces the whole text of an entry by pasting.

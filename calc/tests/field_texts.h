@@ -1,0 +1,55 @@
+#pragma once
+
+// The inputs and results of a field set as lists of texts, for checks that
+// compare what a field set shows with what a recalculation computes.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "calc/fields.h"
+#include "calc/recalculate.h"
+
+namespace quorvel::testing {
+
+inline constexpr std::array kInputFields{Field::txtRs, Field::cboRs, Field::txtIst, Field::cboIst};
+
+// The results with their units, in the order of the window's rows.
+inline constexpr std::array kResultFields{Field::txtRst, Field::lblUMs, Field::txtUst, Field::txtUMUst, Field::txtUs,
+                                          Field::txtUMUs, Field::txtPs,  Field::txtUMPs, Field::txtPst, Field::txtUMpst};
+
+// The texts of the given fields, every element in turn.
+template <std::size_t N>
+std::vector<std::string> TextsOf(const FieldSet& fields, const std::array<Field, N>& which) {
+    std::vector<std::string> texts;
+    for (Field field : which) {
+        for (int i = 0; i < CountOf(field); ++i) texts.push_back(fields.Text(field, i));
+    }
+    return texts;
+}
+
+inline std::vector<std::string> InputTexts(const FieldSet& fields) { return TextsOf(fields, kInputFields); }
+inline std::vector<std::string> ResultTexts(const FieldSet& fields) { return TextsOf(fields, kResultFields); }
+
+struct Recalculation {
+    std::vector<std::string> results;  // empty where a failed one did not complete them
+    bool failed = false;
+};
+
+// What one recalculation computes from the inputs of a field set as they stand.
+inline Recalculation RecalculateInputsOf(const FieldSet& fields, NumberLocale locale) {
+    FieldModel fresh(std::move(locale));
+    for (Field input : kInputFields) {
+        for (int i = 0; i < CountOf(input); ++i) fresh.SetText(input, i, fields.Text(input, i));
+    }
+    Recalculation recalculation;
+    try {
+        Recalculate(fresh);
+    } catch (const RuntimeError&) {
+        recalculation.failed = true;
+    }
+    recalculation.results = ResultTexts(fresh);
+    return recalculation;
+}
+
+}  // namespace quorvel::testing
