@@ -1,8 +1,8 @@
-#include "ui/dispatcher.h"
+#include "events/dispatcher.h"
 
 #include <optional>
 
-#include "ui/handlers.h"
+#include "events/handlers.h"
 
 namespace quorvel {
 

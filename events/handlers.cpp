@@ -1,4 +1,4 @@
-#include "ui/handlers.h"
+#include "events/handlers.h"
 
 #include "calc/number_text.h"
 #include "calc/recalculate.h"

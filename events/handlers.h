@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "calc/fields.h"
-#include "ui/platform.h"
+#include "events/platform.h"
 
 namespace quorvel {
 

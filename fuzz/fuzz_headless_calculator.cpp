@@ -15,7 +15,7 @@
 #include "fuzz/check.h"
 #include "fuzz/input.h"
 #include "fuzz/locales.h"
-#include "ui/dispatcher.h"
+#include "events/dispatcher.h"
 
 namespace {
 

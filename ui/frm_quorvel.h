@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "calc/fields.h"
-#include "ui/dispatcher.h"
+#include "events/dispatcher.h"
 #include "ui/key_preview.h"
 #include "ui/window_platform.h"
 

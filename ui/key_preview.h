@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QWidget>
 
-#include "ui/dispatcher.h"
+#include "events/dispatcher.h"
 #include "ui/window_platform.h"
 
 namespace quorvel {

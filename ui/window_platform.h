@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "ui/platform.h"
+#include "events/platform.h"
 
 namespace quorvel {
 

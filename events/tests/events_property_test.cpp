@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/tests/headless_calculator.h"
+#include "events/tests/headless_calculator.h"
 
 namespace quorvel {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/handlers.h"
-#include "ui/tests/headless_calculator.h"
+#include "events/handlers.h"
+#include "events/tests/headless_calculator.h"
 
 namespace quorvel {
 namespace {

@@ -10,7 +10,7 @@
 #include "calc/fields.h"
 #include "calc/tests/field_texts.h"
 #include "calc/tests/locales.h"
-#include "ui/dispatcher.h"
+#include "events/dispatcher.h"
 
 namespace quorvel::testing {
 
