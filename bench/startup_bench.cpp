@@ -15,7 +15,7 @@
 #include "ui/frm_quorvel.h"
 #include "ui/quorvel_icon.h"
 #include "ui/window_builder.h"
-#include "ui/window_layout.h"
+#include "events/window_layout.h"
 
 namespace {
 

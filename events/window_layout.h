@@ -2,8 +2,8 @@
 
 // The window frmQuorvel as data: every control in creation order, with its
 // kind, container, place and size (in twips), colour, creation text and what
-// a screen reader says of it. The window is built from this table; the frame
-// draws its lines and dots.
+// a screen reader says of it. Each front end builds its window from this
+// table, and draws its lines and dots; no toolkit is needed to read it.
 
 #include <cstdint>
 #include <string_view>

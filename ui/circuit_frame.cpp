@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "ui/window_layout.h"
+#include "events/window_layout.h"
 
 namespace quorvel {
 

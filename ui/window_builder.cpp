@@ -14,7 +14,7 @@
 #include "ui/circuit_frame.h"
 #include "ui/quorvel_icon.h"
 #include "ui/typed_length_limit.h"
-#include "ui/window_layout.h"
+#include "events/window_layout.h"
 
 namespace quorvel {
 namespace {

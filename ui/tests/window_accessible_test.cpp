@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/tests/window_support.h"
-#include "ui/window_layout.h"
+#include "events/window_layout.h"
 
 namespace quorvel {
 namespace {
