@@ -216,13 +216,17 @@ TEST(RoundPlaces, RoundsExactHalvesToEven) {
     EXPECT_THROW(RoundPlaces(1, -1), InvalidArgumentError);
 }
 
-TEST(EntryValue, ReadsTheLocalesDecimalSeparatorAsAPoint) {
+TEST(EntryValue, ReadsACommaAndTheLocalesDecimalSeparatorAsAPoint) {
     EXPECT_EQ(EntryValue("2,5", kRomanian), 2.5);
     EXPECT_EQ(EntryValue("2.5", kRomanian), 2.5);
     EXPECT_EQ(EntryValue("-2,5", kRomanian), -2.5);
     EXPECT_EQ(EntryValue("1.000", kRomanian), 1);
+    EXPECT_EQ(EntryValue("2,2", kDotLocale), 2.2);
+    EXPECT_EQ(EntryValue("-2,2", kDotLocale), -2.2);
     EXPECT_EQ(EntryValue("1,000", kDotLocale), 1);
+    EXPECT_EQ(EntryValue("1,000.5", kDotLocale), 1);  // the second point ends the number
     EXPECT_EQ(EntryValue("2.5", kDotLocale), 2.5);
+    EXPECT_EQ(EntryValue("2,5", kSwissGerman), 2.5);
     EXPECT_EQ(EntryValue("1\u202F000,5", kFrench), 1);
     const NumberLocale arabic{"\u066B", "\u066C", ""};
     EXPECT_EQ(EntryValue("3\u066B25", arabic), 3.25);

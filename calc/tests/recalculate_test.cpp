@@ -76,9 +76,9 @@ TEST(Recalculate, ShowsEveryResultInItsUnit) {
         {kDotLocale, {{"1", "1", "1", "1"}, {"kohm", "", "MOHM", " Ohm"}, "2", "MA"},
          {"4", "Ohm", "8", "V", "2", "2", "2", "2", "V", "V", "V", "V", "4", "4", "4", "4", "W", "W", "W", "W",
           "16", "W"}},
-        // "1,5" and "1,000" read as 1 where "." is the decimal separator.
+        // "1,5" reads as 1.5 and "1,000" as 1 where "." is the decimal separator.
         {kDotLocale, {{"1,5", "1,000", "abc", ""}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "1", "uA"},
-         {"2", "Ohm", "2", "uV", "1", "1", "0", "0", "uV", "uV", "", "", "0", "0", "0", "0", "", "", "", "",
+         {"2.5", "Ohm", "2.5", "uV", "1.5", "1", "0", "0", "uV", "uV", "", "", "0", "0", "0", "0", "", "", "", "",
           "0", ""}},
     };
     for (const auto& c : cases) {

@@ -90,7 +90,8 @@ TEST(Events, NegativeEntriesCountAsTheValueTheyShow) {
         {testing::kRomanian, "-2.5", "2,5", "2,5"},
         {testing::kRomanian, "-2,5", "2,5", "2,5"},
         {testing::kDotLocale, "-12.5", "12.5", "12.5"},
-        {testing::kDotLocale, "-1,5", "1", "1"},
+        {testing::kDotLocale, "-2,2", "2.2", "2.2"},
+        {testing::kDotLocale, "2,2", "2,2", "2.2"},
     };
     for (const auto& c : cases) {
         HeadlessCalculator calculator(c.locale);
