@@ -5,6 +5,23 @@
 #include "events/handlers.h"
 
 namespace quorvel {
+namespace {
+
+// Gives a variable a value for as long as it lives.
+template <class T>
+class ScopedValue {
+public:
+    ScopedValue(T& variable, T value) : variable_(variable), before_(variable) { variable_ = value; }
+    ~ScopedValue() { variable_ = before_; }
+    ScopedValue(const ScopedValue&) = delete;
+    ScopedValue& operator=(const ScopedValue&) = delete;
+
+private:
+    T& variable_;
+    T before_;
+};
+
+}  // namespace
 
 // An event raised by a handler's own write runs nested, and a run-time error
 // in it passes through the outer handler, which stops. Only the outermost
@@ -12,17 +29,22 @@ namespace quorvel {
 // inputs as the user left them.
 template <class Handler>
 void EventDispatcher::Dispatch(Handler handler) {
+    if (depth_ > 0 && clearing_) {
+        // On the way to the defaults, which always compute: the states a
+        // clear passes through are not the user's, nor are their errors.
+        try {
+            handler();
+        } catch (const RuntimeError&) {
+        }
+        return;
+    }
     if (depth_ > 0) {
         handler();
         return;
     }
     std::optional<RuntimeError> error;
     {
-        struct Outermost {
-            explicit Outermost(int& depth) : depth_(depth) { ++depth_; }
-            ~Outermost() { --depth_; }
-            int& depth_;
-        } outermost(depth_);
+        const ScopedValue outermost(depth_, depth_ + 1);
         try {
             handler();
         } catch (const RuntimeError& caught) {
@@ -41,8 +63,12 @@ void EventDispatcher::KeyPress(std::int16_t KeyAscii) {
     Dispatch([this, KeyAscii] { Form_KeyPress(platform_, KeyAscii); });
 }
 
+// One press restores every default, from any state, and tells of no error.
 void EventDispatcher::ClearClick() {
-    Dispatch([this] { cmdClear_Click(form_); });
+    Dispatch([this] {
+        const ScopedValue clearing(clearing_, true);
+        cmdClear_Click(form_);
+    });
 }
 
 // A chooser is a pick-only list: its text changes only by a pick, so its

@@ -28,6 +28,7 @@ private:
     FieldSet& form_;
     Platform& platform_;
     int depth_ = 0;
+    bool clearing_ = false;  // the clear button's writes are running
 };
 
 // Binds the change callback of a field model to the dispatcher, so that the

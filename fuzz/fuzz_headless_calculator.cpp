@@ -22,6 +22,7 @@ namespace {
 using namespace quorvel;
 
 constexpr int kMostSteps = 64;
+const std::vector<std::string> kDefaults{"0", "0", "0", "0", "Ohm", "Ohm", "Ohm", "Ohm", "0", "A"};
 constexpr std::size_t kLongestEntry = 16;
 
 class RecordingPlatform final : public Platform {
@@ -92,7 +93,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     model.SetText(chooser, index, model.ListItem(chooser, index, item));
                     break;
                 }
-                default: events.ClearClick();
+                default: {
+                    // One press, from any state: the defaults, and nothing to tell.
+                    const auto reports = platform.reports.size();
+                    events.ClearClick();
+                    FUZZ_CHECK(testing::InputTexts(model) == kDefaults);
+                    FUZZ_CHECK(platform.reports.size() == reports);
+                }
             }
             CheckFields(model, platform);
         }

@@ -13,6 +13,8 @@ namespace {
 
 using testing::HeadlessCalculator;
 
+const testing::Inputs kDefaults{{"0", "Ohm", "0", "Ohm", "0", "Ohm", "0", "Ohm", "0", "A"}};
+
 std::string RandomText(std::mt19937& random) {
     static const std::vector<std::string> kPieces = {
         "0", "1", "2", "5", "9", "-", "+", ".", ",", "E", "e", "&H", " ", "a", "Z", "$", "\u00E2", "\u0103",
@@ -52,10 +54,15 @@ TEST(EventsProperty, EveryEventLeavesSoundFields) {
                     what = "pick";
                     calculator.Pick(random() % 2 ? Field::cboRs : Field::cboIst, 0, static_cast<int>(random() % 3));
                     break;
-                case 1:
+                case 1: {
                     what = "clear";
+                    const auto reports = calculator.platform.reports.size();
                     ASSERT_NO_THROW(calculator.events.ClearClick());
+                    // One press, from any state: the defaults, and nothing to tell.
+                    ASSERT_EQ(calculator.fields.CurrentInputs(), kDefaults) << seed << ", step " << step;
+                    ASSERT_EQ(calculator.platform.reports.size(), reports) << seed << ", step " << step;
                     break;
+                }
                 default: {
                     const bool resistor = random() % 5 != 0;
                     const int index = resistor ? static_cast<int>(random() % 4) : 0;

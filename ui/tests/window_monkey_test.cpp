@@ -141,6 +141,8 @@ private:
     std::mt19937 random_;
 };
 
+const std::vector<std::string> kDefaults{"0", "0", "0", "0", "Ohm", "Ohm", "Ohm", "Ohm", "0", "A"};
+
 unsigned SeedFromEnvironment() {
     bool given = false;
     const unsigned seed = qEnvironmentVariableIntValue("QUORVEL_MONKEY_SEED", &given);
@@ -176,6 +178,10 @@ TEST(WindowMonkey, EveryActionLeavesTheWindowSound) {
         }
         const auto results = Results(*window);
         ASSERT_EQ(results, ExpectedResults(*window)) << where;
+        // One press of the button restores every default, from any state.
+        if (action == "click cmdClear") {
+            ASSERT_EQ(testing::InputTexts(*window), kDefaults) << where;
+        }
 
         // Each action is one event: an error is told once, and only when the
         // inputs really overflow.
