@@ -5,6 +5,11 @@
 
 namespace quorvel {
 
+// The platform's numbers of the run-time errors the calculator can meet.
+inline constexpr int kInvalidCallError = 5;
+inline constexpr int kOverflowError = 6;
+inline constexpr int kTypeMismatchError = 13;
+
 // The run-time errors of the platform the calculator runs on: each carries
 // the platform's error number and its description.
 class RuntimeError : public std::runtime_error {
@@ -19,17 +24,17 @@ private:
 
 class ConversionError : public RuntimeError {
 public:
-    ConversionError() : RuntimeError(13, "Type mismatch") {}
+    ConversionError() : RuntimeError(kTypeMismatchError, "Type mismatch") {}
 };
 
 class OverflowError : public RuntimeError {
 public:
-    OverflowError() : RuntimeError(6, "Overflow") {}
+    OverflowError() : RuntimeError(kOverflowError, "Overflow") {}
 };
 
 class InvalidArgumentError : public RuntimeError {
 public:
-    InvalidArgumentError() : RuntimeError(5, "Invalid procedure call or argument") {}
+    InvalidArgumentError() : RuntimeError(kInvalidCallError, "Invalid procedure call or argument") {}
 };
 
 }  // namespace quorvel

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
+#include "events/error_message.h"
+
 namespace quorvel {
 
 void WindowPlatform::End() {
@@ -12,9 +14,10 @@ void WindowPlatform::End() {
 }
 
 void WindowPlatform::ReportError(const RuntimeError& error) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvel"),
-                    QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number()).arg(QString::fromUtf8(error.what())),
-                    QMessageBox::Ok, &window_);
+    const QString title = QString::fromUtf8(kErrorTitle.data(), static_cast<qsizetype>(kErrorTitle.size()));
+    QMessageBox box(QMessageBox::Warning, title, QString::fromStdString(ErrorMessage(error)), QMessageBox::Ok,
+                    &window_);
+    box.setEscapeButton(QMessageBox::Ok);
     box.exec();
 }
 

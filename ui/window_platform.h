@@ -7,7 +7,7 @@
 namespace quorvel {
 
 // The platform as a window sees it: ending closes the window and leaves the
-// event loop; a run-time error is told in a modal message box.
+// event loop; a run-time error is told in a modal message box, in Romanian.
 class WindowPlatform : public Platform {
 public:
     explicit WindowPlatform(QWidget& window) : window_(window) {}

@@ -178,16 +178,18 @@ TEST(WindowEvents, OtherKeysLeaveTheProgramRunning) {
     EXPECT_TRUE(window->isVisible());
 }
 
-// An overflow is told in a message box; the window goes on with the inputs
-// as typed, and the next edit brings every result back.
+// An overflow is told in a message box that Esc closes; the window goes on
+// with the inputs as typed, and the next edit brings every result back.
 TEST(WindowEvents, ReportARunTimeErrorAndGoOn) {
     auto window = testing::StartedWindow();
-    testing::MessageBoxAnswerer answerer;
+    testing::MessageBoxAnswerer answerer(Qt::Key_Escape);
     PickByKeyboard(Find<QComboBox>(*window, "cboRs", 0), 2);
     PasteOver(Find<QLineEdit>(*window, "txtRs", 0), "9E307");
 
     ASSERT_EQ(answerer.seen.size(), 1u);
-    EXPECT_EQ(answerer.seen[0], "Quorvel|Run-time error '6':\n\nOverflow");
+    EXPECT_EQ(answerer.seen[0], testing::kOverflowReport);
+    EXPECT_EQ(answerer.icons[0], QMessageBox::Warning);
+    EXPECT_EQ(answerer.buttons[0], QMessageBox::Ok);
     EXPECT_EQ(Find<QLineEdit>(*window, "txtRs", 0)->text(), "9E307");
     EXPECT_EQ(Results(*window), Texts(22, ""));
     EXPECT_TRUE(window->isVisible());
@@ -196,6 +198,41 @@ TEST(WindowEvents, ReportARunTimeErrorAndGoOn) {
     EXPECT_EQ(window->Text(Field::txtRst), LocalText("9E+30"));
     EXPECT_EQ(Results(*window), ExpectedResults(*window));
     EXPECT_EQ(answerer.seen.size(), 1u);
+}
+
+TEST(WindowEvents, TellRunTimeErrorsInRomanian) {
+    const std::pair<RuntimeError, QString> reports[] = {
+        {OverflowError(), testing::kOverflowReport},
+        {ConversionError(), "Quorvel|O valoare nu a putut fi citită ca număr (eroarea 13)."},
+        {InvalidArgumentError(), "Quorvel|Eroare neașteptată (eroarea 5)."},
+    };
+    for (const auto& [error, text] : reports) {
+        QWidget window;
+        WindowPlatform platform(window);
+        testing::MessageBoxAnswerer answerer;
+        platform.ReportError(error);
+        ASSERT_EQ(answerer.seen.size(), 1u) << error.number();
+        EXPECT_EQ(answerer.seen[0], text);
+        EXPECT_EQ(answerer.icons[0], QMessageBox::Warning);
+        EXPECT_FALSE(platform.Ended());
+    }
+}
+
+// From an overflow that the clear's first writes still meet: one press, the
+// defaults and their results, and no message box.
+TEST(WindowEvents, ClearFromAnOverflowInOnePress) {
+    auto window = testing::StartedWindow();
+    testing::MessageBoxAnswerer answerer;
+    PasteOver(Find<QLineEdit>(*window, "txtRs", 0), "1E200");
+    PasteOver(Find<QLineEdit>(*window, "txtRs", 1), "1E200");
+    PasteOver(Find<QLineEdit>(*window, "txtIst"), "1E200");
+    ASSERT_EQ(answerer.seen.size(), 1u);
+
+    QTest::mouseClick(Find<QPushButton>(*window, "cmdClear"), Qt::LeftButton);
+    EXPECT_EQ(answerer.seen.size(), 1u);
+    EXPECT_EQ(testing::InputTexts(*window), (Texts{"0", "0", "0", "0", "Ohm", "Ohm", "Ohm", "Ohm", "0", "A"}));
+    EXPECT_EQ(Results(*window), (Texts{"0", "Ohm", "0", "", "0", "0", "0", "0", "", "", "", "", "0", "0", "0", "0",
+                                       "", "", "", "", "0", ""}));
 }
 
 }  // namespace

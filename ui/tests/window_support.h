@@ -24,6 +24,11 @@ namespace quorvel::testing {
 
 inline QString Name(std::string_view name, int index = -1) { return ControlName(name, index); }
 
+// How the error report tells of an overflow.
+inline const QString kOverflowReport = QStringLiteral(
+    "Quorvel|Un rezultat este prea mare pentru a fi calculat (eroarea 6: depășire).\n"
+    "Micșorați o valoare sau alegeți o unitate mai mică.");
+
 template <class Widget = QWidget>
 Widget* Find(const QWidget& window, std::string_view name, int index = -1) {
     auto* widget = window.findChild<Widget*>(Name(name, index));
@@ -57,21 +62,26 @@ inline void PasteOver(QLineEdit* edit, const QString& text) {
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
 }
 
-// Answers every message box that opens while it lives, remembering what it said.
+// Answers every message box that opens while it lives, by the given key,
+// remembering what it said: "title|text", its icon and its buttons.
 class MessageBoxAnswerer {
 public:
-    MessageBoxAnswerer() {
+    explicit MessageBoxAnswerer(Qt::Key key = Qt::Key_Return) {
         timer_.setInterval(10);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
+        QObject::connect(&timer_, &QTimer::timeout, [this, key] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 seen.push_back(box->windowTitle() + '|' + box->text());
-                box->accept();
+                icons.push_back(box->icon());
+                buttons.push_back(box->standardButtons());
+                QTest::keyClick(box, key);
             }
         });
         timer_.start();
     }
 
     std::vector<QString> seen;
+    std::vector<QMessageBox::Icon> icons;
+    std::vector<QMessageBox::StandardButtons> buttons;
 
 private:
     QTimer timer_;

@@ -1,0 +1,19 @@
+#pragma once
+
+// What the user is told of a run-time error, in the window's language. Every
+// front end shows this text, under the title kErrorTitle, with a warning
+// sign and one OK button; the program goes on afterwards.
+
+#include <string>
+#include <string_view>
+
+#include "calc/runtime_error.h"
+
+namespace quorvel {
+
+inline constexpr std::string_view kErrorTitle = "Quorvel";
+
+// UTF-8 text; lines are separated by "\n".
+std::string ErrorMessage(const RuntimeError& error);
+
+}  // namespace quorvel
