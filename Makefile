@@ -10,18 +10,23 @@ SCALE ?= 1
 SCREENSHOT ?= screenshots/quorvel$(if $(filter-out 1,$(SCALE)),@$(SCALE)x).png
 PROGRAM := build/release/app/quorvel
 
-.PHONY: deps run test test-default test-asan test-fuzz fuzz bench screenshot program clean
+.PHONY: deps web-deps run test test-default test-asan test-fuzz fuzz bench screenshot program clean
 
+# What the desktop program needs; web-deps adds what the web page and the
+# tests need besides.
 deps:
 	./scripts/install-deps.sh
 
-build/default/CMakeCache.txt: | deps
+web-deps:
+	./scripts/install-deps.sh --web
+
+build/default/CMakeCache.txt: | web-deps
 	cmake --preset default
 
 build/release/CMakeCache.txt: | deps
 	cmake --preset release
 
-build/asan/CMakeCache.txt: | deps
+build/asan/CMakeCache.txt: | web-deps
 	cmake --preset asan
 
 build/fuzz/CMakeCache.txt: | deps
@@ -32,11 +37,11 @@ build/fuzz/CMakeCache.txt: | deps
 .NOTPARALLEL:
 test: test-default test-asan test-fuzz
 
-test-default: deps build/default/CMakeCache.txt
+test-default: web-deps build/default/CMakeCache.txt
 	cmake --build --preset default -j $(JOBS)
 	ctest --preset default -j $(JOBS)
 
-test-asan: deps build/asan/CMakeCache.txt
+test-asan: web-deps build/asan/CMakeCache.txt
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 
