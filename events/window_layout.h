@@ -184,6 +184,14 @@ inline constexpr int kTwipsPerPixel = 15;
 // Twips to logical pixels, to the nearest.
 constexpr int Pixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 
+// The control of that name and array element (-1: none), or nullptr.
+constexpr const Control* Find(std::string_view name, int index = -1) {
+    for (const auto& control : kControls) {
+        if (control.name == name && control.index == index) return &control;
+    }
+    return nullptr;
+}
+
 // A control's name as every front end gives it: "txtRs(0)" for an element of
 // a control array, the bare name otherwise.
 inline std::string ControlName(std::string_view name, int index = -1) {
