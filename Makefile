@@ -10,7 +10,7 @@ SCALE ?= 1
 SCREENSHOT ?= screenshots/quorvel$(if $(filter-out 1,$(SCALE)),@$(SCALE)x).png
 PROGRAM := build/release/app/quorvel
 
-.PHONY: deps web-deps run test test-default test-asan test-fuzz fuzz bench screenshot program clean
+.PHONY: deps web-deps run test test-default test-asan test-fuzz fuzz bench screenshot program web clean
 
 # What the desktop program needs; web-deps adds what the web page and the
 # tests need besides.
@@ -31,6 +31,9 @@ build/asan/CMakeCache.txt: | web-deps
 
 build/fuzz/CMakeCache.txt: | deps
 	cmake --preset fuzz
+
+build/web/CMakeCache.txt: | web-deps
+	cmake --preset web
 
 # Plain tests first: they fail fastest and say most. One stage at a time,
 # even under make -j: each build already uses every core.
@@ -70,6 +73,11 @@ run: program
 		echo "showing the calculator on a virtual X display and saving a picture of it."; \
 		./scripts/screenshot.sh $(PROGRAM) $(SCREENSHOT); \
 	fi
+
+# The calculator as one web page, build/web/quorvel.html: open it from disk.
+web: web-deps build/web/CMakeCache.txt
+	cmake --build --preset web -j $(JOBS)
+	@ls -l build/web/quorvel.html
 
 screenshot: program
 	./scripts/screenshot.sh $(PROGRAM) $(SCREENSHOT) $(SCALE)
