@@ -10,7 +10,7 @@ SCALE ?= 1
 SCREENSHOT ?= screenshots/quorvel$(if $(filter-out 1,$(SCALE)),@$(SCALE)x).png
 PROGRAM := build/release/app/quorvel
 
-.PHONY: deps web-deps run test test-default test-asan test-fuzz fuzz bench screenshot program web clean
+.PHONY: deps web-deps run test test-default test-asan test-fuzz test-web fuzz bench screenshot program web clean
 
 # What the desktop program needs; web-deps adds what the web page and the
 # tests need besides.
@@ -35,10 +35,16 @@ build/fuzz/CMakeCache.txt: | deps
 build/web/CMakeCache.txt: | web-deps
 	cmake --preset web
 
+# The page test's pinned puppeteer-core, which drives the system's Chromium
+# and downloads no browser of its own.
+NODE_MODULES := web/tests/node_modules/.package-lock.json
+$(NODE_MODULES): web/tests/package.json web/tests/package-lock.json | web-deps
+	cd web/tests && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund
+
 # Plain tests first: they fail fastest and say most. One stage at a time,
 # even under make -j: each build already uses every core.
 .NOTPARALLEL:
-test: test-default test-asan test-fuzz
+test: test-default test-asan test-fuzz test-web
 
 test-default: web-deps build/default/CMakeCache.txt
 	cmake --build --preset default -j $(JOBS)
@@ -51,6 +57,12 @@ test-asan: web-deps build/asan/CMakeCache.txt
 test-fuzz: deps build/fuzz/CMakeCache.txt
 	cmake --build --preset fuzz -j $(JOBS)
 	FUZZ_SECONDS= ctest --preset fuzz -j $(JOBS)
+
+# The page in headless Chromium, under en-US and ro-RO, against the texts the
+# calculator built natively shows.
+test-web: web build/default/CMakeCache.txt $(NODE_MODULES)
+	cmake --build --preset default -j $(JOBS) --target quorvel_page_expectations
+	node --test web/tests/
 
 # One target after another, so that each has a core of its own.
 fuzz: deps build/fuzz/CMakeCache.txt
