@@ -44,7 +44,7 @@ WebFieldSet::WebFieldSet(const val& document) {
             Box& box = BoxOf(field, i);
             box.element = document.call<val>("getElementById", IdOf(field, i));
             box.typed_limit = control.max_typed;
-            if (box.typed_limit > 0) box.before = box.element["value"].as<std::u16string>();
+            box.before.assign(control.text.begin(), control.text.end());  // "0"
             box.description = control.spoken.description;
             box.shown.text = control.text;
         }
