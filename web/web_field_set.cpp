@@ -97,7 +97,10 @@ std::string WebFieldSet::ListItem(Field chooser, int index, int item) const {
     return BoxOf(chooser, index).element["options"][item]["text"].as<std::string>();
 }
 
-NumberLocale WebFieldSet::Locale() const { return BrowserNumberLocale(); }
+NumberLocale WebFieldSet::Locale() const {
+    if (!locale_) locale_ = BrowserNumberLocale();
+    return *locale_;
+}
 
 bool WebFieldSet::Typed(Field entry, int index) {
     Box& box = BoxOf(entry, index);
@@ -116,6 +119,7 @@ bool WebFieldSet::Typed(Field entry, int index) {
 }
 
 void WebFieldSet::ShowHeld() {
+    locale_.reset();
     std::vector<std::pair<Box*, std::string>> written;  // each with its unit
     for (Field value : kShownResults) {
         const Field unit = UnitFieldOf(value);

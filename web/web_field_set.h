@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include <emscripten/val.h>
@@ -35,7 +36,7 @@ public:
     bool Typed(Field entry, int index);
     // Writes the held results and units into their boxes, and says the whole
     // text with its unit in the tooltip and to a screen reader where a box
-    // cuts it.
+    // cuts it. Called once an event is over.
     void ShowHeld();
     const emscripten::val& Element(Field field, int index = 0) const;
 
@@ -60,6 +61,9 @@ private:
 
     std::array<std::array<Box, kResistorCount>, kFieldCount> boxes_;
     ChangeHandler on_change_;
+    // The browser's locale cannot change while an event runs, which is one
+    // task of the page: it is read on first use in each event.
+    mutable std::optional<NumberLocale> locale_;
 };
 
 }  // namespace quorvel
