@@ -10,7 +10,8 @@ SCALE ?= 1
 SCREENSHOT ?= screenshots/quorvel$(if $(filter-out 1,$(SCALE)),@$(SCALE)x).png
 PROGRAM := build/release/app/quorvel
 
-.PHONY: deps web-deps run test test-default test-asan test-fuzz test-web fuzz bench screenshot program web clean
+.PHONY: deps web-deps run test test-default test-asan test-fuzz test-web fuzz bench web-bench screenshot \
+	web-screenshot program web clean
 
 # What the desktop program needs; web-deps adds what the web page and the
 # tests need besides.
@@ -63,6 +64,7 @@ test-fuzz: deps build/fuzz/CMakeCache.txt
 test-web: web build/default/CMakeCache.txt $(NODE_MODULES)
 	cmake --build --preset default -j $(JOBS) --target quorvel_page_expectations
 	node --test web/tests/
+	node bench/web_bench.mjs --quick
 
 # One target after another, so that each has a core of its own.
 fuzz: deps build/fuzz/CMakeCache.txt
@@ -104,6 +106,16 @@ package: deps build/release/CMakeCache.txt
 bench: deps build/release/CMakeCache.txt
 	cmake --build --preset release -j $(JOBS) --target quorvel_calc_bench quorvel_key_bench quorvel_startup_bench
 	python3 bench/run.py build/release/bench
+
+# The page's size, first paints and keystroke times beside their budgets.
+web-bench: web $(NODE_MODULES)
+	node bench/web_bench.mjs
+
+# The page as headless Chromium shows it, beside the window on Xvfb.
+web-screenshot: web $(NODE_MODULES) screenshot
+	node scripts/web_screenshot.mjs screenshots/quorvel-web.png
+	convert $(SCREENSHOT) screenshots/quorvel-web.png +append screenshots/window-and-page.png
+	@echo "web-screenshot: saved screenshots/window-and-page.png"
 
 clean:
 	rm -rf build
