@@ -136,6 +136,7 @@ void WebFieldSet::ShowHeld() {
             number.shown.held = unit_box.shown.held = false;
         }
     }
+    if (written.empty()) return;
     // Measured once all are written, so that the page is laid out once.
     const val focused = val::global("document")["activeElement"];
     for (auto& [box, unit] : written) {
