@@ -12,8 +12,8 @@
 
 namespace quorvel {
 
-// The calculator's window. Its controls are the only store of the field
-// texts; the event handlers work on it as on any field set.
+// The calculator's window. Its entries and choosers are the only store of
+// their texts; the event handlers work on it as on any field set.
 class frmQuorvel : public QWidget, public FieldSet {
     Q_OBJECT
 public:
@@ -27,13 +27,26 @@ public:
     NumberLocale Locale() const override;
 
 private:
+    // A result or unit text written while an event runs, not yet shown.
+    struct Held {
+        std::string text;
+        bool held = false;
+    };
+
     void BindEvents();
+    template <class Event>
+    void RunEvent(Event event);
+    void ShowHeld();
     QWidget* FieldControl(Field field, int index) const;
+    Held& HeldText(Field field, int index);
+    const Held& HeldText(Field field, int index) const;
 
     std::array<std::array<QWidget*, kResistorCount>, kFieldCount> fields_{};
+    std::array<std::array<Held, kResistorCount>, kFieldCount> held_{};
     WindowPlatform platform_;
     EventDispatcher events_;
     KeyPreview key_preview_;
+    int event_depth_ = 0;   // events running, nested ones included
     bool writing_ = false;  // a handler is writing a control: its signals are not the user's
 };
 
