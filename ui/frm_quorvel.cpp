@@ -27,8 +27,9 @@ frmQuorvel::frmQuorvel(QWidget* parent)
     for (int f = 0; f < kFieldCount; ++f) {
         const Field field = static_cast<Field>(f);
         for (int i = 0; i < CountOf(field); ++i) {
-            fields_[static_cast<std::size_t>(f)][static_cast<std::size_t>(i)] =
-                findChild<QWidget*>(ControlName(NameOf(field), CountOf(field) > 1 ? i : -1));
+            QWidget* control = findChild<QWidget*>(ControlName(NameOf(field), CountOf(field) > 1 ? i : -1));
+            fields_[static_cast<std::size_t>(f)][static_cast<std::size_t>(i)] = control;
+            if (field == Field::lblUMs) Result(field, i).shown = static_cast<QLabel*>(control)->text().toStdString();
         }
     }
     BindEvents();
@@ -70,6 +71,7 @@ void frmQuorvel::BindEvents() {
 // is reported.
 template <class Event>
 void frmQuorvel::RunEvent(Event event) {
+    if (event_depth_ == 0) event_locale_.reset();
     {
         const QScopedValueRollback depth(event_depth_, event_depth_ + 1);
         event();
@@ -83,22 +85,25 @@ void frmQuorvel::ShowHeld() {
     for (Field value : {Field::txtRst, Field::txtUst, Field::txtUs, Field::txtPs, Field::txtPst}) {
         const Field unit = UnitOf(value);
         for (int i = 0; i < CountOf(value); ++i) {
-            Held& held_value = HeldText(value, i);
-            Held& held_unit = HeldText(unit, i);
-            if (!held_value.held && !held_unit.held) continue;
-            const QString unit_text = QString::fromStdString(Text(unit, i));
-            if (held_unit.held) {
-                if (auto* label = qobject_cast<QLabel*>(FieldControl(unit, i))) {
-                    if (label->text() != unit_text) {
-                        label->setText(unit_text);
-                        label->adjustSize();
-                    }
-                } else {
-                    static_cast<ResultBox*>(FieldControl(unit, i))->Show(unit_text, {});
+            ResultText& number = Result(value, i);
+            ResultText& unit_word = Result(unit, i);
+            if (!number.is_held && !unit_word.is_held) continue;
+            const bool changed = number.Current() != number.shown || unit_word.Current() != unit_word.shown;
+            number.shown = number.Current();
+            unit_word.shown = unit_word.Current();
+            number.is_held = unit_word.is_held = false;
+            if (!changed) continue;
+
+            const QString unit_text = QString::fromStdString(unit_word.shown);
+            if (auto* label = qobject_cast<QLabel*>(FieldControl(unit, i))) {
+                if (label->text() != unit_text) {
+                    label->setText(unit_text);
+                    label->adjustSize();
                 }
+            } else {
+                static_cast<ResultBox*>(FieldControl(unit, i))->Show(unit_text, {});
             }
-            static_cast<ResultBox*>(FieldControl(value, i))->Show(QString::fromStdString(Text(value, i)), unit_text);
-            held_value.held = held_unit.held = false;
+            static_cast<ResultBox*>(FieldControl(value, i))->Show(QString::fromStdString(number.shown), unit_text);
         }
     }
 }
@@ -107,30 +112,26 @@ QWidget* frmQuorvel::FieldControl(Field field, int index) const {
     return fields_.at(static_cast<std::size_t>(field)).at(static_cast<std::size_t>(index));
 }
 
-frmQuorvel::Held& frmQuorvel::HeldText(Field field, int index) {
-    return held_.at(static_cast<std::size_t>(field)).at(static_cast<std::size_t>(index));
+frmQuorvel::ResultText& frmQuorvel::Result(Field field, int index) {
+    return results_.at(static_cast<std::size_t>(field)).at(static_cast<std::size_t>(index));
 }
 
-const frmQuorvel::Held& frmQuorvel::HeldText(Field field, int index) const {
-    return held_.at(static_cast<std::size_t>(field)).at(static_cast<std::size_t>(index));
+const frmQuorvel::ResultText& frmQuorvel::Result(Field field, int index) const {
+    return results_.at(static_cast<std::size_t>(field)).at(static_cast<std::size_t>(index));
 }
 
 std::string frmQuorvel::Text(Field field, int index) const {
+    if (IsShownResult(field)) return Result(field, index).Current();
     QWidget* control = FieldControl(field, index);
-    if (IsShownResult(field)) {
-        const Held& held = HeldText(field, index);
-        if (held.held) return held.text;
-        if (field == Field::lblUMs) return static_cast<QLabel*>(control)->text().toStdString();
-    }
     if (KindOf(field) == FieldKind::chooser) return static_cast<QComboBox*>(control)->currentText().toStdString();
     return static_cast<QLineEdit*>(control)->text().toStdString();
 }
 
 void frmQuorvel::SetText(Field field, int index, const std::string& utf8) {
     if (IsShownResult(field)) {
-        Held& held = HeldText(field, index);
-        held.text = utf8;
-        held.held = true;
+        ResultText& result = Result(field, index);
+        result.held = utf8;
+        result.is_held = true;
         if (event_depth_ == 0) ShowHeld();
         return;
     }
@@ -165,6 +166,12 @@ std::string frmQuorvel::ListItem(Field chooser, int index, int item) const {
     return static_cast<QComboBox*>(FieldControl(chooser, index))->itemText(item).toStdString();
 }
 
-NumberLocale frmQuorvel::Locale() const { return SystemNumberLocale(); }
+// Read afresh for each event. While one runs, the settings cannot change:
+// the toolkit tells of their change by an event of its own, which waits.
+NumberLocale frmQuorvel::Locale() const {
+    if (event_depth_ == 0) return SystemNumberLocale();
+    if (!event_locale_) event_locale_ = SystemNumberLocale();
+    return *event_locale_;
+}
 
 }  // namespace quorvel

@@ -16,17 +16,22 @@ ResultBox::ResultBox(const QString& description, QWidget* parent) : QLineEdit(pa
     setReadOnly(true);
     setFrame(false);
     setAccessibleDescription(description_);
+    // Measured once per new text, not at every paint.
+    connect(this, &QLineEdit::textChanged, this, &ResultBox::Measure);
 }
 
 void ResultBox::Show(const QString& text, const QString& unit) {
+    if (text == this->text() && unit == unit_) return;
     if (text != this->text()) {
         setText(text);
-        setCursorPosition(0);  // a write leaves the caret at the end, and the beginning out of sight
+        // A write leaves the caret at the end, and a long text's beginning out of sight.
+        if (!fits_) setCursorPosition(0);
     }
+    unit_ = unit;
     const QString whole = unit.isEmpty() ? text : text + QLatin1Char(' ') + unit;
-    const bool fits = Fits();
-    setToolTip(fits ? QString() : whole);
-    setAccessibleDescription(fits ? description_ : whole + QStringLiteral(". ") + description_);
+    if (fits_ && toolTip().isEmpty()) return;  // nothing cut before or now
+    setToolTip(fits_ ? QString() : whole);
+    setAccessibleDescription(fits_ ? description_ : whole + QStringLiteral(". ") + description_);
 }
 
 // The room the line edit gives its text, as it lays the text out.
@@ -40,22 +45,23 @@ QRect ResultBox::LineRect() const {
 }
 
 // As the line edit decides whether to scroll: the text, a pixel and the caret.
-bool ResultBox::Fits() const {
+void ResultBox::Measure() {
     QStyleOptionFrame panel;
     initStyleOption(&panel);
     const int caret = style()->pixelMetric(QStyle::PM_TextCursorWidth, &panel, this);
-    return qRound(QFontMetricsF(font()).horizontalAdvance(text())) + 1 + caret <= LineRect().width();
+    fits_ = text().isEmpty() ||
+            qRound(QFontMetricsF(font()).horizontalAdvance(text())) + 1 + caret <= LineRect().width();
 }
 
 QString ResultBox::Shown() const {
-    if (Fits()) return text();
+    if (fits_) return text();
     return fontMetrics().elidedText(text(), Qt::ElideRight, LineRect().width());
 }
 
 void ResultBox::paintEvent(QPaintEvent* event) {
     // The user scrolls or selects through a long text as in any line edit.
     const bool scrolling = cursorPosition() != 0 || hasSelectedText();
-    if (Fits() || scrolling) {
+    if (fits_ || scrolling) {
         QLineEdit::paintEvent(event);
     } else {
         QPainter painter(this);
@@ -78,6 +84,16 @@ void ResultBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     deselect();
     setCursorPosition(0);
+}
+
+void ResultBox::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    Measure();
+}
+
+void ResultBox::changeEvent(QEvent* event) {
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) Measure();
 }
 
 }  // namespace quorvel

@@ -17,19 +17,25 @@ public:
 
     // Writes the whole text with the beginning in view, and says it with its
     // unit in the tooltip and to a screen reader where the box cuts it.
+    // Nothing is touched when neither changed.
     void Show(const QString& text, const QString& unit);
-    bool Fits() const;
+    bool Fits() const { return fits_; }
     // What the box draws when the user is not scrolling through it.
     QString Shown() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QRect LineRect() const;
+    void Measure();
 
     QString description_;  // what a screen reader says of the box whatever it holds
+    QString unit_;
+    bool fits_ = true;
 };
 
 }  // namespace quorvel

@@ -91,7 +91,7 @@ TEST(WindowEvents, ShowLongResultsFromTheirBeginning) {
             const QString whole = QString::fromStdString(window->Text(b.field, b.index));
             const QString what = box->objectName() + " " + whole;
             EXPECT_EQ(box->text(), whole) << what.toStdString();
-            EXPECT_EQ(box->cursorPosition(), 0) << what.toStdString();
+            EXPECT_TRUE(!b.cut || box->cursorPosition() == 0) << what.toStdString();  // not scrolled to its end
             EXPECT_EQ(box->Shown().endsWith(QStringLiteral("…")), b.cut) << what.toStdString();
             EXPECT_TRUE(whole.startsWith(box->Shown().chopped(b.cut ? 1 : 0))) << what.toStdString();
             if (b.cut) {
