@@ -3,6 +3,7 @@
 
 #include <QApplication>
 
+#include "quorvel_version.h"
 #include "ui/frm_quorvel.h"
 #include "ui/quorvel_icon.h"
 
@@ -11,7 +12,7 @@ int main(int /*argc*/, char* argv[]) {
     int argc = 1;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
     // Lets the desktop match the window to its entry and icon (on Wayland by id).
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEL_DESKTOP_ID));
     QApplication::setWindowIcon(quorvel::QuorvelIcon());
