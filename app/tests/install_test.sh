@@ -1,6 +1,6 @@
 #!/bin/sh
-# cmake --install puts the program, its desktop entry, icon and metainfo
-# where desktops look, and the entry and the metainfo pass the desktop's
+# cmake --install puts the program, its desktop entry, icons at every size
+# and metainfo where desktops look, and the entry and the metainfo pass the desktop's
 # own validators without a remark.    install_test.sh BUILD_DIR DESKTOP_ID
 set -eu
 
@@ -13,12 +13,15 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 cmake --install "$build" --prefix "$root/usr" >/dev/null
 
-sort > "$work/expected" <<LIST
+sizes="16 24 32 48 64 128 256"
+{
+    cat <<LIST
 usr/bin/quorvel
 usr/share/applications/$id.desktop
-usr/share/icons/hicolor/32x32/apps/$id.png
 usr/share/metainfo/$id.metainfo.xml
 LIST
+    for size in $sizes; do echo "usr/share/icons/hicolor/${size}x$size/apps/$id.png"; done
+} | sort > "$work/expected"
 (cd "$root" && find . -type f -o -type l) | sed 's|^\./||' | sort > "$work/installed"
 diff "$work/expected" "$work/installed" || fail "the installed files differ from the list (< missing, > extra)"
 [ -x "$root/usr/bin/quorvel" ] || fail "the program is not executable"
@@ -43,6 +46,8 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" |
     fail "the metainfo does not launch $id.desktop"
 grep -q "<binary>quorvel</binary>" "$metainfo" || fail "the metainfo does not provide the program"
 
-file "$root/usr/share/icons/hicolor/32x32/apps/$id.png" | grep -q 'PNG image data, 32 x 32' ||
-    fail "the icon is no 32x32 PNG"
+for size in $sizes; do
+    file "$root/usr/share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q "PNG image data, $size x $size," ||
+        fail "the ${size}x$size icon is no PNG of that size"
+done
 echo "ok: installed $(tr '\n' ' ' < "$work/installed")"
