@@ -1,7 +1,8 @@
 #!/bin/sh
 # The Debian package that make package builds: it holds the program, its
-# desktop entry, metainfo and icon; its dependencies are those dpkg-shlibdeps
-# read off the program; and the program starts from the unpacked tree.
+# desktop entry, metainfo and icon; the program answers its options with no
+# display; its dependencies are those dpkg-shlibdeps read off the program;
+# and the program starts from the unpacked tree.
 #
 # The offscreen platform takes no keys from another process, so the program
 # runs on a virtual X display: the window must appear, take the focus, and
@@ -36,6 +37,24 @@ for f in usr/bin/quorvel usr/share/applications/$id.desktop usr/share/metainfo/$
     usr/share/icons/hicolor/32x32/apps/$id.png; do
     [ -f "$work/root/$f" ] || fail "the package lacks $f"
 done
+
+# With no display at all: an option must not need the window.
+quorvel() { env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= timeout 10 "$work/root/usr/bin/quorvel" "$@"; }
+version=$(dpkg-deb -f "$deb" Version)
+while IFS='|' read -r option status pattern; do
+    got=0
+    out=$(quorvel "$option" 2>&1) || got=$?
+    [ "$got" -eq "$status" ] || fail "quorvel $option ended with $got, not $status: $out"
+    printf '%s\n' "$out" | grep -q -- "$pattern" || fail "quorvel $option does not print '$pattern': $out"
+done <<TABLE
+--version|0|^Quorvel $version\$
+-v|0|^Quorvel $version\$
+--help|0|^  -v, --version
+-h|0|^  -h, --help
+--colour|2|^Quorvel: Unknown option 'colour'
+extra|2|^Quorvel: Unexpected argument 'extra'
+TABLE
+echo "ok: --version, --help and wrong arguments answered with no display"
 
 # Versioned dependencies on the libraries the program links are the mark
 # of dpkg-shlibdeps; a hand-written list would rarely carry them.
