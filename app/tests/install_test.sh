@@ -1,7 +1,8 @@
 #!/bin/sh
 # cmake --install puts the program, its desktop entry, icons at every size
-# and metainfo where desktops look, and the entry and the metainfo pass the desktop's
-# own validators without a remark.    install_test.sh BUILD_DIR DESKTOP_ID
+# and metainfo where desktops look, and the entry and the metainfo pass the
+# desktop's own validators, pedantic, with the one remark below.
+#     install_test.sh BUILD_DIR DESKTOP_ID
 set -eu
 
 build=$1
@@ -30,8 +31,10 @@ desktop=$root/usr/share/applications/$id.desktop
 metainfo=$root/usr/share/metainfo/$id.metainfo.xml
 remarks=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $remarks"
 [ -z "$remarks" ] || fail "desktop-file-validate: $remarks"
-remarks=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli: $remarks"
-! printf '%s\n' "$remarks" | grep -q '^[EWI]:' || fail "appstreamcli: $remarks"
+# The one remark left: the id keeps its capitals, as desktops already know it.
+remarks=$(appstreamcli validate --pedantic --no-net "$metainfo" 2>&1) || fail "appstreamcli: $remarks"
+! printf '%s\n' "$remarks" | grep '^[EWIP]:' | grep -qv ' cid-contains-uppercase-letter ' ||
+    fail "appstreamcli: $remarks"
 
 # The entry starts the installed program and names the installed icon; the
 # metainfo points at the entry. A desktop joins them by these names alone.
