@@ -1,8 +1,8 @@
 #!/bin/sh
-# cmake --install puts the program, its desktop entry, icons at every size
-# and metainfo where desktops look, and the entry and the metainfo pass the
-# desktop's own validators, pedantic, with the one remark below.
-#     install_test.sh BUILD_DIR DESKTOP_ID
+# cmake --install puts the program, its desktop entry, icons at every size,
+# metainfo, manual page and package documents where desktops and Debian
+# look, and the entry and the metainfo pass the desktop's own validators,
+# pedantic, with the one remark below.    install_test.sh BUILD_DIR DESKTOP_ID
 set -eu
 
 build=$1
@@ -19,6 +19,9 @@ sizes="16 24 32 48 64 128 256"
     cat <<LIST
 usr/bin/quorvel
 usr/share/applications/$id.desktop
+usr/share/doc/quorvel/changelog.gz
+usr/share/doc/quorvel/copyright
+usr/share/man/man1/quorvel.1.gz
 usr/share/metainfo/$id.metainfo.xml
 LIST
     for size in $sizes; do echo "usr/share/icons/hicolor/${size}x$size/apps/$id.png"; done

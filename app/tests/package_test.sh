@@ -1,8 +1,9 @@
 #!/bin/sh
 # The Debian package that make package builds: it holds the program, its
 # desktop entry, metainfo and icon; the program answers its options with no
-# display; its dependencies are those dpkg-shlibdeps read off the program;
-# and the program starts from the unpacked tree.
+# display, and its manual page names them; its version is the one of the
+# program, changelog and metainfo; its dependencies are those dpkg-shlibdeps
+# read off the program; and the program starts from the unpacked tree.
 #
 # The offscreen platform takes no keys from another process, so the program
 # runs on a virtual X display: the window must appear, take the focus, and
@@ -55,6 +56,19 @@ done <<TABLE
 extra|2|^Quorvel: Unexpected argument 'extra'
 TABLE
 echo "ok: --version, --help and wrong arguments answered with no display"
+
+# The manual page names every option that --help lists.
+for option in $(quorvel --help | grep -o -- ' --[a-z-]*'); do
+    zcat "$work/root/usr/share/man/man1/quorvel.1.gz" | grep -qF -- "$(printf '%s' "$option" | sed 's/-/\\-/g')" ||
+        fail "the manual page lacks $option"
+done
+
+# One version: the newest changelog entry and metainfo release are this one.
+zcat "$work/root/usr/share/doc/quorvel/changelog.gz" > "$work/changelog"
+logged=$(dpkg-parsechangelog -l "$work/changelog" -S Version)
+released=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$work/root/usr/share/metainfo/$id.metainfo.xml" | head -n 1)
+[ "$logged" = "$version" ] || fail "the changelog's newest entry is $logged, the package $version"
+[ "$released" = "$version" ] || fail "the metainfo's newest release is $released, the package $version"
 
 # Versioned dependencies on the libraries the program links are the mark
 # of dpkg-shlibdeps; a hand-written list would rarely carry them.
