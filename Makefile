@@ -96,7 +96,7 @@ web: web-deps build/web/CMakeCache.txt
 screenshot: program
 	./scripts/screenshot.sh $(PROGRAM) $(SCREENSHOT) $(SCALE)
 
-# A Debian package of the program, its desktop entry, metainfo and icon.
+# A Debian package of the program, its desktop entry, metainfo, icons and manual page.
 .PHONY: package
 package: deps build/release/CMakeCache.txt
 	cmake --build --preset release -j $(JOBS) --target package

@@ -1,37 +1,52 @@
 // Writes the icon in the forms that desktops and installers take, each made
 // from the one drawing in ui/quorvel.xpm so that no second drawing can drift
-// from it. The form follows each file's suffix (png, ico):
+// from it, and scaled as the window's own icon is:
 //
-//   quorvel_icon_export OUT.png OUT.ico
+//   quorvel_icon_export OUT.ico HICOLOR NAME
+//
+// writes the Windows icon at the drawing's size, and HICOLOR/<N>x<N>/apps/
+// NAME.png at every size of the icon theme. The ICO comes last, so that a
+// build can take its date for the whole set.
 
 #include <cstdio>
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
 #include <QStringList>
 
 #include "ui/quorvel.xpm"
+#include "ui/quorvel_icon.h"
+
+namespace {
+
+bool Write(const QImage& image, const QString& path) {
+    QImageWriter writer(path);
+    if (!QDir().mkpath(QFileInfo(path).path()) || !writer.write(image)) {
+        std::fprintf(stderr, "quorvel_icon_export: %s: %s\n", qPrintable(path), qPrintable(writer.errorString()));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     // The application object makes the image format plug-ins (ico) findable.
     QCoreApplication application(argc, argv);
-    const QStringList outputs = QCoreApplication::arguments().mid(1);
-    if (outputs.isEmpty()) {
-        std::fputs("usage: quorvel_icon_export OUT.png|OUT.ico ...\n", stderr);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() != 4) {
+        std::fputs("usage: quorvel_icon_export OUT.ico HICOLOR NAME\n", stderr);
         return 2;
     }
-    const QImage icon(quorvel_xpm);
-    if (icon.isNull()) {
-        std::fputs("quorvel_icon_export: the drawing could not be read\n", stderr);
-        return 1;
+    const QString& ico = arguments[1];
+    const QString& hicolor = arguments[2];
+    const QString& name = arguments[3];
+    for (const int size : quorvel::kQuorvelIconSizes) {
+        const QString png = QStringLiteral("%1/%2x%2/apps/%3.png").arg(hicolor).arg(size).arg(name);
+        if (!Write(quorvel::QuorvelIconImage(size), png)) return 1;
     }
-    for (const QString& output : outputs) {
-        QImageWriter writer(output);
-        if (!writer.write(icon)) {
-            std::fprintf(stderr, "quorvel_icon_export: %s: %s\n", qPrintable(output), qPrintable(writer.errorString()));
-            return 1;
-        }
-    }
-    return 0;
+    return Write(QImage(quorvel_xpm), ico) ? 0 : 1;
 }

@@ -1,17 +1,56 @@
 // Starts the calculator: creates its window, raises the load event, shows
 // the window and runs the event loop until the window closes or Esc ends it.
+// With arguments it only answers --help or --version, with no window.
+
+#include <cstdio>
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QCoreApplication>
 
+#include "quorvel_version.h"
 #include "ui/frm_quorvel.h"
 #include "ui/quorvel_icon.h"
 
-int main(int /*argc*/, char* argv[]) {
-    // The program takes no arguments: the toolkit sees only the program name.
-    int argc = 1;
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quorvel"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+namespace {
+
+constexpr int kUsageError = 2;
+
+// On a core application, which needs no display. Every argument ends the
+// program here: the window takes none.
+int AnswerArguments(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Computes a series circuit of four resistors carrying a given current.\n"
+        "Without options it opens its window, in Romanian; Esc ends it."));
+    // Not addHelpOption(): its --help-all lists toolkit options that the
+    // window never receives.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays this help."));
+    parser.addOption(help);
+    const QCommandLineOption version = parser.addVersionOption();
+    if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
+        QString error = parser.errorText();
+        if (error.isEmpty()) error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments()[0]);
+        std::fprintf(stderr, "%s: %s\n\n%s", qPrintable(QCoreApplication::applicationName()), qPrintable(error),
+                     qPrintable(parser.helpText()));
+        return kUsageError;
+    }
+    if (parser.isSet(version)) parser.showVersion();
+    parser.showHelp(0);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
+    if (argc > 1) return AnswerArguments(argc, argv);
+
+    // The toolkit sees only the program name.
+    int toolkit_argc = 1;
+    QApplication application(toolkit_argc, argv);
     // Lets the desktop match the window to its entry and icon (on Wayland by id).
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEL_DESKTOP_ID));
     QApplication::setWindowIcon(quorvel::QuorvelIcon());

@@ -2,7 +2,8 @@
 // the same layout whose only logic writes 22 fixed texts into the result
 // boxes. Each keystroke is timed from the key press to the moment its
 // results are written (the press has been handled), and to the moment the
-// repaint they cause has been flushed. Prints JSON on stdout.
+// repaint they cause has been flushed; each is also counted in text changes
+// of the result and unit boxes and in their paints. Prints JSON on stdout.
 //
 // Usage: quorvel_key_bench [--warmup N] [--keys N] [--rounds N] [--only floor|real]
 // (--only times one side alone, to profile it.)
@@ -79,27 +80,37 @@ std::vector<QString> ShownResults(const std::string& first) {
     return texts;
 }
 
-// Remembers which widgets were painted since the last Reset.
+// Remembers which widgets were painted since the last Reset, and how often
+// the result boxes were.
 class PaintProbe : public QObject {
 public:
     void Watch(QWidget* widget) { widget->installEventFilter(this); }
-    void Reset() { painted_.clear(); }
+    void Reset() {
+        painted_.clear();
+        box_paints_ = 0;
+    }
     bool Painted(const QObject* widget) const {
         return std::find(painted_.begin(), painted_.end(), widget) != painted_.end();
     }
+    int BoxPaints() const { return box_paints_; }
 
     bool eventFilter(QObject* receiver, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !Painted(receiver)) painted_.push_back(receiver);
+        if (event->type() != QEvent::Paint) return false;
+        if (qobject_cast<QLineEdit*>(receiver) && static_cast<QLineEdit*>(receiver)->isReadOnly()) ++box_paints_;
+        if (!Painted(receiver)) painted_.push_back(receiver);
         return false;
     }
 
 private:
     std::vector<const QObject*> painted_;
+    int box_paints_ = 0;
 };
 
 struct Samples {
     std::vector<double> results_us;
     std::vector<double> repaint_us;
+    std::vector<double> writes;   // texts of result and unit boxes changed, per keystroke
+    std::vector<double> repaints; // paints of those boxes, per keystroke
 };
 
 // One window under test: its entry, its result boxes and what was measured.
@@ -109,7 +120,17 @@ struct Side {
     QLineEdit* entry;
     std::vector<QWidget*> boxes;
     Samples samples;
+    int writes = 0;  // text changes of the boxes since the keystroke began
 };
+
+// Counts every text change of the side's line edits among its boxes.
+void CountWrites(Side& side) {
+    for (QWidget* box : side.boxes) {
+        if (auto* edit = qobject_cast<QLineEdit*>(box)) {
+            QObject::connect(edit, &QLineEdit::textChanged, [&side] { ++side.writes; });
+        }
+    }
+}
 
 [[noreturn]] void Fail(const Side& side, const char* what) {
     std::fprintf(stderr, "quorvel_key_bench: %s window: %s\n", side.name, what);
@@ -130,6 +151,7 @@ void Keystroke(Side& side, PaintProbe& probe, bool digit, bool timed) {
     const Qt::Key key = digit ? Qt::Key_7 : Qt::Key_Backspace;
     const QString text = digit ? QString(QChar(kDigit)) : QString();
     probe.Reset();
+    side.writes = 0;
 
     const Clock::time_point start = Clock::now();
     QTest::sendKeyEvent(QTest::Press, side.entry, key, text, Qt::NoModifier);
@@ -154,6 +176,8 @@ void Keystroke(Side& side, PaintProbe& probe, bool digit, bool timed) {
     if (timed) {
         side.samples.results_us.push_back(Micros(written - start));
         side.samples.repaint_us.push_back(Micros(flushed - start));
+        side.samples.writes.push_back(side.writes);
+        side.samples.repaints.push_back(probe.BoxPaints());
     }
 }
 
@@ -234,6 +258,7 @@ int Run(int argc, char** argv) {
         side.window->show();
         if (!QTest::qWaitForWindowExposed(side.window)) Fail(side, "never shown");
         for (QWidget* box : side.boxes) probe.Watch(box);
+        CountWrites(side);
         probe.Watch(side.entry);
         Type(side, probe, warmup + warmup % 2, false);
     }
@@ -253,7 +278,9 @@ int Run(int argc, char** argv) {
         if (side.samples.results_us.empty()) continue;
         std::printf(",\n  \"%s\": {\n", side.name);
         PrintFigures("results_us", side.samples.results_us, false);
-        PrintFigures("repaint_us", side.samples.repaint_us, true);
+        PrintFigures("repaint_us", side.samples.repaint_us, false);
+        PrintFigures("writes", side.samples.writes, false);
+        PrintFigures("repaints", side.samples.repaints, true);
         std::printf("  }");
     }
     std::printf("\n}\n");

@@ -142,10 +142,14 @@ def main():
 
     real, floor = keys["real"], keys["floor"]
     ratios = {}
-    for key, what, budget in (("results_us", "results written", 2.5), ("repaint_us", "repaint flushed", 1.3)):
+    for key, what, budget in (("results_us", "results written", 1.3), ("repaint_us", "repaint flushed", 1.15)):
         ratios[key] = real[key]["median"] / floor[key]["median"]
         row(f"keystroke → {what}", f"{real[key]['median']:.0f} µs", f"{real[key]['p90']:.0f} µs",
             f"{floor[key]['median']:.0f} µs", ratios[key], (budget, f"≤ {budget} × floor"))
+    # Counts, not times: what a keystroke costs the toolkit, whatever the machine's load.
+    for key, what in (("writes", "result box texts changed"), ("repaints", "result box paints")):
+        row(f"keystroke → {what}", f"{real[key]['median']:.0f}", f"{real[key]['p90']:.0f}",
+            f"{floor[key]['median']:.0f}", real[key]["median"] / max(floor[key]["median"], 1))
 
     median_ms = {mode: statistics.median(times[mode]) * 1000 for mode in STARTUP_MODES}
     p90_ms = {mode: percentile(times[mode], 0.9) * 1000 for mode in STARTUP_MODES}

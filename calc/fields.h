@@ -54,6 +54,18 @@ constexpr int CountOf(Field field) {
     }
 }
 
+// The field that holds the unit of a result: lblUMs for txtRst, txtUMUst
+// for txtUst, and so on, with the same index.
+constexpr Field UnitOf(Field result) {
+    switch (result) {
+        case Field::txtRst: return Field::lblUMs;
+        case Field::txtUst: return Field::txtUMUst;
+        case Field::txtUs: return Field::txtUMUs;
+        case Field::txtPs: return Field::txtUMPs;
+        default: return Field::txtUMpst;  // txtPst
+    }
+}
+
 std::string_view NameOf(Field field);
 
 class FieldSet {  // what the computing procedures see of the window

@@ -27,6 +27,7 @@ file
 dpkg-dev
 desktop-file-utils
 appstream
+lintian
 binutils-mingw-w64-x86-64
 xdotool
 python3

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include <QWidget>
@@ -12,8 +13,9 @@
 
 namespace quorvel {
 
-// The calculator's window. Its controls are the only store of the field
-// texts; the event handlers work on it as on any field set.
+// The calculator's window. Its entries and choosers are the only store of
+// their texts; result and unit texts are held while an event runs and shown
+// once it is over. The event handlers work on it as on any field set.
 class frmQuorvel : public QWidget, public FieldSet {
     Q_OBJECT
 public:
@@ -27,13 +29,30 @@ public:
     NumberLocale Locale() const override;
 
 private:
+    // A result or unit text: what its control shows, and what was written
+    // while an event runs and is not shown yet.
+    struct ResultText {
+        std::string shown;
+        std::string held;
+        bool is_held = false;
+        const std::string& Current() const { return is_held ? held : shown; }
+    };
+
     void BindEvents();
+    template <class Event>
+    void RunEvent(Event event);
+    void ShowHeld();
     QWidget* FieldControl(Field field, int index) const;
+    ResultText& Result(Field field, int index);
+    const ResultText& Result(Field field, int index) const;
 
     std::array<std::array<QWidget*, kResistorCount>, kFieldCount> fields_{};
+    std::array<std::array<ResultText, kResistorCount>, kFieldCount> results_{};
     WindowPlatform platform_;
     EventDispatcher events_;
     KeyPreview key_preview_;
+    int event_depth_ = 0;   // events running, nested ones included
+    mutable std::optional<NumberLocale> event_locale_;  // the regional settings as the running event found them
     bool writing_ = false;  // a handler is writing a control: its signals are not the user's
 };
 

@@ -13,6 +13,7 @@
 #include "calc/units.h"
 #include "ui/circuit_frame.h"
 #include "ui/quorvel_icon.h"
+#include "ui/result_box.h"
 #include "ui/typed_length_limit.h"
 #include "events/window_layout.h"
 
@@ -79,22 +80,23 @@ void CreateControl(QWidget& window, const layout::Control& control) {
             Paint(widget, QPalette::Window, control.colour);
             break;
         }
-        case Kind::entry:
-        case Kind::result: {
+        case Kind::entry: {
             auto* edit = new QLineEdit(text, container);
             edit->setAlignment(AlignmentOf(control.align));
             Paint(edit, QPalette::Base, control.colour);
-            if (control.kind == Kind::result) {
-                edit->setReadOnly(true);
-                edit->setFrame(false);
-                // A recalculation rewrites these boxes several times per
-                // keystroke; their digits and unit words need no shaping.
-                QFont font = edit->font();
-                font.setStyleStrategy(QFont::PreferNoShaping);
-                edit->setFont(font);
-            }
             if (control.max_typed > 0) edit->setValidator(new TypedLengthLimit(control.max_typed, edit));
             widget = edit;
+            break;
+        }
+        case Kind::result: {
+            auto* box = new ResultBox(FromUtf8(control.spoken.description), container);
+            box->setAlignment(AlignmentOf(control.align));
+            Paint(box, QPalette::Base, control.colour);
+            // Digits and unit words need no shaping, and a keystroke rewrites many boxes.
+            QFont font = box->font();
+            font.setStyleStrategy(QFont::PreferNoShaping);
+            box->setFont(font);
+            widget = box;
             break;
         }
         case Kind::chooser: {

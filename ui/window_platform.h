@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <utility>
+
 #include <QWidget>
 
 #include "events/platform.h"
@@ -10,7 +13,9 @@ namespace quorvel {
 // event loop; a run-time error is told in a modal message box, in Romanian.
 class WindowPlatform : public Platform {
 public:
-    explicit WindowPlatform(QWidget& window) : window_(window) {}
+    // before_report brings the window up to date before a report covers it.
+    explicit WindowPlatform(QWidget& window, std::function<void()> before_report = {})
+        : window_(window), before_report_(std::move(before_report)) {}
 
     void End() override;
     void ReportError(const RuntimeError& error) override;
@@ -18,6 +23,7 @@ public:
 
 private:
     QWidget& window_;
+    std::function<void()> before_report_;
     bool ended_ = false;
 };
 

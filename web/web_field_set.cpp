@@ -19,17 +19,6 @@ const layout::Control& ControlOf(Field field, int index) {
     return *layout::Find(NameOf(field), CountOf(field) > 1 ? index : -1);
 }
 
-// The field that holds the unit of a result, with the same index.
-Field UnitFieldOf(Field result) {
-    switch (result) {
-        case Field::txtRst: return Field::lblUMs;
-        case Field::txtUst: return Field::txtUMUst;
-        case Field::txtUs: return Field::txtUMUs;
-        case Field::txtPs: return Field::txtUMPs;
-        default: return Field::txtUMpst;
-    }
-}
-
 constexpr Field kShownResults[] = {Field::txtRst, Field::txtUst, Field::txtUs, Field::txtPs, Field::txtPst};
 
 bool IsShownResult(Field field) { return KindOf(field) == FieldKind::result || KindOf(field) == FieldKind::unit; }
@@ -122,7 +111,7 @@ void WebFieldSet::ShowHeld() {
     locale_.reset();
     std::vector<std::pair<Box*, std::string>> written;  // each with its unit
     for (Field value : kShownResults) {
-        const Field unit = UnitFieldOf(value);
+        const Field unit = UnitOf(value);
         for (int i = 0; i < CountOf(value); ++i) {
             Box& number = BoxOf(value, i);
             Box& unit_box = BoxOf(unit, i);

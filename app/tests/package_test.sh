@@ -1,15 +1,16 @@
 #!/bin/sh
 # The Debian package that make package builds: it holds the program, its
-# desktop entry, metainfo and icon; its dependencies are those dpkg-shlibdeps
+# desktop entry, metainfo and icon; the program answers its options with no
+# display, and its manual page names them; its version is the one of the
+# program, changelog and metainfo; its dependencies are those dpkg-shlibdeps
 # read off the program; and the program starts from the unpacked tree.
 #
 # The offscreen platform takes no keys from another process, so the program
 # runs on a virtual X display: the window must appear, take the focus, and
 # end with exit code 0 on a real Esc key press sent through XTEST (xdotool),
-# as a user's would arrive.    package_test.sh BUILD_DIR DESKTOP_ID
+# as a user's would arrive.    package_test.sh DEB_DIR DESKTOP_ID
 set -eu
 
-build=$1
 id=$2
 work=$(mktemp -d)
 xvfb=""
@@ -24,10 +25,7 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" > "$work/cpack.log" 2>&1 ||
-    { cat "$work/cpack.log"; fail "cpack did not make the package"; }
-set -- "$work"/out/*.deb
-[ $# -eq 1 ] && [ -f "$1" ] || fail "cpack made no single .deb"
+set -- "$1"/*.deb
 deb=$1
 echo "package: $(basename "$deb")"
 
@@ -36,6 +34,37 @@ for f in usr/bin/quorvel usr/share/applications/$id.desktop usr/share/metainfo/$
     usr/share/icons/hicolor/32x32/apps/$id.png; do
     [ -f "$work/root/$f" ] || fail "the package lacks $f"
 done
+
+# With no display at all: an option must not need the window.
+quorvel() { env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= timeout 10 "$work/root/usr/bin/quorvel" "$@"; }
+version=$(dpkg-deb -f "$deb" Version)
+while IFS='|' read -r option status pattern; do
+    got=0
+    out=$(quorvel "$option" 2>&1) || got=$?
+    [ "$got" -eq "$status" ] || fail "quorvel $option ended with $got, not $status: $out"
+    printf '%s\n' "$out" | grep -q -- "$pattern" || fail "quorvel $option does not print '$pattern': $out"
+done <<TABLE
+--version|0|^Quorvel $version\$
+-v|0|^Quorvel $version\$
+--help|0|^  -v, --version
+-h|0|^  -h, --help
+--colour|2|^Quorvel: Unknown option 'colour'
+extra|2|^Quorvel: Unexpected argument 'extra'
+TABLE
+echo "ok: --version, --help and wrong arguments answered with no display"
+
+# The manual page names every option that --help lists.
+for option in $(quorvel --help | grep -o -- ' --[a-z-]*'); do
+    zcat "$work/root/usr/share/man/man1/quorvel.1.gz" | grep -qF -- "$(printf '%s' "$option" | sed 's/-/\\-/g')" ||
+        fail "the manual page lacks $option"
+done
+
+# One version: the newest changelog entry and metainfo release are this one.
+zcat "$work/root/usr/share/doc/quorvel/changelog.gz" > "$work/changelog"
+logged=$(dpkg-parsechangelog -l "$work/changelog" -S Version)
+released=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$work/root/usr/share/metainfo/$id.metainfo.xml" | head -n 1)
+[ "$logged" = "$version" ] || fail "the changelog's newest entry is $logged, the package $version"
+[ "$released" = "$version" ] || fail "the metainfo's newest release is $released, the package $version"
 
 # Versioned dependencies on the libraries the program links are the mark
 # of dpkg-shlibdeps; a hand-written list would rarely carry them.

@@ -14,16 +14,19 @@ closure=$(apt-cache depends --recurse --no-recommends --no-suggests --no-conflic
 plugins=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/qt6/plugins
 
 failures=0
-for tool in cmake cpack ctest cpp file dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli \
-    x86_64-w64-mingw32-windres Xvfb xdotool xdpyinfo xwininfo import timeout em++ chromium node \
+for tool in cmake cpack ctest cpp file gzip zcat dpkg-deb dpkg-shlibdeps dpkg-parsechangelog lintian \
+    desktop-file-validate appstreamcli x86_64-w64-mingw32-windres Xvfb xdotool xdpyinfo xwininfo import timeout \
+    em++ chromium node \
     "$plugins/imageformats/libqico.so" "$plugins/platforms/libqxcb.so" "$plugins/platforms/libqoffscreen.so"; do
     if ! path=$(command -v "$tool") && ! path=$(ls "$tool" 2>/dev/null); then
         echo "FAIL: $tool is not on this machine"
         failures=$((failures + 1))
         continue
     fi
-    # An alternative (import) belongs to the package of the file it points at.
-    owner=$(dpkg -S "$path" 2>/dev/null || dpkg -S "$(readlink -f "$path")" 2>/dev/null || true)
+    # An alternative (import) belongs to the package of the file it points at;
+    # with /usr merged, dpkg knows some (gzip) by their path in /bin.
+    owner=$(dpkg -S "$path" 2>/dev/null || dpkg -S "$(readlink -f "$path")" 2>/dev/null ||
+        dpkg -S "${path#/usr}" 2>/dev/null || true)
     package=${owner%%:*}
     if [ -z "$package" ]; then
         echo "FAIL: $tool ($path) belongs to no Debian package: installed by hand"

@@ -1,11 +1,15 @@
 // The user's road through the real widgets: typing, pasting, picking,
 // clicking, Esc and the run-time error report.
 
+#include <array>
+#include <map>
+
 #include <QAbstractItemView>
 #include <QLocale>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+#include "ui/result_box.h"
 #include "ui/tests/window_support.h"
 
 namespace quorvel {
@@ -47,6 +51,95 @@ TEST(WindowEvents, StartsWithTheDefaultsAndTheirResults) {
     EXPECT_EQ(Find<QComboBox>(*window, "cboIst")->currentText(), "A");
     EXPECT_EQ(Results(*window), (Texts{"0", "Ohm", "0", "", "0", "0", "0", "0", "", "", "", "", "0", "0", "0", "0",
                                        "", "", "", "", "0", ""}));
+    // What the user types first replaces the "0" of the first entry.
+    auto* first = Find<QLineEdit>(*window, "txtRs", 0);
+    EXPECT_EQ(first->selectedText(), "0");
+    QTest::keyClicks(first, "470");
+    EXPECT_EQ(first->text(), "470");
+}
+
+// A result too long for its box shows its beginning and ends in "…"; the
+// whole text, with its unit, is in the tooltip, the description and a copy.
+TEST(WindowEvents, ShowLongResultsFromTheirBeginning) {
+    struct Box {
+        Field field;
+        int index;
+        bool cut;
+    };
+    struct Case {
+        std::array<const char*, 4> resistors;
+        const char* resistor_unit;  // of the last three; the first is in Ohm
+        const char* current;
+        std::vector<Box> boxes;
+    };
+    const Case cases[] = {
+        {{"470", "2,2", "1000", "33"}, "kOhm", "5", {{Field::txtUst, 0, true}, {Field::txtRst, 0, false},
+                                                     {Field::txtPst, 0, false}, {Field::txtUMUst, 0, false}}},
+        {{"999999", "999999", "999999", "999999"}, "MOhm", "999999",
+         {{Field::txtUst, 0, true}, {Field::txtPs, 1, true}, {Field::txtUs, 3, true}, {Field::txtRst, 0, false},
+          {Field::txtUMPs, 1, false}}},
+    };
+    for (const auto& c : cases) {
+        auto window = testing::StartedWindow();
+        for (int i = 0; i < 4; ++i) {
+            window->SetText(Field::txtRs, i, c.resistors[static_cast<std::size_t>(i)]);
+            if (i > 0) window->SetText(Field::cboRs, i, c.resistor_unit);
+        }
+        window->SetText(Field::txtIst, c.current);
+        for (const Box& b : c.boxes) {
+            auto* box = static_cast<ResultBox*>(Find<QLineEdit>(*window, NameOf(b.field), CountOf(b.field) > 1 ? b.index : -1));
+            const QString whole = QString::fromStdString(window->Text(b.field, b.index));
+            const QString what = box->objectName() + " " + whole;
+            EXPECT_EQ(box->text(), whole) << what.toStdString();
+            EXPECT_TRUE(!b.cut || box->cursorPosition() == 0) << what.toStdString();  // not scrolled to its end
+            EXPECT_EQ(box->Shown().endsWith(QStringLiteral("…")), b.cut) << what.toStdString();
+            EXPECT_TRUE(whole.startsWith(box->Shown().chopped(b.cut ? 1 : 0))) << what.toStdString();
+            if (b.cut) {
+                const QString with_unit = whole + ' ' + QString::fromStdString(window->Text(UnitOf(b.field), b.index));
+                EXPECT_EQ(box->toolTip(), with_unit) << what.toStdString();
+                EXPECT_TRUE(box->accessibleDescription().startsWith(with_unit)) << what.toStdString();
+            } else {
+                EXPECT_EQ(box->toolTip(), "") << what.toStdString();
+            }
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+            EXPECT_EQ(QApplication::clipboard()->text(), whole) << what.toStdString();
+        }
+    }
+}
+
+// Each result and unit box is written once per event, and only when what it
+// shows changes: one keystroke that changes every result, one that changes none.
+TEST(WindowEvents, WriteEachResultOnceAndOnlyWhenItChanges) {
+    auto window = testing::StartedWindow();
+    for (int i = 0; i < 4; ++i) {
+        window->SetText(Field::txtRs, i, "1");
+        window->SetText(Field::cboRs, i, "kOhm");
+    }
+    window->SetText(Field::txtIst, "1");
+    window->SetText(Field::cboIst, "mA");
+    std::map<QString, int> writes;
+    for (Field field : testing::kResultFields) {
+        for (int i = 0; i < CountOf(field) && field != Field::lblUMs; ++i) {
+            auto* box = Find<QLineEdit>(*window, NameOf(field), CountOf(field) > 1 ? i : -1);
+            QObject::connect(box, &QLineEdit::textChanged, [&writes, box] { ++writes[box->objectName()]; });
+        }
+    }
+    auto* clear = Find<QPushButton>(*window, "cmdClear");
+    clear->setFocus();
+    QTest::keyClick(clear, Qt::Key_Space);  // ten recalculations
+    EXPECT_EQ(writes.size(), 21u);
+    for (const auto& [box, count] : writes) EXPECT_EQ(count, 1) << box.toStdString();
+    EXPECT_EQ(window->Text(Field::lblUMs), "Ohm");
+
+    writes.clear();
+    auto* entry = Find<QLineEdit>(*window, "txtRs", 0);
+    entry->setFocus();
+    QTest::keyClick(entry, Qt::Key_End);
+    QTest::keyClick(entry, Qt::Key_0);  // "00": the same circuit
+    EXPECT_EQ(entry->text(), "00");
+    EXPECT_TRUE(writes.empty());
 }
 
 TEST(WindowEvents, ComputeTheTypedCircuit) {

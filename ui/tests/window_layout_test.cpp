@@ -161,6 +161,25 @@ TEST(WindowLayout, TabsThroughTheInputsFirst) {
     EXPECT_EQ(visited, expected);
 }
 
+// A read-only box draws no caret: its frame shows where the focus is.
+TEST(WindowDrawing, FramesTheFocusedResultBox) {
+    auto window = testing::StartedWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QWidget* box = Find(*window, "txtUst");
+    const auto edge = [box] { return QColor(box->grab().toImage().pixel(0, box->height() / 2)); };
+    EXPECT_EQ(edge(), kYellow);
+
+    Find(*window, "cmdClear")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), box);
+    EXPECT_EQ(edge(), box->palette().color(QPalette::Highlight));
+    EXPECT_EQ(static_cast<QLineEdit*>(box)->selectedText(), "");
+
+    QTest::keyClick(box, Qt::Key_Tab);
+    EXPECT_EQ(edge(), kYellow);
+}
+
 // Pixels of the window, in window coordinates (the frame starts at 8, 8).
 TEST(WindowDrawing, ShowsTheCircuitBeneathTheBoxes) {
     auto window = testing::StartedWindow();
