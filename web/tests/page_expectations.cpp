@@ -60,7 +60,10 @@ void Play(HeadlessCalculator& calculator, const std::string& verb, const std::st
     for (const char16_t c : typed) {
         const std::string now = calculator.fields.model.Text(field, index);
         std::u16string edited(now.begin(), now.end());
-        if (caret < 0) edited.clear(), caret = 0;  // typing over the selected text
+        if (caret < 0) {  // typing over the selected text
+            edited.clear();
+            caret = 0;
+        }
         edited.insert(static_cast<std::size_t>(caret), 1, c);
         Edit(calculator, field, index, edited, ++caret);
         if (calculator.fields.model.Text(field, index) != std::string(edited.begin(), edited.end())) {
