@@ -10,39 +10,61 @@ SCALE ?= 1
 SCREENSHOT ?= screenshots/quorvel$(if $(filter-out 1,$(SCALE)),@$(SCALE)x).png
 PROGRAM := build/release/app/quorvel
 
-.PHONY: deps run test test-default test-asan test-fuzz fuzz bench screenshot program clean
+.PHONY: deps web-deps run test test-default test-asan test-fuzz test-web fuzz bench web-bench screenshot \
+	web-screenshot program web clean
 
+# What the desktop program needs; web-deps adds what the web page and the
+# tests need besides.
 deps:
 	./scripts/install-deps.sh
 
-build/default/CMakeCache.txt: | deps
+web-deps:
+	./scripts/install-deps.sh --web
+
+build/default/CMakeCache.txt: | web-deps
 	cmake --preset default
 
 build/release/CMakeCache.txt: | deps
 	cmake --preset release
 
-build/asan/CMakeCache.txt: | deps
+build/asan/CMakeCache.txt: | web-deps
 	cmake --preset asan
 
 build/fuzz/CMakeCache.txt: | deps
 	cmake --preset fuzz
 
+build/web/CMakeCache.txt: | web-deps
+	cmake --preset web
+
+# The page test's pinned puppeteer-core, which drives the system's Chromium
+# and downloads no browser of its own.
+NODE_MODULES := web/tests/node_modules/.package-lock.json
+$(NODE_MODULES): web/tests/package.json web/tests/package-lock.json | web-deps
+	cd web/tests && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund
+
 # Plain tests first: they fail fastest and say most. One stage at a time,
 # even under make -j: each build already uses every core.
 .NOTPARALLEL:
-test: test-default test-asan test-fuzz
+test: test-default test-asan test-fuzz test-web
 
-test-default: deps build/default/CMakeCache.txt
+test-default: web-deps build/default/CMakeCache.txt
 	cmake --build --preset default -j $(JOBS)
 	ctest --preset default -j $(JOBS)
 
-test-asan: deps build/asan/CMakeCache.txt
+test-asan: web-deps build/asan/CMakeCache.txt
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 
 test-fuzz: deps build/fuzz/CMakeCache.txt
 	cmake --build --preset fuzz -j $(JOBS)
 	FUZZ_SECONDS= ctest --preset fuzz -j $(JOBS)
+
+# The page in headless Chromium, under en-US and ro-RO, against the texts the
+# calculator built natively shows.
+test-web: web build/default/CMakeCache.txt $(NODE_MODULES)
+	cmake --build --preset default -j $(JOBS) --target quorvel_page_expectations
+	node --test web/tests/
+	node bench/web_bench.mjs --quick
 
 # One target after another, so that each has a core of its own.
 fuzz: deps build/fuzz/CMakeCache.txt
@@ -66,6 +88,11 @@ run: program
 		./scripts/screenshot.sh $(PROGRAM) $(SCREENSHOT); \
 	fi
 
+# The calculator as one web page, build/web/quorvel.html: open it from disk.
+web: web-deps build/web/CMakeCache.txt
+	cmake --build --preset web -j $(JOBS)
+	@ls -l build/web/quorvel.html
+
 screenshot: program
 	./scripts/screenshot.sh $(PROGRAM) $(SCREENSHOT) $(SCALE)
 
@@ -79,6 +106,16 @@ package: deps build/release/CMakeCache.txt
 bench: deps build/release/CMakeCache.txt
 	cmake --build --preset release -j $(JOBS) --target quorvel_calc_bench quorvel_key_bench quorvel_startup_bench
 	python3 bench/run.py build/release/bench
+
+# The page's size, first paints and keystroke times beside their budgets.
+web-bench: web $(NODE_MODULES)
+	node bench/web_bench.mjs
+
+# The page as headless Chromium shows it, beside the window on Xvfb.
+web-screenshot: web $(NODE_MODULES) screenshot
+	node scripts/web_screenshot.mjs screenshots/quorvel-web.png
+	convert $(SCREENSHOT) screenshots/quorvel-web.png +append screenshots/window-and-page.png
+	@echo "web-screenshot: saved screenshots/window-and-page.png"
 
 clean:
 	rm -rf build

@@ -6,7 +6,13 @@
 #include <limits>
 #include <system_error>
 
+#if !QUORVEL_FROM_CHARS_DOUBLE || !QUORVEL_TO_CHARS_DOUBLE
+#include "calc/decimal_fallback.h"
+#endif
+
 namespace quorvel::detail {
+
+#if QUORVEL_FROM_CHARS_DOUBLE
 namespace {
 
 // Power of ten of the number's leading non-zero digit. Only asked for numbers
@@ -64,6 +70,17 @@ DecimalReading ReadDecimal(std::string_view number) noexcept {
         if (negative) reading.value = -reading.value;
     }
     return reading;
+}
+#else
+DecimalReading ReadDecimal(std::string_view number) noexcept { return ReadDecimalFastFloat(number); }
+#endif
+
+char* WriteDecimal(char* first, char* last, double value, std::chars_format format, int precision) noexcept {
+#if QUORVEL_TO_CHARS_DOUBLE
+    return std::to_chars(first, last, value, format, precision).ptr;
+#else
+    return WriteDecimalPrintf(first, last, value, format, precision);
+#endif
 }
 
 }  // namespace quorvel::detail

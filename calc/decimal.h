@@ -2,6 +2,7 @@
 
 // Reading of a plain decimal number text, shared by both number readings.
 
+#include <charconv>
 #include <cstddef>
 #include <cstring>
 #include <memory>
@@ -17,6 +18,11 @@ struct DecimalReading {
 // Reads a number of the form [-]digits[.digits][e[+|-]digits] with at least
 // one mantissa digit. A number too small for a double reads as zero.
 DecimalReading ReadDecimal(std::string_view number) noexcept;
+
+// Writes a double with the given count of digits after the point, in
+// scientific ("d.ddde-05") or fixed form, exactly rounded. Returns the end
+// of the text; the text and one byte more must fit before last.
+char* WriteDecimal(char* first, char* last, double value, std::chars_format format, int precision) noexcept;
 
 inline bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
 

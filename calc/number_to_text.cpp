@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/decimal.h"
 #include "calc/number_text.h"
 
 namespace quorvel {
@@ -26,8 +27,8 @@ struct Digits {
 
 Digits RoundedDigits(double value) {
     char text[32];  // "-d.ddddddddddddddde-308"
-    char* end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific,
-                              kSignificantDigits - 1).ptr;
+    char* end = detail::WriteDecimal(text, text + sizeof text, value, std::chars_format::scientific,
+                                     kSignificantDigits - 1);
     Digits d;
     d.negative = text[0] == '-';
     const char* first = text + (d.negative ? 1 : 0);  // "d.dddddddddddddd"

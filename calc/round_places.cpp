@@ -1,6 +1,8 @@
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
+#include "calc/decimal.h"
 #include "calc/number_text.h"
 
 namespace quorvel {
@@ -16,10 +18,8 @@ double RoundPlaces(double value, int places) {
 
     // Largest double: 309 integer digits; then the point and the places.
     char text[2 + 309 + 1 + kDeepestPlace];
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, places).ptr;
-    double rounded = 0;
-    std::from_chars(text, end, rounded);
-    return rounded;
+    const char* end = detail::WriteDecimal(text, text + sizeof text, value, std::chars_format::fixed, places);
+    return detail::ReadDecimal(std::string_view(text, static_cast<std::size_t>(end - text))).value;
 }
 
 }  // namespace quorvel

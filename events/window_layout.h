@@ -6,6 +6,7 @@
 // table, and draws its lines and dots; no toolkit is needed to read it.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace quorvel::layout {
@@ -28,6 +29,21 @@ enum class Font {
     caption,    // Verdana 8.25 pt
     signature,  // Verdana 12 pt bold
 };
+
+inline constexpr std::string_view kFontFamily = "Verdana";
+
+struct Typeface {
+    double points;
+    bool bold = false;
+};
+
+constexpr Typeface TypefaceOf(Font font) {
+    switch (font) {
+        case Font::caption: return {8.25};
+        case Font::signature: return {12, true};
+        default: return {9.75};
+    }
+}
 
 inline constexpr std::uint32_t kNoColour = 0xFFFFFFFF;
 inline constexpr std::uint32_t kGreen = 0xC0FFC0;   // what the user types
@@ -167,5 +183,21 @@ inline constexpr int kTwipsPerPixel = 15;
 
 // Twips to logical pixels, to the nearest.
 constexpr int Pixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+
+// The control of that name and array element (-1: none), or nullptr.
+constexpr const Control* Find(std::string_view name, int index = -1) {
+    for (const auto& control : kControls) {
+        if (control.name == name && control.index == index) return &control;
+    }
+    return nullptr;
+}
+
+// A control's name as every front end gives it: "txtRs(0)" for an element of
+// a control array, the bare name otherwise.
+inline std::string ControlName(std::string_view name, int index = -1) {
+    std::string text(name);
+    if (index >= 0) text += "(" + std::to_string(index) + ")";
+    return text;
+}
 
 }  // namespace quorvel::layout

@@ -1,6 +1,8 @@
 #!/bin/sh
 # Installs the Debian packages the build, the program and its checks need.
 # Only what is missing is installed, without prompts; sudo is used when not root.
+#   scripts/install-deps.sh        the desktop program and its checks
+#   scripts/install-deps.sh --web  also the web page and its checks
 set -eu
 
 packages="
@@ -32,14 +34,28 @@ python3
 hyperfine
 "
 
+# emscripten compiles the page; fast_float reads its doubles (and the core's
+# tests hold it to the desktop's reading); Chromium and Node.js run its checks.
+web_packages="
+emscripten
+libfast-float-dev
+chromium
+nodejs
+"
+
+wanted=$packages
+if [ "${1:-}" = "--web" ]; then wanted="$packages $web_packages"; fi
+
 missing=""
-for p in $packages; do
+for p in $wanted; do
     status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
     case "$status" in
         *" installed") ;;
         *) missing="$missing $p" ;;
     esac
 done
+# Some Node.js packages carry npm themselves, and conflict with Debian's.
+if [ "${1:-}" = "--web" ] && ! command -v npm >/dev/null 2>&1; then missing="$missing npm"; fi
 
 [ -z "$missing" ] && exit 0
 

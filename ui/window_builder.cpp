@@ -28,16 +28,11 @@ QString ObjectName(const layout::Control& control) { return ControlName(control.
 
 // Verdana is rarely installed outside Windows: the nearest sans-serif serves.
 QFont FontOf(layout::Font font) {
-    QFont result(QStringLiteral("Verdana"));
+    const layout::Typeface face = layout::TypefaceOf(font);
+    QFont result(FromUtf8(layout::kFontFamily));
     result.setStyleHint(QFont::SansSerif);
-    switch (font) {
-        case layout::Font::window: result.setPointSizeF(9.75); break;
-        case layout::Font::caption: result.setPointSizeF(8.25); break;
-        case layout::Font::signature:
-            result.setPointSizeF(12);
-            result.setBold(true);
-            break;
-    }
+    result.setPointSizeF(face.points);
+    result.setBold(face.bold);
     return result;
 }
 
@@ -153,10 +148,7 @@ void SetTabOrder(QWidget& window) {
 
 }  // namespace
 
-QString ControlName(std::string_view name, int index) {
-    const QString bare = FromUtf8(name);
-    return index < 0 ? bare : QStringLiteral("%1(%2)").arg(bare).arg(index);
-}
+QString ControlName(std::string_view name, int index) { return FromUtf8(layout::ControlName(name, index)); }
 
 void BuildWindow(QWidget& window) {
     window.setObjectName(QStringLiteral("frmQuorvel"));

@@ -1,13 +1,13 @@
 #!/bin/sh
-# The tools and Qt plug-ins that the build, the package and the desktop
-# checks use must reach a fresh machine through scripts/install-deps.sh:
-# each must belong to a package it lists, to one those pull in, or to an
-# essential package. One installed by hand fails here, not on the next
-# machine.    tools_test.sh PATH/TO/install-deps.sh
+# The tools and Qt plug-ins that the build, the package, the desktop checks
+# and the web page's build and checks use must reach a fresh machine through
+# scripts/install-deps.sh: each must belong to a package it lists, to one
+# those pull in, or to an essential package. One installed by hand fails
+# here, not on the next machine.    tools_test.sh PATH/TO/install-deps.sh
 set -eu
 
 deps=$1
-listed=$(sed -n '/^packages="/,/^"/p' "$deps" | grep -v '"')
+listed=$(sed -n '/^[a-z_]*packages="/,/^"/p' "$deps" | grep -v '"')
 # shellcheck disable=SC2086
 closure=$(apt-cache depends --recurse --no-recommends --no-suggests --no-conflicts --no-breaks \
     --no-replaces --no-enhances $listed | grep '^[a-z0-9]' | sort -u)
@@ -16,6 +16,7 @@ plugins=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/qt6/plugins
 failures=0
 for tool in cmake cpack ctest cpp file gzip zcat dpkg-deb dpkg-shlibdeps dpkg-parsechangelog lintian \
     desktop-file-validate appstreamcli x86_64-w64-mingw32-windres Xvfb xdotool xdpyinfo xwininfo import timeout \
+    em++ chromium node \
     "$plugins/imageformats/libqico.so" "$plugins/platforms/libqxcb.so" "$plugins/platforms/libqoffscreen.so"; do
     if ! path=$(command -v "$tool") && ! path=$(ls "$tool" 2>/dev/null); then
         echo "FAIL: $tool is not on this machine"

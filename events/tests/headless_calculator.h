@@ -11,6 +11,7 @@
 #include "calc/tests/field_texts.h"
 #include "calc/tests/locales.h"
 #include "events/dispatcher.h"
+#include "events/window_layout.h"
 
 namespace quorvel::testing {
 
@@ -56,8 +57,7 @@ public:
     }
     void SetText(Field field, int index, const std::string& text) override {
         if (KindOf(field) == FieldKind::entry || KindOf(field) == FieldKind::chooser) {
-            writes.push_back(std::string(NameOf(field)) +
-                             (CountOf(field) > 1 ? "(" + std::to_string(index) + ")" : "") + "=" + text);
+            writes.push_back(layout::ControlName(NameOf(field), CountOf(field) > 1 ? index : -1) + "=" + text);
         }
         model.SetText(field, index, text);
     }

@@ -1,0 +1,100 @@
+#include "web/calculator_page.h"
+
+#include <cstdint>
+
+#include "events/handlers.h"
+#include "events/window_layout.h"
+#include "web/page_builder.h"
+
+namespace quorvel {
+namespace {
+
+using emscripten::val;
+
+val Placed(const val& document) {
+    val calculator = BuildCalculator(document);
+    document["body"].call<void>("prepend", calculator);
+    return calculator;
+}
+
+// The character a key types, as the window's key preview sees it; -1 for
+// keys that type none.
+int CharacterOf(const val& event) {
+    const val key = event["key"];
+    if (key.as<std::string>() == "Escape") return kEscape;
+    if (key["length"].as<int>() != 1) return -1;
+    return key.call<int>("charCodeAt", 0);
+}
+
+}  // namespace
+
+CalculatorPage::CalculatorPage(const val& document, std::function<void()> end)
+    : calculator_(Placed(document)),
+      fields_(document),
+      platform_([this] { fields_.ShowHeld(); }, [this] { End(); }),
+      events_(fields_, platform_),
+      end_(std::move(end)) {
+    fields_.OnChange([this](Field field, int index) { events_.Changed(field, index); });
+    for (Field field : {Field::txtRs, Field::cboRs, Field::txtIst, Field::cboIst}) {
+        for (int i = 0; i < CountOf(field); ++i) {
+            fields_by_id_[layout::ControlName(NameOf(field), CountOf(field) > 1 ? i : -1)] = {field, i};
+        }
+    }
+    const val listener = val::module_property(kEventListener);
+    for (const char* type : {"input", "change", "click", "focusin"}) {
+        calculator_.call<void>("addEventListener", std::string(type), listener);
+    }
+    // Ahead of the focused element, as the window's key preview.
+    calculator_.call<void>("addEventListener", std::string("keydown"), listener, true);
+}
+
+CalculatorPage::~CalculatorPage() { calculator_.call<void>("remove"); }
+
+void CalculatorPage::Load() {
+    events_.Load();
+    fields_.ShowHeld();
+    const val& first = fields_.Element(Field::txtRs, 0);
+    first.call<void>("focus");
+    first.call<void>("select");
+}
+
+// The user's edits and picks enter the handlers here; a handler's own writes
+// call their field's handler from the field set instead.
+void CalculatorPage::Handle(const val& event) {
+    const std::string type = event["type"].as<std::string>();
+    if (type == "keydown") return KeyDown(event);
+
+    const val target = event["target"];
+    const std::string id = target["id"].as<std::string>();
+    if (type == "click") {
+        if (id == "cmdClear") events_.ClearClick();
+    } else if (type == "focusin") {
+        // A result box shows the beginning of its text, and its frame the focus.
+        if (target["readOnly"].as<bool>()) target.call<void>("setSelectionRange", 0, 0);
+        return;
+    } else if (const auto found = fields_by_id_.find(id); found != fields_by_id_.end()) {
+        const auto [field, index] = found->second;
+        const bool entry = KindOf(field) == FieldKind::entry;
+        if (entry && type == "input" && fields_.Typed(field, index)) events_.Changed(field, index);
+        if (!entry && type == "change") events_.Changed(field, index);
+    }
+    if (!platform_.Ended()) fields_.ShowHeld();
+}
+
+void CalculatorPage::KeyDown(const val& event) {
+    const int character = CharacterOf(event);
+    if (character < 0) return;
+    events_.KeyPress(static_cast<std::int16_t>(character));
+    if (platform_.Ended()) {  // the program is over: the key goes nowhere
+        event.call<void>("preventDefault");
+        event.call<void>("stopPropagation");
+    }
+}
+
+// Inputs and results are gone with the calculator's elements.
+void CalculatorPage::End() {
+    calculator_.call<void>("remove");
+    end_();
+}
+
+}  // namespace quorvel

@@ -1,0 +1,131 @@
+// Plays the page test's scenarios on the calculator without a window and
+// prints, after each step, the text of every field by element id, the error
+// report shown and whether the calculator has ended, as JSON:
+//     quorvel_page_expectations SCENARIOS DECIMAL GROUP
+
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "events/error_message.h"
+#include "events/handlers.h"
+#include "events/tests/headless_calculator.h"
+#include "events/typed_limit.h"
+
+namespace {
+
+using namespace quorvel;
+using testing::HeadlessCalculator;
+
+std::string Json(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') out += '\\';
+        out += c == '\n' ? std::string("\\n") : std::string(1, c);
+    }
+    return out + "\"";
+}
+
+std::pair<Field, int> FieldOf(const std::string& id) {
+    for (int f = 0; f < kFieldCount; ++f) {
+        const auto field = static_cast<Field>(f);
+        for (int i = 0; i < CountOf(field); ++i) {
+            if (layout::ControlName(NameOf(field), CountOf(field) > 1 ? i : -1) == id) return {field, i};
+        }
+    }
+    throw std::invalid_argument("no field " + id);
+}
+
+// An edit as the page takes it: the typed limit first, and nothing happens
+// to a refused one.
+void Edit(HeadlessCalculator& calculator, Field entry, int index, const std::u16string& text, int caret) {
+    const auto& before = calculator.fields.model.Text(entry, index);
+    const int limit = layout::Find(NameOf(entry), CountOf(entry) > 1 ? index : -1)->max_typed;
+    const std::u16string before16(before.begin(), before.end());  // entries hold ASCII here
+    const auto kept = limit ? LimitTyped(before16, {text, caret}, limit) : TypedText{text, caret};
+    if (kept) calculator.Type(entry, index, std::string(kept->text.begin(), kept->text.end()));
+}
+
+void Play(HeadlessCalculator& calculator, const std::string& verb, const std::string& id, const std::string& text) {
+    if (verb == "clear") return calculator.events.ClearClick();
+    if (verb == "escape") return calculator.events.KeyPress(kEscape);
+    const auto [field, index] = FieldOf(id);
+    if (verb == "pick") return calculator.fields.model.SetText(field, index, text);
+    const std::u16string typed(text.begin(), text.end());
+    if (verb == "paste") return Edit(calculator, field, index, typed, static_cast<int>(typed.size()));
+    // A key at a time; a write by the program leaves the caret at the end.
+    int caret = verb == "home" ? 0 : -1;
+    for (const char16_t c : typed) {
+        const std::string now = calculator.fields.model.Text(field, index);
+        std::u16string edited(now.begin(), now.end());
+        if (caret < 0) {  // typing over the selected text
+            edited.clear();
+            caret = 0;
+        }
+        edited.insert(static_cast<std::size_t>(caret), 1, c);
+        Edit(calculator, field, index, edited, ++caret);
+        if (calculator.fields.model.Text(field, index) != std::string(edited.begin(), edited.end())) {
+            caret = static_cast<int>(calculator.fields.model.Text(field, index).size());
+        }
+    }
+}
+
+std::string State(const HeadlessCalculator& calculator, std::size_t reports_before) {
+    std::string fields;
+    if (calculator.platform.ends == 0) {
+        for (int f = 0; f < kFieldCount; ++f) {
+            const auto field = static_cast<Field>(f);
+            for (int i = 0; i < CountOf(field); ++i) {
+                fields += (fields.empty() ? "" : ", ") + Json(layout::ControlName(NameOf(field), CountOf(field) > 1 ? i : -1)) +
+                          ": " + Json(calculator.fields.model.Text(field, i));
+            }
+        }
+    }
+    const auto& reports = calculator.platform.reports;
+    const std::string report = reports.size() > reports_before
+                                   ? Json(ErrorMessage(RuntimeError(reports.back().first, reports.back().second)))
+                                   : "null";
+    return "\"fields\": {" + fields + "}, \"report\": " + report +
+           ", \"ended\": " + (calculator.platform.ends ? "true" : "false");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::cerr << "usage: quorvel_page_expectations SCENARIOS DECIMAL GROUP\n";
+        return 2;
+    }
+    std::ifstream scenarios(argv[1]);
+    const NumberLocale locale{argv[2], argv[3], ""};
+    std::unique_ptr<HeadlessCalculator> calculator;
+    const auto start = [&] {
+        calculator = std::make_unique<HeadlessCalculator>(locale);
+        calculator->events.Load();
+    };
+    std::string json, line;
+    while (std::getline(scenarios, line)) {
+        std::istringstream words(line);
+        std::string verb, id, text;
+        words >> verb >> id >> text;
+        if (verb.empty() || verb[0] == '#') continue;
+        if (verb == "scenario") {
+            start();
+            json += std::string(json.empty() ? "" : "]},\n") + "{\"name\": " + Json(line.substr(9)) +
+                    ", \"steps\": [{\"do\": [\"load\"], " + State(*calculator, 0) + "}";
+            continue;
+        }
+        if (verb == "clear" || verb == "restart") text = id = "";
+        const std::size_t reports = calculator->platform.reports.size();
+        if (verb == "restart") {
+            start();
+        } else {
+            Play(*calculator, verb, id, text);
+        }
+        json += ",\n  {\"do\": [" + Json(verb) + ", " + Json(id) + ", " + Json(text) + "], " +
+                State(*calculator, reports) + "}";
+    }
+    std::cout << "[" << json << "]}]\n";
+}

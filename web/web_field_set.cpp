@@ -1,0 +1,154 @@
+#include "web/web_field_set.h"
+
+#include <utility>
+#include <vector>
+
+#include "calc/units.h"
+#include "events/typed_limit.h"
+#include "events/window_layout.h"
+#include "web/browser_locale.h"
+
+namespace quorvel {
+namespace {
+
+using emscripten::val;
+
+std::string IdOf(Field field, int index) { return layout::ControlName(NameOf(field), CountOf(field) > 1 ? index : -1); }
+
+const layout::Control& ControlOf(Field field, int index) {
+    return *layout::Find(NameOf(field), CountOf(field) > 1 ? index : -1);
+}
+
+constexpr Field kShownResults[] = {Field::txtRst, Field::txtUst, Field::txtUs, Field::txtPs, Field::txtPst};
+
+bool IsShownResult(Field field) { return KindOf(field) == FieldKind::result || KindOf(field) == FieldKind::unit; }
+
+}  // namespace
+
+WebFieldSet::WebFieldSet(const val& document) {
+    for (int f = 0; f < kFieldCount; ++f) {
+        const Field field = static_cast<Field>(f);
+        for (int i = 0; i < CountOf(field); ++i) {
+            const layout::Control& control = ControlOf(field, i);
+            Box& box = BoxOf(field, i);
+            box.element = document.call<val>("getElementById", IdOf(field, i));
+            box.typed_limit = control.max_typed;
+            box.before.assign(control.text.begin(), control.text.end());  // "0"
+            box.description = control.spoken.description;
+            box.shown.text = control.text;
+        }
+    }
+}
+
+void WebFieldSet::OnChange(ChangeHandler handler) { on_change_ = std::move(handler); }
+
+WebFieldSet::Box& WebFieldSet::BoxOf(Field field, int index) {
+    return boxes_.at(static_cast<std::size_t>(field)).at(static_cast<std::size_t>(index));
+}
+
+const WebFieldSet::Box& WebFieldSet::BoxOf(Field field, int index) const {
+    return boxes_.at(static_cast<std::size_t>(field)).at(static_cast<std::size_t>(index));
+}
+
+const val& WebFieldSet::Element(Field field, int index) const { return BoxOf(field, index).element; }
+
+std::string WebFieldSet::Text(Field field, int index) const {
+    const Box& box = BoxOf(field, index);
+    if (IsShownResult(field)) return box.shown.text;
+    return box.element["value"].as<std::string>();  // a chooser without a pick: ""
+}
+
+void WebFieldSet::SetText(Field field, int index, const std::string& text) {
+    Box& box = BoxOf(field, index);
+    if (IsShownResult(field)) {
+        if (box.shown.text == text) return;
+        box.shown.text = text;
+        box.shown.held = true;
+        return;
+    }
+    if (KindOf(field) == FieldKind::chooser) {
+        const auto& items = ListOf(field);
+        int item = -1;
+        for (std::size_t k = 0; k < items.size(); ++k) {
+            if (items[k] == text) item = static_cast<int>(k);
+        }
+        if (box.element["selectedIndex"].as<int>() == item) return;
+        box.element.set("selectedIndex", item);
+    } else {
+        if (box.element["value"].as<std::string>() == text) return;
+        box.element.set("value", text);  // never cut by the typed limit
+        if (box.typed_limit > 0) box.before = box.element["value"].as<std::u16string>();
+    }
+    if (on_change_) on_change_(field, index);
+}
+
+std::string WebFieldSet::ListItem(Field chooser, int index, int item) const {
+    return BoxOf(chooser, index).element["options"][item]["text"].as<std::string>();
+}
+
+NumberLocale WebFieldSet::Locale() const {
+    if (!locale_) locale_ = BrowserNumberLocale();
+    return *locale_;
+}
+
+bool WebFieldSet::Typed(Field entry, int index) {
+    Box& box = BoxOf(entry, index);
+    if (box.typed_limit == 0) return true;
+    TypedText typed{box.element["value"].as<std::u16string>(), box.element["selectionStart"].as<int>()};
+    const auto kept = LimitTyped(box.before, typed, box.typed_limit);
+    // A refused edit leaves the text as it was, the caret before what it added.
+    const int added = static_cast<int>(typed.text.size()) - static_cast<int>(box.before.size());
+    const TypedText shown = kept ? *kept : TypedText{box.before, typed.caret - added};
+    if (shown.text != typed.text) {
+        box.element.set("value", shown.text);
+        box.element.call<void>("setSelectionRange", shown.caret, shown.caret);
+    }
+    box.before = shown.text;
+    return kept.has_value();
+}
+
+void WebFieldSet::ShowHeld() {
+    locale_.reset();
+    std::vector<std::pair<Box*, std::string>> written;  // each with its unit
+    for (Field value : kShownResults) {
+        const Field unit = UnitOf(value);
+        for (int i = 0; i < CountOf(value); ++i) {
+            Box& number = BoxOf(value, i);
+            Box& unit_box = BoxOf(unit, i);
+            if (!number.shown.held && !unit_box.shown.held) continue;
+            if (unit_box.shown.held) {
+                unit_box.element.set(unit == Field::lblUMs ? "textContent" : "value", unit_box.shown.text);
+                if (unit != Field::lblUMs) written.emplace_back(&unit_box, std::string());
+            }
+            if (number.shown.held) number.element.set("value", number.shown.text);
+            written.emplace_back(&number, unit_box.shown.text);
+            number.shown.held = unit_box.shown.held = false;
+        }
+    }
+    if (written.empty()) return;
+    // Measured once all are written, so that the page is laid out once.
+    const val focused = val::global("document")["activeElement"];
+    for (auto& [box, unit] : written) {
+        if (box->element.strictlyEquals(focused)) ShowBeginning(*box);
+        ShowWhole(*box, unit);
+    }
+}
+
+// A write leaves the caret at the end, and the beginning out of sight.
+void WebFieldSet::ShowBeginning(Box& box) {
+    box.element.call<void>("setSelectionRange", 0, 0);
+    box.element.set("scrollLeft", 0);
+}
+
+void WebFieldSet::ShowWhole(Box& box, const std::string& unit) {
+    const bool fits = box.element["scrollWidth"].as<int>() <= box.element["clientWidth"].as<int>();
+    const std::string whole = unit.empty() ? box.shown.text : box.shown.text + " " + unit;
+    const std::string tooltip = fits ? std::string() : whole;
+    if (tooltip == box.tooltip) return;
+    box.tooltip = tooltip;
+    box.element.set("title", tooltip);
+    box.element.call<void>("setAttribute", std::string("aria-description"),
+                           fits ? box.description : whole + ". " + box.description);
+}
+
+}  // namespace quorvel
