@@ -44,8 +44,10 @@ CalculatorPage::CalculatorPage(const val& document, std::function<void()> end)
     for (const char* type : {"input", "change", "click", "focusin"}) {
         calculator_.call<void>("addEventListener", std::string(type), listener);
     }
-    // Ahead of the focused element, as the window's key preview.
+    // Ahead of the focused element, as the window's key preview; and the
+    // scrolling of boxes, which does not bubble.
     calculator_.call<void>("addEventListener", std::string("keydown"), listener, true);
+    calculator_.call<void>("addEventListener", std::string("scroll"), listener, true);
 }
 
 CalculatorPage::~CalculatorPage() { calculator_.call<void>("remove"); }
@@ -71,6 +73,12 @@ void CalculatorPage::Handle(const val& event) {
     } else if (type == "focusin") {
         // A result box shows the beginning of its text, and its frame the focus.
         if (target["readOnly"].as<bool>()) target.call<void>("setSelectionRange", 0, 0);
+        return;
+    } else if (type == "scroll") {
+        // The user drags through a cut text: the cut mark would hide its end.
+        if (target["readOnly"].as<bool>()) {
+            target.call<void>("toggleAttribute", std::string("data-scrolled"), target["scrollLeft"].as<int>() > 0);
+        }
         return;
     } else if (const auto found = fields_by_id_.find(id); found != fields_by_id_.end()) {
         const auto [field, index] = found->second;

@@ -138,6 +138,19 @@ Html HtmlOf(layout::Kind kind) {
     }
 }
 
+// The browser drops a box's ellipsis while the box has the focus: this mark
+// stands in for it at the box's right end, so that a cut number never passes
+// for a whole one (shown by the page's style).
+std::string CutMark(const layout::Control& box) {
+    constexpr int kMarkPixels = 16;
+    const std::string style = "left:" + std::to_string(Pixels(box.left + box.width) - kMarkPixels - 1) +
+                              "px;top:" + std::to_string(Pixels(box.top) + 1) + "px;width:" +
+                              std::to_string(kMarkPixels) + "px;height:" + std::to_string(Pixels(box.height) - 2) +
+                              "px;background-color:" + Colour(box.colour);
+    return Element("span", Tag("span").Attribute("class", "cut").Attribute("aria-hidden", "true").Attribute("style", style),
+                   "…");
+}
+
 std::string Control(const layout::Control& control, const std::string& content) {
     using layout::Kind;
     const Html html = HtmlOf(control.kind);
@@ -166,8 +179,8 @@ std::string Control(const layout::Control& control, const std::string& content) 
     if (!control.spoken.description.empty()) tag.Attribute("aria-description", control.spoken.description);
 
     switch (control.kind) {
-        case Kind::entry:
-        case Kind::result: return tag.Open();
+        case Kind::entry: return tag.Open();
+        case Kind::result: return tag.Open() + CutMark(control);
         case Kind::frame:
         case Kind::chooser: return tag.Open() + content + "</" + html.tag + ">";
         default: return Element(html.tag, tag, control.text);

@@ -127,26 +127,23 @@ void WebFieldSet::ShowHeld() {
     }
     if (written.empty()) return;
     // Measured once all are written, so that the page is laid out once.
-    const val focused = val::global("document")["activeElement"];
-    for (auto& [box, unit] : written) {
-        if (box->element.strictlyEquals(focused)) ShowBeginning(*box);
-        ShowWhole(*box, unit);
-    }
-}
-
-// A write leaves the caret at the end, and the beginning out of sight.
-void WebFieldSet::ShowBeginning(Box& box) {
-    box.element.call<void>("setSelectionRange", 0, 0);
-    box.element.set("scrollLeft", 0);
+    for (auto& [box, unit] : written) ShowWhole(*box, unit);
 }
 
 void WebFieldSet::ShowWhole(Box& box, const std::string& unit) {
     const bool fits = box.element["scrollWidth"].as<int>() <= box.element["clientWidth"].as<int>();
+    if (!fits) {
+        // A write leaves the caret at the end, where focus would scroll to;
+        // home, it keeps the beginning in sight.
+        box.element.call<void>("setSelectionRange", 0, 0);
+        box.element.set("scrollLeft", 0);
+    }
     const std::string whole = unit.empty() ? box.shown.text : box.shown.text + " " + unit;
     const std::string tooltip = fits ? std::string() : whole;
     if (tooltip == box.tooltip) return;
     box.tooltip = tooltip;
     box.element.set("title", tooltip);
+    box.element.call<void>("toggleAttribute", std::string("data-cut"), !fits);
     box.element.call<void>("setAttribute", std::string("aria-description"),
                            fits ? box.description : whole + ". " + box.description);
 }

@@ -56,7 +56,6 @@ private:
 
     Box& BoxOf(Field field, int index);
     const Box& BoxOf(Field field, int index) const;
-    static void ShowBeginning(Box& box);
     static void ShowWhole(Box& box, const std::string& unit);
 
     std::array<std::array<Box, kResistorCount>, kFieldCount> boxes_;

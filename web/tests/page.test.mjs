@@ -19,7 +19,9 @@ after(() => browser?.close());
 
 // Every field's text by id, and the tooltips of the boxes that cut theirs.
 function shown(page) {
-    return page.evaluate(() => {
+    return page.evaluate(async () => {
+        // Scrolling is told a frame later.
+        await new Promise(done => requestAnimationFrame(() => requestAnimationFrame(done)));
         const calculator = document.getElementById('frmQuorvel');
         const fields = {}, tooltips = {};
         for (const box of calculator?.querySelectorAll('input, select') ?? []) {
@@ -28,9 +30,14 @@ function shown(page) {
             if (box.readOnly && !told) tooltips[box.id] = box.title;
         }
         if (calculator) fields.lblUMs = document.getElementById('lblUMs').textContent;
+        // The mark of a cut text stands at the end of the focused box while it shows its beginning.
+        const marked = [...calculator?.querySelectorAll('.cut') ?? []]
+            .filter(mark => getComputedStyle(mark).display !== 'none').map(mark => mark.previousElementSibling.id);
+        const box = document.activeElement;
+        const cut = box.readOnly && box.scrollWidth > box.clientWidth && box.scrollLeft === 0 ? [box.id] : [];
         const report = document.getElementById('dlgError');
         return { fields, tooltips, report: report.open ? document.getElementById('lblErrorText').textContent : null,
-                 ended: !document.getElementById('ended').hidden, focus: document.activeElement.id };
+                 ended: !document.getElementById('ended').hidden, focus: document.activeElement.id, marked, cut };
     });
 }
 
@@ -49,6 +56,7 @@ const play = {
     clear: page => page.click('#cmdClear'),
     escape: async (page, id) => { await page.focus(byId(id)); await page.keyboard.press('Escape'); },
     restart: page => page.click('#cmdRestart'),
+    focus: (page, id) => page.focus(byId(id)),
 };
 
 for (const [locale, [decimal, group]] of Object.entries(separators)) {
@@ -65,6 +73,7 @@ for (const [locale, [decimal, group]] of Object.entries(separators)) {
                     const what = `after ${expected.do.join(' ')}`;
                     assert.deepEqual(now.fields, expected.fields, what);
                     assert.deepEqual(now.tooltips, {}, `${what}: tooltips of the boxes that cut their text`);
+                    assert.deepEqual(now.marked, now.cut, `${what}: the cut mark of the focused box`);
                     assert.equal(now.report, expected.report, what);
                     assert.equal(now.ended, expected.ended, what);
                     if (step === 0 || verb === 'restart') {
