@@ -54,8 +54,17 @@ constexpr int CountOf(Field field) {
     }
 }
 
+// A computed number or its unit: what only the calculation writes.
+constexpr bool IsComputed(Field field) {
+    return KindOf(field) == FieldKind::result || KindOf(field) == FieldKind::unit;
+}
+
+// The computed numbers, in the order a recalculation completes them; each
+// has its unit in the field UnitOf names, with the same index.
+inline constexpr std::array kResults{Field::txtRst, Field::txtUst, Field::txtUs, Field::txtPs, Field::txtPst};
+
 // The field that holds the unit of a result: lblUMs for txtRst, txtUMUst
-// for txtUst, and so on, with the same index.
+// for txtUst, and so on.
 constexpr Field UnitOf(Field result) {
     switch (result) {
         case Field::txtRst: return Field::lblUMs;

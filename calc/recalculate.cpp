@@ -12,8 +12,9 @@ namespace {
 
 constexpr double kUnitFactor = 1000;
 
-// The results in the order a recalculation completes them.
+// The results in the order a recalculation completes them, as kResults.
 enum class Stage { total_resistance, total_voltage, voltage_drops, powers, total_power };
+static_assert(kResults[static_cast<std::size_t>(Stage::total_power)] == Field::txtPst);
 
 double ResistanceInOhms(const FieldSet& form, int i, const NumberLocale& locale) {
     double ohms = EntryValue(form.Text(Field::txtRs, i), locale);
@@ -40,18 +41,12 @@ double CurrentInAmperes(const FieldSet& form, const NumberLocale& locale) {
 // Empties every result, with its unit, from the given stage on, so that no
 // result of earlier inputs stands beside the new ones.
 void ClearResultsFrom(FieldSet& form, Stage first) {
-    const auto clear = [&form](Field value, Field unit) {
+    for (auto stage = static_cast<std::size_t>(first); stage < kResults.size(); ++stage) {
+        const Field value = kResults[stage];
         for (int i = 0; i < CountOf(value); ++i) {
             form.SetText(value, i, "");
-            form.SetText(unit, i, "");
+            form.SetText(UnitOf(value), i, "");
         }
-    };
-    switch (first) {
-        case Stage::total_resistance: clear(Field::txtRst, Field::lblUMs); [[fallthrough]];
-        case Stage::total_voltage: clear(Field::txtUst, Field::txtUMUst); [[fallthrough]];
-        case Stage::voltage_drops: clear(Field::txtUs, Field::txtUMUs); [[fallthrough]];
-        case Stage::powers: clear(Field::txtPs, Field::txtUMPs); [[fallthrough]];
-        case Stage::total_power: clear(Field::txtPst, Field::txtUMpst);
     }
 }
 

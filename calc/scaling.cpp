@@ -36,8 +36,9 @@ double InRange(double value, Range range) {
 // Voltages are shown as computed; powers are rounded, in every range.
 enum class Rounding { none, shown_places };
 
-void ScaleOnLadder(FieldSet& form, Field value_field, Field unit_field, int i, const UnitLadder& units,
-                   Rounding rounding, const NumberLocale& locale) {
+void ScaleOnLadder(FieldSet& form, Field value_field, int i, const UnitLadder& units, Rounding rounding,
+                   const NumberLocale& locale) {
+    const Field unit_field = UnitOf(value_field);
     const double value = ParseStrict(form.Text(value_field, i), locale);
     const Range range = RangeOf(value);
     if (rounding == Rounding::shown_places) {
@@ -50,11 +51,10 @@ void ScaleOnLadder(FieldSet& form, Field value_field, Field unit_field, int i, c
     if (ParseStrict(form.Text(value_field, i), locale) == 0) form.SetText(unit_field, i, "");
 }
 
-void ScaleEachOnLadder(FieldSet& form, Field value_field, Field unit_field, const UnitLadder& units,
-                       Rounding rounding) {
+void ScaleEachOnLadder(FieldSet& form, Field value_field, const UnitLadder& units, Rounding rounding) {
     const NumberLocale locale = form.Locale();
     for (int i = 0; i < CountOf(value_field); ++i) {
-        ScaleOnLadder(form, value_field, unit_field, i, units, rounding, locale);
+        ScaleOnLadder(form, value_field, i, units, rounding, locale);
     }
 }
 
@@ -85,19 +85,19 @@ void ScaleTotalResistance(FieldSet& form) {
 }
 
 void ScaleTotalVoltage(FieldSet& form) {
-    ScaleEachOnLadder(form, Field::txtUst, Field::txtUMUst, kVoltageUnits, Rounding::none);
+    ScaleEachOnLadder(form, Field::txtUst, kVoltageUnits, Rounding::none);
 }
 
 void ScaleVoltageDrops(FieldSet& form) {
-    ScaleEachOnLadder(form, Field::txtUs, Field::txtUMUs, kVoltageUnits, Rounding::none);
+    ScaleEachOnLadder(form, Field::txtUs, kVoltageUnits, Rounding::none);
 }
 
 void ScalePowers(FieldSet& form) {
-    ScaleEachOnLadder(form, Field::txtPs, Field::txtUMPs, kPowerUnits, Rounding::shown_places);
+    ScaleEachOnLadder(form, Field::txtPs, kPowerUnits, Rounding::shown_places);
 }
 
 void ScaleTotalPower(FieldSet& form) {
-    ScaleEachOnLadder(form, Field::txtPst, Field::txtUMpst, kPowerUnits, Rounding::shown_places);
+    ScaleEachOnLadder(form, Field::txtPst, kPowerUnits, Rounding::shown_places);
 }
 
 }  // namespace quorvel

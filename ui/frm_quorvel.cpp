@@ -12,12 +12,6 @@
 #include "ui/window_builder.h"
 
 namespace quorvel {
-namespace {
-
-bool IsShownResult(Field field) { return KindOf(field) == FieldKind::result || KindOf(field) == FieldKind::unit; }
-
-}  // namespace
-
 frmQuorvel::frmQuorvel(QWidget* parent)
     : QWidget(parent),
       platform_(*this, [this] { ShowHeld(); }),
@@ -82,7 +76,7 @@ void frmQuorvel::RunEvent(Event event) {
 // Each box whose text or unit changed is written once, with its unit in
 // its tooltip where the box cuts its text.
 void frmQuorvel::ShowHeld() {
-    for (Field value : {Field::txtRst, Field::txtUst, Field::txtUs, Field::txtPs, Field::txtPst}) {
+    for (Field value : kResults) {
         const Field unit = UnitOf(value);
         for (int i = 0; i < CountOf(value); ++i) {
             ResultText& number = Result(value, i);
@@ -121,14 +115,14 @@ const frmQuorvel::ResultText& frmQuorvel::Result(Field field, int index) const {
 }
 
 std::string frmQuorvel::Text(Field field, int index) const {
-    if (IsShownResult(field)) return Result(field, index).Current();
+    if (IsComputed(field)) return Result(field, index).Current();
     QWidget* control = FieldControl(field, index);
     if (KindOf(field) == FieldKind::chooser) return static_cast<QComboBox*>(control)->currentText().toStdString();
     return static_cast<QLineEdit*>(control)->text().toStdString();
 }
 
 void frmQuorvel::SetText(Field field, int index, const std::string& utf8) {
-    if (IsShownResult(field)) {
+    if (IsComputed(field)) {
         ResultText& result = Result(field, index);
         result.held = utf8;
         result.is_held = true;

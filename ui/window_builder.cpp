@@ -11,11 +11,11 @@
 #include <QScreen>
 
 #include "calc/units.h"
+#include "events/window_layout.h"
 #include "ui/circuit_frame.h"
 #include "ui/quorvel_icon.h"
 #include "ui/result_box.h"
 #include "ui/typed_length_limit.h"
-#include "events/window_layout.h"
 
 namespace quorvel {
 namespace {

@@ -19,10 +19,6 @@ const layout::Control& ControlOf(Field field, int index) {
     return *layout::Find(NameOf(field), CountOf(field) > 1 ? index : -1);
 }
 
-constexpr Field kShownResults[] = {Field::txtRst, Field::txtUst, Field::txtUs, Field::txtPs, Field::txtPst};
-
-bool IsShownResult(Field field) { return KindOf(field) == FieldKind::result || KindOf(field) == FieldKind::unit; }
-
 }  // namespace
 
 WebFieldSet::WebFieldSet(const val& document) {
@@ -54,13 +50,13 @@ const val& WebFieldSet::Element(Field field, int index) const { return BoxOf(fie
 
 std::string WebFieldSet::Text(Field field, int index) const {
     const Box& box = BoxOf(field, index);
-    if (IsShownResult(field)) return box.shown.text;
+    if (IsComputed(field)) return box.shown.text;
     return box.element["value"].as<std::string>();  // a chooser without a pick: ""
 }
 
 void WebFieldSet::SetText(Field field, int index, const std::string& text) {
     Box& box = BoxOf(field, index);
-    if (IsShownResult(field)) {
+    if (IsComputed(field)) {
         if (box.shown.text == text) return;
         box.shown.text = text;
         box.shown.held = true;
@@ -110,7 +106,7 @@ bool WebFieldSet::Typed(Field entry, int index) {
 void WebFieldSet::ShowHeld() {
     locale_.reset();
     std::vector<std::pair<Box*, std::string>> written;  // each with its unit
-    for (Field value : kShownResults) {
+    for (Field value : kResults) {
         const Field unit = UnitOf(value);
         for (int i = 0; i < CountOf(value); ++i) {
             Box& number = BoxOf(value, i);
