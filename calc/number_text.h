@@ -47,8 +47,4 @@ std::string NumberToText(std::int16_t whole);
 // Throws InvalidArgumentError for a negative count.
 double RoundPlaces(double value, int places);
 
-// The value of an entry: ParseLeading after "," and the locale's decimal
-// separator have become ".", so that "2,5" counts as 2.5 in every locale.
-double EntryValue(std::string_view text, const NumberLocale& locale);
-
 }  // namespace quorvel

@@ -2,22 +2,31 @@
 
 #include "calc/decimal.h"
 #include "calc/number_text.h"
+#include "calc/strict_reading.h"
 
 namespace quorvel {
+namespace detail {
 namespace {
 
-using detail::IsDigit;
-
-enum class Reading { number, not_a_number, overflow };
-
+// A walk through the text that remembers whether it ever looked past the end
+// of it, or at an end that began a token: where the text is no number, that
+// tells a beginning of one from a text no further character can mend. The
+// walk's copies share the memory.
 class Cursor {
 public:
-    explicit Cursor(std::string_view text) : rest_(text) {}
+    Cursor(std::string_view text, bool& ran_out) : rest_(text), ran_out_(&ran_out) {}
 
     bool AtEnd() const { return rest_.empty(); }
-    char Peek() const { return rest_.empty() ? '\0' : rest_.front(); }
+    char Peek() const {
+        if (rest_.empty()) *ran_out_ = true;
+        return rest_.empty() ? '\0' : rest_.front();
+    }
     void Next() { rest_.remove_prefix(1); }
-    bool StartsWith(std::string_view token) const { return !token.empty() && rest_.starts_with(token); }
+    bool StartsWith(std::string_view token) const {
+        if (token.empty()) return false;
+        if (rest_.size() < token.size() && token.starts_with(rest_)) *ran_out_ = true;
+        return rest_.starts_with(token);
+    }
     // An empty token never matches: a locale without a symbol has none to take.
     bool Take(std::string_view token) {
         if (!StartsWith(token)) return false;
@@ -30,14 +39,18 @@ public:
 
 private:
     std::string_view rest_;
+    bool* ran_out_;
 };
+
+}  // namespace
 
 // Accepted: blanks around the number; one sign and one currency symbol before
 // it, in either order, or the symbol after it; digit groups after any digit of
 // the integer part; one decimal separator; an exponent "E", sign and digits.
-Reading ReadStrict(std::string_view text, const NumberLocale& locale, double& value) {
-    Cursor in(text);
-    detail::DecimalText number;
+StrictReading ReadStrict(std::string_view text, const NumberLocale& locale, double& value) noexcept {
+    bool ran_out = false;
+    Cursor in(text, ran_out);
+    DecimalText number;
     bool has_sign = false;
     bool has_currency = false;
 
@@ -77,12 +90,14 @@ Reading ReadStrict(std::string_view text, const NumberLocale& locale, double& va
             has_digits = true;
         }
     }
-    if (!has_digits) return Reading::not_a_number;
+    // Short of a number: whether a character more could have continued it.
+    const auto short_of_a_number = [&] { return ran_out ? StrictReading::beginning : StrictReading::not_a_number; };
+    if (!has_digits) return short_of_a_number();
 
     if (in.Peek() == 'E' || in.Peek() == 'e') {
         Cursor exponent = in;
         exponent.Next();
-        detail::DecimalText digits("e");
+        DecimalText digits("e");
         if (exponent.Peek() == '+' || exponent.Peek() == '-') {
             digits += exponent.Peek();
             exponent.Next();
@@ -99,28 +114,30 @@ Reading ReadStrict(std::string_view text, const NumberLocale& locale, double& va
 
     in.SkipBlanks();
     if (!has_currency && in.Take(locale.currency_symbol)) in.SkipBlanks();
-    if (!in.AtEnd()) return Reading::not_a_number;
+    if (!in.AtEnd()) return short_of_a_number();
 
-    const auto reading = detail::ReadDecimal(number);
+    const auto reading = ReadDecimal(number);
+    if (reading.overflow) return StrictReading::overflow;
     value = reading.value;
-    return reading.overflow ? Reading::overflow : Reading::number;
+    return StrictReading::number;
 }
 
-}  // namespace
+}  // namespace detail
 
 double ParseStrict(std::string_view text, const NumberLocale& locale) {
     double value = 0;
-    switch (ReadStrict(text, locale, value)) {
-        case Reading::number: return value;
-        case Reading::overflow: throw OverflowError();
-        case Reading::not_a_number: break;
+    switch (detail::ReadStrict(text, locale, value)) {
+        case detail::StrictReading::number: return value;
+        case detail::StrictReading::overflow: throw OverflowError();
+        case detail::StrictReading::beginning:
+        case detail::StrictReading::not_a_number: break;
     }
     throw ConversionError();
 }
 
 bool IsNumericText(std::string_view text, const NumberLocale& locale) noexcept {
     double value = 0;
-    return ReadStrict(text, locale, value) == Reading::number;
+    return detail::ReadStrict(text, locale, value) == detail::StrictReading::number;
 }
 
 }  // namespace quorvel

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "calc/arithmetic.h"
+#include "calc/entry_text.h"
 #include "calc/scaling.h"
 #include "calc/units.h"
 

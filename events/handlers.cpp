@@ -1,5 +1,6 @@
 #include "events/handlers.h"
 
+#include "calc/entry_text.h"
 #include "calc/number_text.h"
 #include "calc/recalculate.h"
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/entry_text.h"
 #include "calc/number_text.h"
 #include "fuzz/check.h"
 #include "fuzz/input.h"
@@ -57,6 +58,26 @@ bool IsPlainPointNumber(std::string_view text) {
     return i == text.size();
 }
 
+// An entry keeps a text exactly when a few characters more make it a number:
+// the rest of one of the settings' tokens (a point, a group mark, the
+// currency symbol), a digit, or both.
+void CheckEntryKeeps(std::string_view text, const NumberLocale& locale) {
+    const EntryReading reading = ReadEntry(text, locale).reading;
+    if (text.empty() || reading == EntryReading::number || reading == EntryReading::too_large) return;
+    bool mendable = false;
+    for (const std::string& token : {locale.currency_symbol, locale.DecimalPoint(), locale.group_separator,
+                                     std::string("."), std::string(","), std::string()}) {
+        for (std::size_t from = 0; from <= token.size() && !mendable; ++from) {
+            for (const char* digit : {"", "1"}) {
+                const std::string completed = std::string(text) + token.substr(from) + digit;
+                const EntryReading then = ReadEntry(completed, locale).reading;
+                mendable = mendable || then == EntryReading::number || then == EntryReading::too_large;
+            }
+        }
+    }
+    FUZZ_CHECK(mendable == (reading == EntryReading::beginning));
+}
+
 void CheckText(std::string_view text, const NumberLocale& locale) {
     double strict = 0;
     const Outcome outcome = StrictReading(text, locale, strict);
@@ -66,6 +87,7 @@ void CheckText(std::string_view text, const NumberLocale& locale) {
     const double leading = ParseLeading(text);
     FUZZ_CHECK(std::isfinite(leading));
     FUZZ_CHECK(std::isfinite(EntryValue(text, locale)));
+    CheckEntryKeeps(text, locale);
 
     if (!IsPlainPointNumber(text)) return;
     // Both readings of a plain number agree with each other and with the C

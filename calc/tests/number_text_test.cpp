@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "calc/entry_text.h"
 #include "calc/number_text.h"
 #include "calc/tests/locales.h"
 
@@ -214,6 +215,41 @@ TEST(RoundPlaces, RoundsExactHalvesToEven) {
     EXPECT_EQ(RoundPlaces(3.5, 0), 4);
     EXPECT_TRUE(std::signbit(RoundPlaces(-0.0001, 3)));
     EXPECT_THROW(RoundPlaces(1, -1), InvalidArgumentError);
+}
+
+// What an entry takes as a number, keeps on its way to one, or gives up.
+TEST(ReadEntry, TakesBothPointsAndKeepsWhatAKeyMoreCanMend) {
+    using enum EntryReading;
+    struct Case {
+        const NumberLocale& locale;
+        std::string text;
+        EntryReading reading;
+        bool negative = false;
+    };
+    const NumberLocale arabic{"\u066B", "\u066C", ""};
+    const Case cases[] = {
+        {kDotLocale, ".5", number},       {kDotLocale, "2,2", number},     {kDotLocale, "1,5E3", number},
+        {kDotLocale, "-5", number, true}, {kDotLocale, "-0", number},      {kDotLocale, "5 $", number},
+        {kDotLocale, ".", beginning},     {kDotLocale, ",", beginning},    {kDotLocale, "-", beginning},
+        {kDotLocale, "+", beginning},     {kDotLocale, "-.", beginning},   {kDotLocale, "1E", beginning},
+        {kDotLocale, "1E-", beginning},   {kDotLocale, "1.E", beginning},  {kDotLocale, "$", beginning},
+        {kDotLocale, "$-", beginning},    {kDotLocale, " ", beginning},    {kDotLocale, "-1E", beginning, true},
+        {kDotLocale, "", no_number},      {kDotLocale, "abc", no_number},  {kDotLocale, "7x", no_number},
+        {kDotLocale, "- 5", no_number},   {kDotLocale, "1E5E", no_number}, {kDotLocale, "&H1F", no_number},
+        {kDotLocale, "(5", no_number},    {kDotLocale, "1E400", too_large},
+        {kDotLocale, std::string(320, '9'), too_large},
+        {kFrench, "2.2", number},         {kFrench, "2,2", number},        {kFrench, "1\u202F000.5", number},
+        {kFrench, "-2.5", number, true},  {kFrench, "1.5E", beginning},    {kFrench, "\u20AC", beginning},
+        {kSwissGerman, "2,2", number},    {kSwissGerman, "1\u2019000,5", number},
+        {kSwissGerman, "C", beginning},   {kSwissGerman, "5 CH", beginning}, {kSwissGerman, "5 CX", no_number},
+        {kRomanian, "1.5", number},       {kRomanian, "-.5", number, true}, {kRomanian, "RO", beginning},
+        {arabic, "1\xD9", beginning},    {arabic, "1\u066B5", number},
+    };
+    for (const auto& c : cases) {
+        const EntryText read = ReadEntry(c.text, c.locale);
+        EXPECT_EQ(read.reading, c.reading) << '"' << c.text << "\" under " << c.locale.decimal_separator;
+        EXPECT_EQ(read.negative, c.negative) << '"' << c.text << '"';
+    }
 }
 
 TEST(EntryValue, ReadsACommaAndTheLocalesDecimalSeparatorAsAPoint) {

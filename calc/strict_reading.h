@@ -1,0 +1,22 @@
+#pragma once
+
+// The one reader behind ParseStrict, IsNumericText and what an entry keeps.
+
+#include <string_view>
+
+#include "calc/number_text.h"
+
+namespace quorvel::detail {
+
+enum class StrictReading {
+    number,
+    overflow,      // a number in form, beyond the double range
+    beginning,     // no number yet, but more characters at its end can make one
+    not_a_number,  // no number, whatever follows
+};
+
+// The whole text as one number in the given settings; value is set for a
+// number only.
+StrictReading ReadStrict(std::string_view text, const NumberLocale& locale, double& value) noexcept;
+
+}  // namespace quorvel::detail
