@@ -12,15 +12,20 @@ constexpr int kLastItem = 2;   // "A"
 
 std::string Zero() { return NumberToText(std::int16_t{0}); }
 
-// An entry that is no number becomes "0", a negative one its positive value;
-// either write starts this handler again, nested, and that one recalculates.
+// A text on its way to a number stays as typed and counts as the entry
+// reads it; one no key can mend becomes "0", as does a number too large,
+// which is told. A negative value becomes its positive one. Each write
+// starts this handler again, nested, and that one recalculates.
 void ValidateEntry(FieldSet& form, Field entry, int index) {
     const NumberLocale locale = form.Locale();
-    if (!IsNumericText(form.Text(entry, index), locale)) {
-        form.SetText(entry, index, Zero());
-        return;
+    const EntryText read = ReadEntry(form.Text(entry, index), locale);
+    switch (read.reading) {
+        case EntryReading::no_number: form.SetText(entry, index, Zero()); return;
+        case EntryReading::too_large: form.SetText(entry, index, Zero()); throw OverflowError();
+        case EntryReading::number:
+        case EntryReading::beginning: break;
     }
-    if (ParseStrict(form.Text(entry, index), locale) < 0) {
+    if (read.negative) {
         // The positive text comes from the value the calculation counts.
         form.SetText(entry, index, NumberToText(-EntryValue(form.Text(entry, index), locale), locale));
     }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "calc/entry_text.h"
 #include "events/tests/headless_calculator.h"
 
 namespace quorvel {
@@ -30,9 +31,13 @@ void ExpectSound(const HeadlessCalculator& calculator, const std::string& step) 
     const NumberLocale locale = calculator.fields.model.Locale();
     for (Field entry : {Field::txtRs, Field::txtIst}) {
         for (int i = 0; i < CountOf(entry); ++i) {
+            // A number or one on its way, never counting below zero.
             const std::string text = calculator.fields.model.Text(entry, i);
-            ASSERT_TRUE(IsNumericText(text, locale)) << step << ": \"" << text << '"';
-            ASSERT_FALSE(ParseStrict(text, locale) < 0) << step << ": \"" << text << '"';
+            const EntryText read = ReadEntry(text, locale);
+            ASSERT_TRUE(read.reading == EntryReading::number || read.reading == EntryReading::beginning)
+                << step << ": \"" << text << '"';
+            ASSERT_FALSE(read.negative) << step << ": \"" << text << '"';
+            ASSERT_FALSE(EntryValue(text, locale) < 0) << step << ": \"" << text << '"';
         }
     }
     ASSERT_EQ(calculator.Results(), calculator.ExpectedResults()) << step;
@@ -85,6 +90,40 @@ TEST(EventsProperty, EveryEventLeavesSoundFields) {
             ExpectSound(calculator, "seed " + std::to_string(seed) + ", step " + std::to_string(step) + ": " + what);
         }
         for (const auto& report : calculator.platform.reports) EXPECT_EQ(report.first, 6);
+    }
+}
+
+// Whatever number a user types a key at a time, each of its beginnings
+// stays in the entry as typed (but for a negative one, which turns
+// positive), and it ends counting as the same text pasted at once. Numbers
+// with a currency symbol count as 0 by the entry's value rule, whatever
+// their sign, and are left out.
+TEST(EventsProperty, TypingKeyByKeyCountsAsPasting) {
+    for (const NumberLocale& locale : {testing::kDotLocale, testing::kRomanian, testing::kFrench,
+                                       testing::kSwissGerman}) {
+        std::mt19937 random(1712);
+        int typed = 0;
+        for (int n = 0; n < 20000; ++n) {
+            const std::string text = RandomText(random);
+            if (ReadEntry(text, locale).reading != EntryReading::number) continue;
+            if (text.find(locale.currency_symbol) != std::string::npos) continue;
+            ++typed;
+            HeadlessCalculator keys(locale);
+            keys.events.Load();
+            for (const auto& [typed_text, shown] : keys.TypeKeys(Field::txtIst, 0, text)) {
+                ASSERT_TRUE(shown == typed_text || ReadEntry(typed_text, locale).negative)
+                    << '"' << typed_text << "\" became \"" << shown << "\" typing \"" << text << '"';
+            }
+            HeadlessCalculator pasted(locale);
+            pasted.events.Load();
+            pasted.Type(Field::txtIst, 0, text);
+            const std::string shown = keys.fields.model.Text(Field::txtIst);
+            ASSERT_EQ(EntryValue(shown, locale), EntryValue(pasted.fields.model.Text(Field::txtIst), locale))
+                << '"' << text << "\" typed as \"" << shown << '"';
+            ASSERT_EQ(keys.Results(), pasted.Results()) << '"' << text << '"';
+            ASSERT_TRUE(keys.platform.reports.empty()) << '"' << text << '"';
+        }
+        EXPECT_GT(typed, 1000) << "too few numbers drawn";
     }
 }
 

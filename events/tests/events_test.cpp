@@ -7,6 +7,7 @@
 
 #include "events/handlers.h"
 #include "events/tests/headless_calculator.h"
+#include "events/tests/typed_keys.h"
 
 namespace quorvel {
 namespace {
@@ -49,7 +50,10 @@ TEST(Events, RecalculateAsOftenAsEachTriggerCalls) {
     const Trigger triggers[] = {
         {"letters", [](C& c) { c.Type(Field::txtRs, 1, "abc"); }, 1, Field::txtRs, 1, "0"},
         {"empty text", [](C& c) { c.Type(Field::txtRs, 2, ""); }, 1, Field::txtRs, 2, "0"},
-        {"lone minus", [](C& c) { c.Type(Field::txtIst, 0, "-"); }, 1, Field::txtIst, 0, "0"},
+        {"lone minus", [](C& c) { c.Type(Field::txtIst, 0, "-"); }, 1, Field::txtIst, 0, "-"},
+        {"an exponent on its way", [](C& c) { c.Type(Field::txtRs, 1, "4.7E"); }, 1, Field::txtRs, 1, "4.7E"},
+        {"a negative on its way", [](C& c) { c.Type(Field::txtRs, 1, "-1E"); }, 2, Field::txtRs, 1, "1"},
+        {"too large", [](C& c) { c.Type(Field::txtIst, 0, "1E400"); }, 1, Field::txtIst, 0, "0"},
         {"a number", [](C& c) { c.Type(Field::txtRs, 0, "12.5"); }, 1, Field::txtRs, 0, "12.5"},
         {"half typed", [](C& c) { c.Type(Field::txtRs, 0, "1."); }, 1, Field::txtRs, 0, "1."},
         {"negative", [](C& c) { c.Type(Field::txtRs, 3, "-12.5"); }, 2, Field::txtRs, 3, "12.5"},
@@ -100,6 +104,44 @@ TEST(Events, NegativeEntriesCountAsTheValueTheyShow) {
         calculator.Type(Field::txtRs, 0, c.typed);
         EXPECT_EQ(calculator.fields.model.Text(Field::txtRs, 0), c.shown) << c.typed;
         EXPECT_EQ(calculator.fields.model.Text(Field::txtRst), c.total) << c.typed;
+    }
+}
+
+// A number typed a key at a time is the number computed, in every
+// settings, in a resistor entry and in the current's.
+TEST(Events, TypedKeyByKeyIsTheNumberComputed) {
+    const NumberLocale plain_c{".", ",", ""};
+    for (const NumberLocale& locale : {plain_c, testing::kDotLocale, testing::kRomanian, testing::kFrench}) {
+        for (const auto& row : testing::kTypedKeys) {
+            const std::string entry = row.rewritten ? testing::Localized(row.entry, locale) : row.entry;
+            const std::string what = std::string(row.keys) + " under " + locale.decimal_separator;
+            HeadlessCalculator calculator(locale);
+            calculator.events.Load();
+            calculator.TypeKeys(Field::txtRs, 1, row.keys);
+            EXPECT_EQ(calculator.fields.model.Text(Field::txtRs, 1), entry) << what;
+            EXPECT_EQ(calculator.fields.model.Text(Field::txtRst), testing::Localized(row.total, locale)) << what;
+            EXPECT_EQ(calculator.fields.model.Text(Field::lblUMs), row.unit) << what;
+
+            calculator.Type(Field::txtRs, 0, "1");
+            calculator.TypeKeys(Field::txtIst, 0, row.keys);
+            EXPECT_EQ(calculator.fields.model.Text(Field::txtIst), entry) << what;
+            EXPECT_EQ(calculator.Results(), calculator.ExpectedResults()) << what;
+            EXPECT_TRUE(calculator.platform.reports.empty()) << what;
+        }
+    }
+}
+
+// A number beyond the double range becomes "0", and the user is told once.
+TEST(Events, ANumberTooLargeIsToldAndZeroed) {
+    for (const std::string& pasted : {std::string(320, '9'), std::string("1E400"), std::string("-1E400")}) {
+        HeadlessCalculator calculator;
+        calculator.events.Load();
+        calculator.Type(Field::txtIst, 0, "2");
+        calculator.Type(Field::txtIst, 0, pasted);
+        EXPECT_EQ(calculator.fields.model.Text(Field::txtIst), "0") << pasted;
+        ASSERT_EQ(calculator.platform.reports.size(), 1u) << pasted;
+        EXPECT_EQ(calculator.platform.reports[0].first, kOverflowError) << pasted;
+        EXPECT_EQ(calculator.Results(), calculator.ExpectedResults()) << pasted;
     }
 }
 

@@ -4,6 +4,7 @@
 // event handlers, with a platform that records what happens to it.
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -78,6 +79,22 @@ public:
     std::vector<std::string> writes;  // "txtRs(0)=0": writes into entries and choosers
 };
 
+// A text cut into the characters a key types: UTF-8 sequences, and any
+// other byte alone.
+inline std::vector<std::string> Characters(std::string_view text) {
+    std::vector<std::string> characters;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        for (std::size_t k = 1; k < length; ++k) {
+            if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) length = 1;
+        }
+        characters.emplace_back(text.substr(i, length));
+        i += length;
+    }
+    return characters;
+}
+
 class HeadlessCalculator {
 public:
     explicit HeadlessCalculator(NumberLocale locale = kDotLocale) : fields(std::move(locale)), events(fields, platform) {
@@ -86,6 +103,29 @@ public:
 
     // The user's own edits and picks: straight into the model, as typing does.
     void Type(Field entry, int index, const std::string& text) { fields.model.SetText(entry, index, text); }
+    struct Keystroke {
+        std::string typed;  // the entry's text as the key left it
+        std::string shown;  // and as the program left it after
+    };
+    // The entry's text selected, then keys typed one at a time, "\b" for
+    // Backspace; where the program writes the entry's default in place of
+    // what is no number, the default stands selected for the next key.
+    std::vector<Keystroke> TypeKeys(Field entry, int index, std::string_view keys) {
+        std::vector<Keystroke> keystrokes;
+        bool selected = true;
+        for (const std::string& key : Characters(keys)) {
+            std::string typed = selected ? std::string() : fields.model.Text(entry, index);
+            if (key != "\b") {
+                typed += key;
+            } else if (!typed.empty()) {
+                typed.erase(typed.size() - Characters(typed).back().size());
+            }
+            Type(entry, index, typed);
+            keystrokes.push_back({typed, fields.model.Text(entry, index)});
+            selected = keystrokes.back().shown != typed && keystrokes.back().shown == "0";
+        }
+        return keystrokes;
+    }
     void Pick(Field chooser, int index, int item) {
         fields.model.SetText(chooser, index, fields.model.ListItem(chooser, index, item));
     }

@@ -179,7 +179,9 @@ TEST(WindowEvents, CorrectEntriesInPlace) {
     };
     const Case cases[] = {
         {"letters", "abc", false, "0"},
-        {"a lone minus", "-", false, "0"},
+        {"a lone minus", "-", false, "-"},
+        {"letters after a number", "7x", false, "0"},
+        {"an exponent on its way", "1E", false, "1E"},
         {"a negative number", Local("-12.5"), true, Local("12.5")},
         {"a half-typed number", Local("1."), false, Local("1.")},
         {"a seventh character", "1234567", false, "123456"},
