@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 
+#include "events/window_layout.h"
 #include "ui/result_box.h"
 #include "ui/system_locale.h"
 #include "ui/window_builder.h"
@@ -152,6 +153,11 @@ void frmQuorvel::SetText(Field field, int index, const std::string& utf8) {
         edit->setValidator(nullptr);
         edit->setText(text);
         edit->setValidator(limit);
+    }
+    // The default stands where the user's text was no number: selected, it
+    // gives way to the next key.
+    if (edit->hasFocus() && utf8 == layout::Find(NameOf(field), CountOf(field) > 1 ? index : -1)->text) {
+        edit->selectAll();
     }
     RunEvent([this, field, index] { events_.Changed(field, index); });
 }

@@ -30,6 +30,7 @@ WebFieldSet::WebFieldSet(const val& document) {
             box.element = document.call<val>("getElementById", IdOf(field, i));
             box.typed_limit = control.max_typed;
             box.before.assign(control.text.begin(), control.text.end());  // "0"
+            box.default_text = control.text;
             box.description = control.spoken.description;
             box.shown.text = control.text;
         }
@@ -74,6 +75,11 @@ void WebFieldSet::SetText(Field field, int index, const std::string& text) {
         if (box.element["value"].as<std::string>() == text) return;
         box.element.set("value", text);  // never cut by the typed limit
         if (box.typed_limit > 0) box.before = box.element["value"].as<std::u16string>();
+        // The default stands where the user's text was no number: selected,
+        // it gives way to the next key.
+        if (text == box.default_text && box.element.strictlyEquals(val::global("document")["activeElement"])) {
+            box.element.call<void>("select");
+        }
     }
     if (on_change_) on_change_(field, index);
 }

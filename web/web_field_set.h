@@ -49,6 +49,7 @@ private:
         emscripten::val element = emscripten::val::undefined();
         int typed_limit = 0;        // entries: characters the user may type; 0: no limit
         std::u16string before;      // entries with a limit: the text before the edit
+        std::string default_text;   // entries: the text of a clear, or of what was no number
         std::string description;    // results and units: what a screen reader says of the box
         std::string tooltip;        // results and units: the whole text where the box cuts it
         Shown shown;                // results and units

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+#include "events/tests/typed_keys.h"
 #include "ui/result_box.h"
 #include "ui/tests/window_support.h"
 
@@ -201,6 +202,53 @@ TEST(WindowEvents, CorrectEntriesInPlace) {
         EXPECT_EQ(entry->text(), c.shown) << c.what;
         EXPECT_EQ(Results(*window), ExpectedResults(*window)) << c.what;
     }
+}
+
+// A number typed a key at a time is the number computed; the "0" that
+// replaces what is no number stands selected, so the next key replaces it.
+TEST(WindowEvents, TypedKeyByKeyIsTheNumberComputed) {
+    const NumberLocale locale = SystemNumberLocale();
+    for (const auto& row : testing::kTypedKeys) {
+        const QString entry_text =
+            QString::fromStdString(row.rewritten ? testing::Localized(row.entry, locale) : row.entry);
+        for (const char* entry_name : {"txtRs", "txtIst"}) {
+            auto window = testing::StartedWindow();
+            const bool resistor = std::string(entry_name) == "txtRs";
+            if (!resistor) window->SetText(Field::txtRs, 0, "1");
+            auto* entry = Find<QLineEdit>(*window, entry_name, resistor ? 1 : -1);
+            entry->setFocus();
+            QTest::keyClick(entry, Qt::Key_A, Qt::ControlModifier);
+            for (const QChar key : QString::fromUtf8(row.keys)) {
+                if (key == '\b') {
+                    QTest::keyClick(entry, Qt::Key_Backspace);
+                } else {
+                    QTest::keyClicks(entry, key);
+                }
+            }
+            const std::string what = std::string(row.keys) + " into " + entry_name;
+            EXPECT_EQ(entry->text(), entry_text) << what;
+            if (resistor) {
+                EXPECT_EQ(window->Text(Field::txtRst), testing::Localized(row.total, locale)) << what;
+                EXPECT_EQ(window->Text(Field::lblUMs), row.unit) << what;
+            }
+            EXPECT_EQ(Results(*window), ExpectedResults(*window)) << what;
+        }
+    }
+}
+
+// A number beyond the double range becomes "0", told once; the "0" stands
+// selected, and the next key replaces it.
+TEST(WindowEvents, TellANumberTooLargeAndZeroIt) {
+    auto window = testing::StartedWindow();
+    testing::MessageBoxAnswerer answerer;
+    auto* current = Find<QLineEdit>(*window, "txtIst");
+    PasteOver(current, QString(320, '9'));
+    EXPECT_EQ(current->text(), "0");
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_EQ(answerer.seen[0], testing::kOverflowReport);
+    QTest::keyClicks(current, "5");
+    EXPECT_EQ(current->text(), "5");
+    EXPECT_EQ(Results(*window), ExpectedResults(*window));
 }
 
 TEST(WindowEvents, KeepLongTextsWrittenByTheProgram) {

@@ -10,7 +10,7 @@ import { launch, openPage } from './chromium.mjs';
 
 const here = fileURLToPath(new URL('.', import.meta.url));
 const expectations = process.env.QUORVEL_EXPECTATIONS ?? `${here}../../build/default/web/tests/quorvel_page_expectations`;
-const separators = { 'en-US': ['.', ','], 'ro-RO': [',', '.'] };
+const separators = { 'en-US': ['.', ','], 'ro-RO': [',', '.'], 'fr-FR': [',', '\u202F'] };
 const byId = id => `[id="${id}"]`;
 
 let browser;
@@ -52,6 +52,8 @@ const play = {
     type: async (page, id, text) => { await selectAll(page, id); await page.keyboard.type(text); },
     paste: async (page, id, text) => { await selectAll(page, id); await page.keyboard.sendCharacter(text); },
     home: async (page, id, text) => { await page.focus(byId(id)); await page.keyboard.press('Home'); await page.keyboard.type(text); },
+    erase: async (page, id) => { await selectAll(page, id); await page.keyboard.press('Backspace'); },
+    keys: (page, id, text) => page.keyboard.type(text),
     pick: (page, id, item) => page.select(byId(id), item),
     clear: page => page.click('#cmdClear'),
     escape: async (page, id) => { await page.focus(byId(id)); await page.keyboard.press('Escape'); },

@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -48,6 +49,10 @@ void Edit(HeadlessCalculator& calculator, Field entry, int index, const std::u16
     if (kept) calculator.Type(entry, index, std::string(kept->text.begin(), kept->text.end()));
 }
 
+// Where the caret of each entry stands after the step before: -1 while its
+// whole text is selected.
+std::map<std::pair<Field, int>, int> carets;
+
 void Play(HeadlessCalculator& calculator, const std::string& verb, const std::string& id, const std::string& text) {
     if (verb == "clear") return calculator.events.ClearClick();
     if (verb == "escape") return calculator.events.KeyPress(kEscape);
@@ -55,21 +60,36 @@ void Play(HeadlessCalculator& calculator, const std::string& verb, const std::st
     const auto [field, index] = FieldOf(id);
     if (verb == "pick") return calculator.fields.model.SetText(field, index, text);
     const std::u16string typed(text.begin(), text.end());
-    if (verb == "paste") return Edit(calculator, field, index, typed, static_cast<int>(typed.size()));
-    // A key at a time; a write by the program leaves the caret at the end.
-    int caret = verb == "home" ? 0 : -1;
-    for (const char16_t c : typed) {
+    // The program's write leaves the caret at the end, and its "0" in place
+    // of what was no number selected.
+    int& caret = carets[{field, index}];
+    const auto caret_after = [&](const std::u16string& edited) {
+        const std::string after = calculator.fields.model.Text(field, index);
+        if (after != std::string(edited.begin(), edited.end())) caret = after == "0" ? -1 : static_cast<int>(after.size());
+    };
+    if (verb == "paste") {
+        caret = static_cast<int>(typed.size());
+        Edit(calculator, field, index, typed, caret);
+        return caret_after(typed);
+    }
+    // A key at a time.
+    if (verb == "type" || verb == "erase") caret = -1;  // the whole text selected first
+    if (verb == "home") caret = 0;
+    const std::u16string keys = verb == "erase" ? std::u16string(1, u'\b') : typed;
+    for (const char16_t c : keys) {
         const std::string now = calculator.fields.model.Text(field, index);
         std::u16string edited(now.begin(), now.end());
-        if (caret < 0) {  // typing over the selected text
+        if (caret < 0) {  // the key replaces the selected text
             edited.clear();
             caret = 0;
         }
-        edited.insert(static_cast<std::size_t>(caret), 1, c);
-        Edit(calculator, field, index, edited, ++caret);
-        if (calculator.fields.model.Text(field, index) != std::string(edited.begin(), edited.end())) {
-            caret = static_cast<int>(calculator.fields.model.Text(field, index).size());
+        if (c != u'\b') {
+            edited.insert(static_cast<std::size_t>(caret++), 1, c);
+        } else if (caret > 0) {
+            edited.erase(static_cast<std::size_t>(--caret), 1);
         }
+        Edit(calculator, field, index, edited, caret);
+        caret_after(edited);
     }
 }
 
@@ -114,11 +134,13 @@ int main(int argc, char** argv) {
         if (verb.empty() || verb[0] == '#') continue;
         if (verb == "scenario") {
             start();
+            carets.clear();
             json += std::string(json.empty() ? "" : "]},\n") + "{\"name\": " + Json(line.substr(9)) +
                     ", \"steps\": [{\"do\": [\"load\"], " + State(*calculator, 0) + "}";
             continue;
         }
         if (verb == "clear" || verb == "restart") text = id = "";
+        if (verb == "restart" || verb == "escape") carets.clear();
         const std::size_t reports = calculator->platform.reports.size();
         if (verb == "restart") {
             start();
