@@ -16,6 +16,8 @@ clang-14
 libclang-rt-14-dev
 llvm-14
 qt6-base-dev
+qt6-tools-dev
+qt6-l10n-tools
 libgl-dev
 qt6-qpa-plugins
 fonts-dejavu-core

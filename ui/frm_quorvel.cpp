@@ -18,6 +18,10 @@ frmQuorvel::frmQuorvel(QWidget* parent)
       platform_(*this, [this] { ShowHeld(); }),
       events_(*this, platform_),
       key_preview_(*this, events_, platform_) {
+    // Whatever the settings' language: every word of the window is Romanian.
+    if (toolkit_texts_.load(QStringLiteral(":/translations/toolkit_ro.qm"))) {
+        QCoreApplication::installTranslator(&toolkit_texts_);
+    }
     BuildWindow(*this);
     for (int f = 0; f < kFieldCount; ++f) {
         const Field field = static_cast<Field>(f);

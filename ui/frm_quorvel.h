@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include <QTranslator>
 #include <QWidget>
 
 #include "calc/fields.h"
@@ -48,6 +49,7 @@ private:
 
     std::array<std::array<QWidget*, kResistorCount>, kFieldCount> fields_{};
     std::array<std::array<ResultText, kResistorCount>, kFieldCount> results_{};
+    QTranslator toolkit_texts_;  // the toolkit's menus and buttons in Romanian, as the window speaks
     WindowPlatform platform_;
     EventDispatcher events_;
     KeyPreview key_preview_;
