@@ -9,8 +9,8 @@
 namespace quorvel {
 
 // Shows the window's key handler every character typed into any of its
-// controls, an open chooser list included, before the control sees it.
-// Installed on the application, since a chooser's list is a window of its own.
+// controls before the control sees it; not those typed into an open popup.
+// Installed on the application, so that it comes before every control.
 class KeyPreview : public QObject {
     Q_OBJECT
 public:

@@ -1,5 +1,7 @@
 #include "ui/result_box.h"
 
+#include <algorithm>
+
 #include <QFocusEvent>
 #include <QPainter>
 #include <QStyleOptionFrame>
@@ -53,9 +55,18 @@ void ResultBox::Measure() {
             qRound(QFontMetricsF(font()).horizontalAdvance(text())) + 1 + caret <= LineRect().width();
 }
 
+// A number in exponent form keeps its exponent in sight: only the mantissa
+// is cut, so that "9.99…E+19" can never pass for nine. Its first digit
+// always stays, in the box's margins where the line has no room for it.
 QString ResultBox::Shown() const {
     if (fits_) return text();
-    return fontMetrics().elidedText(text(), Qt::ElideRight, LineRect().width());
+    const qsizetype at = text().indexOf(QLatin1Char('E'));
+    const QString exponent = at < 0 ? QString() : text().mid(at);
+    const QString mantissa = text().left(text().size() - exponent.size());
+    const QFontMetrics metrics = fontMetrics();
+    QString cut = metrics.elidedText(mantissa, Qt::ElideRight, LineRect().width() - metrics.horizontalAdvance(exponent));
+    if (!cut.startsWith(mantissa.left(1))) cut = mantissa.left(1) + QStringLiteral("…");
+    return cut + exponent;
 }
 
 void ResultBox::paintEvent(QPaintEvent* event) {
@@ -68,8 +79,12 @@ void ResultBox::paintEvent(QPaintEvent* event) {
         QStyleOptionFrame panel;
         initStyleOption(&panel);
         style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+        const QString shown = Shown();
+        QRect line = LineRect();
+        const int overflow = fontMetrics().horizontalAdvance(shown) - line.width();
+        if (overflow > 0) line.setLeft(std::max(0, line.left() - overflow));
         painter.setPen(palette().color(QPalette::Text));
-        painter.drawText(LineRect(), Qt::AlignLeft | Qt::AlignTop, Shown());
+        painter.drawText(line, Qt::AlignLeft | Qt::AlignTop, shown);
     }
     if (hasFocus()) {
         QPainter painter(this);
@@ -79,9 +94,20 @@ void ResultBox::paintEvent(QPaintEvent* event) {
 }
 
 // Tab would select the whole text and scroll to its end: the box shows its
-// beginning instead, and its frame marks the focus.
+// beginning instead, and its frame marks the focus. The box below would
+// hide the frame's bottom edge: the focused box stands above its neighbours.
 void ResultBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
+    raise();
+    deselect();
+    setCursorPosition(0);
+}
+
+// Whatever was selected or scrolled, a box the user leaves shows its
+// beginning again; a context menu only borrows the focus.
+void ResultBox::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() == Qt::PopupFocusReason) return;
     deselect();
     setCursorPosition(0);
 }

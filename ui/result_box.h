@@ -5,8 +5,8 @@
 namespace quorvel {
 
 // A read-only box of a computed number or unit word. A text too long for the
-// box shows its beginning and ends in "…", so that a cut number can never
-// pass for a whole one; its text stays whole, for the field set, select-all
+// box shows its beginning and "…" (before the exponent, if it has one), so
+// that a cut number can never pass for a whole one; its text stays whole, for the field set, select-all
 // and copy. Focused, it is framed in the highlight colour, since a read-only
 // line edit draws no caret.
 //
@@ -19,13 +19,13 @@ public:
     // unit in the tooltip and to a screen reader where the box cuts it.
     // Nothing is touched when neither changed.
     void Show(const QString& text, const QString& unit);
-    bool Fits() const { return fits_; }
     // What the box draws when the user is not scrolling through it.
     QString Shown() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 

@@ -115,8 +115,12 @@ void CreateControl(QWidget& window, const layout::Control& control) {
             break;
         }
         case Kind::button: {
-            widget = new QPushButton(text, container);
-            Paint(widget, QPalette::Button, control.colour);
+            auto* button = new QPushButton(text, container);
+            // Enter presses the focused button, as Space does; outside a
+            // dialog Qt leaves that to buttons that ask for it.
+            button->setAutoDefault(true);
+            Paint(button, QPalette::Button, control.colour);
+            widget = button;
             break;
         }
         case Kind::line:

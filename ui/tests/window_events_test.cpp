@@ -5,6 +5,7 @@
 #include <map>
 
 #include <QAbstractItemView>
+#include <QContextMenuEvent>
 #include <QLocale>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -93,8 +94,12 @@ TEST(WindowEvents, ShowLongResultsFromTheirBeginning) {
             const QString what = box->objectName() + " " + whole;
             EXPECT_EQ(box->text(), whole) << what.toStdString();
             EXPECT_TRUE(!b.cut || box->cursorPosition() == 0) << what.toStdString();  // not scrolled to its end
-            EXPECT_EQ(box->Shown().endsWith(QStringLiteral("…")), b.cut) << what.toStdString();
-            EXPECT_TRUE(whole.startsWith(box->Shown().chopped(b.cut ? 1 : 0))) << what.toStdString();
+            // Cut, it shows its beginning, then "…" and the exponent, if it has one.
+            const QString shown = box->Shown();
+            EXPECT_EQ(shown.contains(QStringLiteral("…")), b.cut) << what.toStdString();
+            EXPECT_TRUE(whole.startsWith(shown.section(QStringLiteral("…"), 0, 0))) << what.toStdString();
+            EXPECT_TRUE(whole.endsWith(shown.section(QStringLiteral("…"), 1))) << what.toStdString();
+            EXPECT_EQ(shown.contains('E'), whole.contains('E')) << what.toStdString();
             if (b.cut) {
                 const QString with_unit = whole + ' ' + QString::fromStdString(window->Text(UnitOf(b.field), b.index));
                 EXPECT_EQ(box->toolTip(), with_unit) << what.toStdString();
@@ -289,28 +294,118 @@ TEST(WindowEvents, TakeAnyLengthInTheCurrentAndNothingInResults) {
     EXPECT_EQ(Results(*window), before);
 }
 
-// Esc ends the program whichever control has the focus; the event loop the
-// program runs in returns at once.
+// Esc in a control ends the program, and the event loop the program runs
+// in returns at once.
+void ExpectEscapeEnds(QWidget& window, QWidget* target, const std::string& what) {
+    QTimer::singleShot(0, target, [target] { QTest::keyClick(target, Qt::Key_Escape); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+    EXPECT_EQ(QCoreApplication::exec(), 0) << what;
+    EXPECT_FALSE(window.isVisible()) << what;
+}
+
+// Esc ends the program whichever control has the focus.
 TEST(WindowEvents, EscapeEndsTheProgramFromAnyControl) {
-    for (const char* name : {"txtRs", "cboRs", "cboIst", "cmdClear", "txtPst", "open list"}) {
+    for (const char* name : {"txtRs", "cboRs", "cboIst", "cmdClear", "txtPst"}) {
         auto window = testing::StartedWindow();
-        QWidget* target = nullptr;
-        if (std::string(name) == "open list") {
-            auto* chooser = Find<QComboBox>(*window, "cboRs", 2);
-            chooser->showPopup();
-            target = chooser->view();
-        } else {
-            target = window->findChild<QWidget*>(std::string(name) == "txtRs" || std::string(name) == "cboRs"
-                                                     ? testing::Name(name, 1)
-                                                     : testing::Name(name));
-            target->setFocus();
-        }
+        auto* target = window->findChild<QWidget*>(std::string(name) == "txtRs" || std::string(name) == "cboRs"
+                                                       ? testing::Name(name, 1)
+                                                       : testing::Name(name));
         ASSERT_NE(target, nullptr) << name;
-        QTimer::singleShot(0, target, [target] { QTest::keyClick(target, Qt::Key_Escape); });
-        QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
-        EXPECT_EQ(QCoreApplication::exec(), 0) << name;
-        EXPECT_FALSE(window->isVisible()) << name;
+        target->setFocus();
+        ExpectEscapeEnds(*window, target, name);
     }
+}
+
+// While a chooser's list or a context menu is open, Esc closes it and
+// nothing else: the values typed stay. The next Esc ends the program. The
+// menu speaks Romanian, as the window does.
+TEST(WindowEvents, EscapeClosesAnOpenListOrMenuFirst) {
+    for (const char* opened : {"list by F4", "list by the mouse", "context menu"}) {
+        auto window = testing::StartedWindow();
+        TypeOver(Find<QLineEdit>(*window, "txtRs", 0), "220");
+        const auto inputs = testing::InputTexts(*window);
+        QStringList menu;
+        QWidget* focused = nullptr;
+        if (std::string(opened) == "context menu") {
+            focused = Find<QLineEdit>(*window, "txtRs", 0);
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, focused->rect().center(),
+                                    focused->mapToGlobal(focused->rect().center()));
+            QApplication::sendEvent(focused, &event);
+            QWidget* popup = QApplication::activePopupWidget();
+            ASSERT_NE(popup, nullptr) << opened;
+            for (const QAction* action : popup->actions()) {
+                if (!action->isSeparator()) menu << action->text().section('\t', 0, 0);
+            }
+            QTest::keyClick(popup, Qt::Key_Escape);
+        } else {
+            auto* chooser = Find<QComboBox>(*window, "cboRs", 1);
+            focused = chooser;
+            chooser->setFocus();
+            if (std::string(opened) == "list by F4") {
+                QTest::keyClick(chooser, Qt::Key_F4);
+            } else {
+                QTest::mouseClick(chooser, Qt::LeftButton);
+            }
+            QWidget* popup = QApplication::activePopupWidget();
+            ASSERT_NE(popup, nullptr) << opened;
+            QTest::keyClick(popup, Qt::Key_Escape);
+        }
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << opened;
+        EXPECT_TRUE(window->isVisible()) << opened;
+        EXPECT_EQ(testing::InputTexts(*window), inputs) << opened;
+        if (!menu.isEmpty()) {
+            EXPECT_EQ(menu, (QStringList{"&Anulează", "&Refă", "&Taie", "&Copiază", "&Lipește", "Șterge",
+                                         "Selectează tot"}));
+        }
+        ExpectEscapeEnds(*window, focused, opened);
+    }
+}
+
+// Enter and the keypad's Enter press the focused button, as Space does.
+TEST(WindowEvents, EnterPressesTheFocusedButton) {
+    for (const auto& [key, modifier] : {std::pair{Qt::Key_Return, Qt::NoModifier}, std::pair{Qt::Key_Enter, Qt::KeypadModifier}}) {
+        auto window = testing::StartedWindow();
+        window->SetText(Field::txtRs, 2, "47");
+        window->SetText(Field::cboIst, "mA");
+        auto* clear = Find<QPushButton>(*window, "cmdClear");
+        clear->setFocus();
+        QTest::keyClick(clear, key, modifier);
+        EXPECT_EQ(testing::InputTexts(*window), (Texts{"0", "0", "0", "0", "Ohm", "Ohm", "Ohm", "Ohm", "0", "A"}));
+        EXPECT_TRUE(window->isVisible());
+    }
+}
+
+// A cut number in exponent form keeps its exponent in what the box draws;
+// a box the user leaves shows its beginning again, whatever was selected.
+TEST(WindowEvents, ACutResultKeepsItsExponentAndItsBeginning) {
+    auto window = testing::StartedWindow();
+    window->SetText(Field::txtRs, 0, "999999");
+    window->SetText(Field::txtIst, "99999999999999999999");
+    auto* box = static_cast<ResultBox*>(Find<QLineEdit>(*window, "txtUst"));
+    ASSERT_EQ(box->text(), Local("9.99999E+19"));
+    EXPECT_EQ(window->Text(Field::txtUMUst), "MV");
+    const QString drawn = box->Shown();
+    EXPECT_TRUE(drawn.endsWith(QStringLiteral("…E+19"))) << drawn.toStdString();
+    EXPECT_TRUE(drawn.startsWith('9')) << drawn.toStdString();
+    EXPECT_TRUE(box->text().startsWith(drawn.section(QStringLiteral("…"), 0, 0))) << drawn.toStdString();
+    EXPECT_LE(box->fontMetrics().horizontalAdvance(drawn), box->width());
+
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    ASSERT_TRUE(box->hasSelectedText());
+    QTest::mouseClick(Find(*window, "txtRs", 2), Qt::LeftButton);
+    EXPECT_FALSE(box->hasSelectedText());
+    EXPECT_EQ(box->cursorPosition(), 0);
+}
+
+// A focused unit box stands above the box below it, which would hide the
+// bottom edge of its focus frame.
+TEST(WindowEvents, AFocusedBoxShowsItsWholeFrame) {
+    auto window = testing::StartedWindow();
+    auto* unit = Find<QLineEdit>(*window, "txtUMUs", 0);
+    unit->setFocus();
+    const QPoint bottom_edge = unit->geometry().bottomLeft() + QPoint(2, 0);
+    EXPECT_EQ(unit->parentWidget()->childAt(bottom_edge), unit);
 }
 
 TEST(WindowEvents, OtherKeysLeaveTheProgramRunning) {
