@@ -2,7 +2,9 @@
 // the window and runs the event loop until the window closes or Esc ends it.
 // With arguments it only answers --help or --version, with no window.
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -14,10 +16,21 @@
 
 namespace {
 
+constexpr int kWriteError = 1;
 constexpr int kUsageError = 2;
 
+// Prints a text the user asked for; a text that cannot be written (a full
+// disk, a closed pipe) is a failure, not an answer.
+int Answer(const QString& text) {
+    if (std::fputs(qPrintable(text), stdout) >= 0 && std::fflush(stdout) == 0) return 0;
+    std::fprintf(stderr, "%s: cannot write the answer: %s\n", qPrintable(QCoreApplication::applicationName()),
+                 std::strerror(errno));
+    return kWriteError;
+}
+
 // On a core application, which needs no display. Every argument ends the
-// program here: the window takes none.
+// program here: the window takes none, so an argument that asks for neither
+// the help nor the version is a mistake, "--" included.
 int AnswerArguments(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     QCommandLineParser parser;
@@ -30,15 +43,23 @@ int AnswerArguments(int argc, char* argv[]) {
                                   QStringLiteral("Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
-    if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
+    const bool parsed = parser.parse(QCoreApplication::arguments());
+    if (!parsed || !parser.positionalArguments().isEmpty() || !(parser.isSet(help) || parser.isSet(version))) {
         QString error = parser.errorText();
-        if (error.isEmpty()) error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments()[0]);
+        if (error.isEmpty()) {
+            const QString argument =
+                parser.positionalArguments().isEmpty() ? QStringLiteral("--") : parser.positionalArguments()[0];
+            error = QStringLiteral("Unexpected argument '%1'.").arg(argument);
+        }
         std::fprintf(stderr, "%s: %s\n\n%s", qPrintable(QCoreApplication::applicationName()), qPrintable(error),
                      qPrintable(parser.helpText()));
         return kUsageError;
     }
-    if (parser.isSet(version)) parser.showVersion();
-    parser.showHelp(0);
+    if (parser.isSet(version)) {
+        return Answer(QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion() +
+                      QLatin1Char('\n'));
+    }
+    return Answer(parser.helpText());
 }
 
 }  // namespace

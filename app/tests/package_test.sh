@@ -50,7 +50,14 @@ done <<TABLE
 -h|0|^  -h, --help
 --colour|2|^Quorvel: Unknown option 'colour'
 extra|2|^Quorvel: Unexpected argument 'extra'
+--|2|^Quorvel: Unexpected argument '--'
 TABLE
+# An answer that cannot be written is no answer.
+for option in --version --help; do
+    got=0
+    quorvel "$option" > /dev/full 2>/dev/null || got=$?
+    [ "$got" -eq 1 ] || fail "quorvel $option > /dev/full ended with $got, not 1"
+done
 echo "ok: --version, --help and wrong arguments answered with no display"
 
 # The manual page names every option that --help lists.
