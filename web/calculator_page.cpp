@@ -41,7 +41,7 @@ CalculatorPage::CalculatorPage(const val& document, std::function<void()> end)
         }
     }
     const val listener = val::module_property(kEventListener);
-    for (const char* type : {"input", "change", "click", "focusin"}) {
+    for (const char* type : {"input", "change", "click", "focusin", "focusout", "select", "keyup", "mouseup"}) {
         calculator_.call<void>("addEventListener", std::string(type), listener);
     }
     // Ahead of the focused element, as the window's key preview; and the
@@ -67,26 +67,34 @@ void CalculatorPage::Handle(const val& event) {
     if (type == "keydown") return KeyDown(event);
 
     const val target = event["target"];
+    if (target["readOnly"].as<bool>()) return ResultBoxEvent(type, target);
     const std::string id = target["id"].as<std::string>();
     if (type == "click") {
         if (id == "cmdClear") events_.ClearClick();
-    } else if (type == "focusin") {
-        // A result box shows the beginning of its text, and its frame the focus.
-        if (target["readOnly"].as<bool>()) target.call<void>("setSelectionRange", 0, 0);
-        return;
-    } else if (type == "scroll") {
-        // The user drags through a cut text: the cut mark would hide its end.
-        if (target["readOnly"].as<bool>()) {
-            target.call<void>("toggleAttribute", std::string("data-scrolled"), target["scrollLeft"].as<int>() > 0);
-        }
-        return;
     } else if (const auto found = fields_by_id_.find(id); found != fields_by_id_.end()) {
         const auto [field, index] = found->second;
         const bool entry = KindOf(field) == FieldKind::entry;
-        if (entry && type == "input" && fields_.Typed(field, index)) events_.Changed(field, index);
+        if (entry && type == "input") {
+            if (fields_.Typed(field, index)) events_.Changed(field, index);
+            fields_.FitEntry(field, index);
+        }
         if (!entry && type == "change") events_.Changed(field, index);
     }
     if (!platform_.Ended()) fields_.ShowHeld();
+}
+
+// A result box shows the beginning of its text, its frame the focus, and
+// over a cut text the mark that keeps its exponent in sight; while the user
+// selects or scrolls through it, the mark would hide what is selected. A box
+// left shows its beginning again.
+void CalculatorPage::ResultBoxEvent(const std::string& type, val box) {
+    if (type == "focusin" || type == "focusout") {
+        box.call<void>("setSelectionRange", 0, 0);
+        box.set("scrollLeft", 0);
+    }
+    const bool in_use = type != "focusout" && (box["selectionStart"].as<int>() != 0 ||
+                                               box["selectionEnd"].as<int>() != 0 || box["scrollLeft"].as<int>() > 0);
+    box.call<void>("toggleAttribute", std::string("data-in-use"), in_use);
 }
 
 void CalculatorPage::KeyDown(const val& event) {

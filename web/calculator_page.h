@@ -35,6 +35,7 @@ public:
 
 private:
     void KeyDown(const emscripten::val& event);
+    void ResultBoxEvent(const std::string& type, emscripten::val box);
     void End();
 
     emscripten::val calculator_;

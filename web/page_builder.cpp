@@ -138,17 +138,17 @@ Html HtmlOf(layout::Kind kind) {
     }
 }
 
-// The browser drops a box's ellipsis while the box has the focus: this mark
-// stands in for it at the box's right end, so that a cut number never passes
-// for a whole one (shown by the page's style).
+// What a box too small for its text shows over it while the user is not
+// selecting or scrolling through it: the beginning, "…" and the exponent,
+// if the number has one, so that a cut number never passes for a whole one
+// (filled by the field set, shown by the page's style).
 std::string CutMark(const layout::Control& box) {
-    constexpr int kMarkPixels = 16;
-    const std::string style = "left:" + std::to_string(Pixels(box.left + box.width) - kMarkPixels - 1) +
-                              "px;top:" + std::to_string(Pixels(box.top) + 1) + "px;width:" +
-                              std::to_string(kMarkPixels) + "px;height:" + std::to_string(Pixels(box.height) - 2) +
+    const std::string style = "left:" + Px(box.left) + ";top:" + std::to_string(Pixels(box.top) + 1) +
+                              "px;width:" + Px(box.width) + ";height:" + std::to_string(Pixels(box.height) - 2) +
                               "px;background-color:" + Colour(box.colour);
-    return Element("span", Tag("span").Attribute("class", "cut").Attribute("aria-hidden", "true").Attribute("style", style),
-                   "…");
+    return Tag("span").Attribute("class", "cut").Attribute("aria-hidden", "true").Attribute("style", style).Open() +
+           Element("span", Tag("span").Attribute("class", "mantissa"), "") +
+           Element("span", Tag("span").Attribute("class", "exponent"), "") + "</span>";
 }
 
 std::string Control(const layout::Control& control, const std::string& content) {

@@ -1,5 +1,6 @@
 #include "web/web_field_set.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -80,6 +81,7 @@ void WebFieldSet::SetText(Field field, int index, const std::string& text) {
         if (text == box.default_text && box.element.strictlyEquals(val::global("document")["activeElement"])) {
             box.element.call<void>("select");
         }
+        Fit(box);
     }
     if (on_change_) on_change_(field, index);
 }
@@ -109,6 +111,16 @@ bool WebFieldSet::Typed(Field entry, int index) {
     return kept.has_value();
 }
 
+void WebFieldSet::FitEntry(Field entry, int index) { Fit(BoxOf(entry, index)); }
+
+// The window's entry lets a text too long for its margins use them, up to
+// its frame; the page's, its padding.
+void WebFieldSet::Fit(Box& box) {
+    box.element.call<void>("removeAttribute", std::string("data-long"));
+    const bool fits = box.element["scrollWidth"].as<int>() <= box.element["clientWidth"].as<int>();
+    if (!fits) box.element.call<void>("setAttribute", std::string("data-long"), std::string());
+}
+
 void WebFieldSet::ShowHeld() {
     locale_.reset();
     std::vector<std::pair<Box*, std::string>> written;  // each with its unit
@@ -132,6 +144,23 @@ void WebFieldSet::ShowHeld() {
     for (auto& [box, unit] : written) ShowWhole(*box, unit);
 }
 
+// The mark over a cut text cuts the mantissa and keeps the exponent. Its
+// first digit always stays, in the box's padding where the line has no
+// room for it and "…".
+void WebFieldSet::MarkCut(val mark, const std::string& text) {
+    const std::size_t at = std::min(text.find('E'), text.size());
+    val mantissa = mark["children"][0];
+    mark["children"][1].set("textContent", text.substr(0, at) == text ? std::string() : text.substr(at));
+    mark.call<void>("removeAttribute", std::string("data-tight"));
+    const std::string first = text.substr(0, at == 0 ? 0 : 1) + "…";
+    mantissa.set("textContent", first);
+    if (at < text.size() && mantissa["scrollWidth"].as<int>() > mantissa["clientWidth"].as<int>()) {
+        mark.call<void>("setAttribute", std::string("data-tight"), std::string());
+        return;
+    }
+    mantissa.set("textContent", text.substr(0, at));
+}
+
 void WebFieldSet::ShowWhole(Box& box, const std::string& unit) {
     const bool fits = box.element["scrollWidth"].as<int>() <= box.element["clientWidth"].as<int>();
     if (!fits) {
@@ -139,6 +168,7 @@ void WebFieldSet::ShowWhole(Box& box, const std::string& unit) {
         // home, it keeps the beginning in sight.
         box.element.call<void>("setSelectionRange", 0, 0);
         box.element.set("scrollLeft", 0);
+        MarkCut(box.element["nextElementSibling"], box.shown.text);
     }
     const std::string whole = unit.empty() ? box.shown.text : box.shown.text + " " + unit;
     const std::string tooltip = fits ? std::string() : whole;

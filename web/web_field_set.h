@@ -34,6 +34,8 @@ public:
     // The user has edited an entry: its typed limit applies. False where the
     // edit was refused, and the entry's text is as before it.
     bool Typed(Field entry, int index);
+    // The user has edited an entry: a text too long for it takes its padding.
+    void FitEntry(Field entry, int index);
     // Writes the held results and units into their boxes, and says the whole
     // text with its unit in the tooltip and to a screen reader where a box
     // cuts it. Called once an event is over.
@@ -58,6 +60,8 @@ private:
     Box& BoxOf(Field field, int index);
     const Box& BoxOf(Field field, int index) const;
     static void ShowWhole(Box& box, const std::string& unit);
+    static void Fit(Box& box);
+    static void MarkCut(emscripten::val mark, const std::string& text);
 
     std::array<std::array<Box, kResistorCount>, kFieldCount> boxes_;
     ChangeHandler on_change_;

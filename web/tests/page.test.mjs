@@ -30,14 +30,33 @@ function shown(page) {
             if (box.readOnly && !told) tooltips[box.id] = box.title;
         }
         if (calculator) fields.lblUMs = document.getElementById('lblUMs').textContent;
-        // The mark of a cut text stands at the end of the focused box while it shows its beginning.
-        const marked = [...calculator?.querySelectorAll('.cut') ?? []]
-            .filter(mark => getComputedStyle(mark).display !== 'none').map(mark => mark.previousElementSibling.id);
-        const box = document.activeElement;
-        const cut = box.readOnly && box.scrollWidth > box.clientWidth && box.scrollLeft === 0 ? [box.id] : [];
+        // A cut text shows its beginning, "…" and its exponent, unless the user selects or
+        // scrolls through it; a box not in use shows its beginning.
+        const inUse = box => box === document.activeElement &&
+            (box.selectionStart !== 0 || box.selectionEnd !== 0 || box.scrollLeft > 0);
+        const results = [...calculator?.querySelectorAll('input[readonly]') ?? []];
+        const marked = results.filter(box => getComputedStyle(box.nextElementSibling).display !== 'none').map(box => box.id);
+        const cut = results.filter(box => box.scrollWidth > box.clientWidth && !inUse(box)).map(box => box.id);
+        const unshown = results.filter(box => !inUse(box) && box.scrollLeft > 0).map(box => box.id);
+        const misdrawn = results.filter(box => marked.includes(box.id)).filter(box => {
+            const [mantissa, exponent] = box.nextElementSibling.children;
+            const at = box.value.includes('E') ? box.value.indexOf('E') : box.value.length;
+            const edge = box.getBoundingClientRect().right;
+            const beginning = [box.value.slice(0, at), box.value.slice(0, 1) + '…'];
+            return !beginning.includes(mantissa.textContent) || exponent.textContent !== box.value.slice(at) ||
+                mantissa.getBoundingClientRect().width < 1 || exponent.getBoundingClientRect().right > edge;
+        }).map(box => box.id);
+        // An entry shows whole a text that fits inside its frame, as the window's does.
+        const measure = document.createElement('canvas').getContext('2d');
+        const clipped = [...calculator?.querySelectorAll('input:not([readonly])') ?? []].filter(entry => {
+            measure.font = getComputedStyle(entry).font;
+            return entry !== document.activeElement && entry.scrollWidth > entry.clientWidth &&
+                measure.measureText(entry.value).width <= entry.offsetWidth - 2;
+        }).map(entry => entry.id);
         const report = document.getElementById('dlgError');
         return { fields, tooltips, report: report.open ? document.getElementById('lblErrorText').textContent : null,
-                 ended: !document.getElementById('ended').hidden, focus: document.activeElement.id, marked, cut };
+                 ended: !document.getElementById('ended').hidden, focus: document.activeElement.id, marked, cut,
+                 unshown, misdrawn, clipped };
     });
 }
 
@@ -59,6 +78,9 @@ const play = {
     escape: async (page, id) => { await page.focus(byId(id)); await page.keyboard.press('Escape'); },
     restart: page => page.click('#cmdRestart'),
     focus: (page, id) => page.focus(byId(id)),
+    select: (page, id) => selectAll(page, id),
+    // The browser's own list: Esc closes it, and reaches no page.
+    list: async (page, id) => { await page.click(byId(id)); await page.keyboard.press('Escape'); },
 };
 
 for (const [locale, [decimal, group]] of Object.entries(separators)) {
@@ -75,7 +97,10 @@ for (const [locale, [decimal, group]] of Object.entries(separators)) {
                     const what = `after ${expected.do.join(' ')}`;
                     assert.deepEqual(now.fields, expected.fields, what);
                     assert.deepEqual(now.tooltips, {}, `${what}: tooltips of the boxes that cut their text`);
-                    assert.deepEqual(now.marked, now.cut, `${what}: the cut mark of the focused box`);
+                    assert.deepEqual(now.marked, now.cut, `${what}: the marks of cut texts`);
+                    assert.deepEqual(now.misdrawn, [], `${what}: marks without their beginning or exponent`);
+                    assert.deepEqual(now.unshown, [], `${what}: boxes not in use that do not show their beginning`);
+                    assert.deepEqual(now.clipped, [], `${what}: entries that cut a text their frame holds`);
                     assert.equal(now.report, expected.report, what);
                     assert.equal(now.ended, expected.ended, what);
                     if (step === 0 || verb === 'restart') {

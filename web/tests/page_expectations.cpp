@@ -56,7 +56,7 @@ std::map<std::pair<Field, int>, int> carets;
 void Play(HeadlessCalculator& calculator, const std::string& verb, const std::string& id, const std::string& text) {
     if (verb == "clear") return calculator.events.ClearClick();
     if (verb == "escape") return calculator.events.KeyPress(kEscape);
-    if (verb == "focus") return;  // moves no text
+    if (verb == "focus" || verb == "select" || verb == "list") return;  // moves no text
     const auto [field, index] = FieldOf(id);
     if (verb == "pick") return calculator.fields.model.SetText(field, index, text);
     const std::u16string typed(text.begin(), text.end());
