@@ -18,7 +18,7 @@ void EnterTyped(FieldModel& fields) {
     const char* values[] = {"100", "2.2", "1", "470"};
     for (int i = 0; i < 4; ++i) {
         fields.SetText(Field::txtRs, i, values[i]);
-        fields.SetText(Field::cboRs, i, std::string(kResistanceUnits[static_cast<std::size_t>(i % 3)]));
+        fields.SetText(Field::cboRs, i, std::string(kResistanceUnits[static_cast<std::size_t>(i % 3)].word));
     }
     fields.SetText(Field::cboRs, 3, "Ohm");
     fields.SetText(Field::txtIst, "5");
@@ -50,10 +50,10 @@ void BM_RecalculateRandom(benchmark::State& state) {
         std::size_t units = n;
         for (int i = 0; i < 4; ++i, units /= 3) {
             fields.SetText(Field::txtRs, i, std::to_string(digits(random) % 1000) + "." + std::to_string(digits(random) % 100));
-            fields.SetText(Field::cboRs, i, std::string(kResistanceUnits[units % 3]));
+            fields.SetText(Field::cboRs, i, std::string(kResistanceUnits[units % 3].word));
         }
         fields.SetText(Field::txtIst, std::to_string(digits(random) % 1000));
-        fields.SetText(Field::cboIst, std::string(kCurrentUnits[units % 3]));
+        fields.SetText(Field::cboIst, std::string(kCurrentUnits[units % 3].word));
     }
     std::size_t n = 0;
     for (auto _ : state) Recalculate(inputs[n++ % inputs.size()]);

@@ -61,7 +61,7 @@ constexpr char kDigit = '7';
 void EnterTyped(FieldSet& fields, const std::string& first) {
     for (int i = 0; i < kResistorCount; ++i) {
         fields.SetText(Field::txtRs, i, i == 0 ? first : kTyped[static_cast<std::size_t>(i)]);
-        fields.SetText(Field::cboRs, i, std::string(kResistanceUnits[static_cast<std::size_t>(kTypedUnits[i])]));
+        fields.SetText(Field::cboRs, i, std::string(kResistanceUnits[static_cast<std::size_t>(kTypedUnits[i])].word));
     }
     fields.SetText(Field::txtIst, "5");
     fields.SetText(Field::cboIst, "mA");

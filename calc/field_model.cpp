@@ -41,7 +41,9 @@ std::string FieldModel::ListItem(Field chooser, int index, int item) const {
     if (KindOf(chooser) != FieldKind::chooser || index < 0 || index >= CountOf(chooser)) {
         throw std::out_of_range("no such chooser");
     }
-    return std::string(ListOf(chooser).at(static_cast<std::size_t>(item)));
+    const auto units = ListOf(chooser);
+    if (item < 0 || static_cast<std::size_t>(item) >= units.size()) throw std::out_of_range("no such item");
+    return std::string(units[static_cast<std::size_t>(item)].word);
 }
 
 NumberLocale FieldModel::Locale() const { return locale_; }

@@ -11,32 +11,28 @@
 namespace quorvel {
 namespace {
 
-constexpr double kUnitFactor = 1000;
-
 // The results in the order a recalculation completes them, as kResults.
 enum class Stage { total_resistance, total_voltage, voltage_drops, powers, total_power };
 static_assert(kResults[static_cast<std::size_t>(Stage::total_power)] == Field::txtPst);
 
-double ResistanceInOhms(const FieldSet& form, int i, const NumberLocale& locale) {
-    double ohms = EntryValue(form.Text(Field::txtRs, i), locale);
-    const std::string unit = form.Text(Field::cboRs, i);
-    if (unit == kResistanceUnits[1]) {
-        ohms = Product(ohms, kUnitFactor);
-    } else if (unit == kResistanceUnits[2]) {
-        ohms = Product(Product(ohms, kUnitFactor), kUnitFactor);
+// A value in the unit its chooser shows, in the chooser's base unit: one
+// checked step of 1000 at a time. A word not on the list, the empty one
+// included, is the base unit.
+double InBaseUnit(double value, Field chooser, const std::string& word) {
+    for (const ChooserUnit& unit : ListOf(chooser)) {
+        if (unit.word != word) continue;
+        for (int step = 0; step < unit.steps; ++step) value = Product(value, kUnitStep);
+        for (int step = 0; step > unit.steps; --step) value = Quotient(value, kUnitStep);
     }
-    return ohms;
+    return value;
+}
+
+double ResistanceInOhms(const FieldSet& form, int i, const NumberLocale& locale) {
+    return InBaseUnit(EntryValue(form.Text(Field::txtRs, i), locale), Field::cboRs, form.Text(Field::cboRs, i));
 }
 
 double CurrentInAmperes(const FieldSet& form, const NumberLocale& locale) {
-    double amperes = EntryValue(form.Text(Field::txtIst), locale);
-    const std::string unit = form.Text(Field::cboIst);
-    if (unit == kCurrentUnits[0]) {
-        amperes = Quotient(Quotient(amperes, kUnitFactor), kUnitFactor);
-    } else if (unit == kCurrentUnits[1]) {
-        amperes = Quotient(amperes, kUnitFactor);
-    }
-    return amperes;
+    return InBaseUnit(EntryValue(form.Text(Field::txtIst), locale), Field::cboIst, form.Text(Field::cboIst));
 }
 
 // Empties every result, with its unit, from the given stage on, so that no

@@ -6,7 +6,6 @@
 namespace quorvel {
 namespace {
 
-constexpr double kFactor = 1000;
 constexpr int kShownPlaces = 3;
 
 // Index into a unit ladder. Every lower bound belongs to its range; anything
@@ -24,11 +23,11 @@ Range RangeOf(double value) {
 // The value in the unit of its range, one factor of 1000 at a time.
 double InRange(double value, Range range) {
     switch (range) {
-        case micro: return Product(Product(value, kFactor), kFactor);
-        case milli: return Product(value, kFactor);
+        case micro: return Product(Product(value, kUnitStep), kUnitStep);
+        case milli: return Product(value, kUnitStep);
         case base: return value;
-        case kilo: return Quotient(value, kFactor);
-        case mega: return Quotient(Quotient(value, kFactor), kFactor);
+        case kilo: return Quotient(value, kUnitStep);
+        case mega: return Quotient(Quotient(value, kUnitStep), kUnitStep);
     }
     return value;
 }
@@ -61,7 +60,7 @@ void ScaleEachOnLadder(FieldSet& form, Field value_field, const UnitLadder& unit
 // One step up the resistance ladder: the value read back from txtRst, in
 // the next unit, rounded.
 double StepUp(FieldSet& form, const NumberLocale& locale) {
-    const double next = RoundPlaces(Quotient(ParseStrict(form.Text(Field::txtRst), locale), kFactor), kShownPlaces);
+    const double next = RoundPlaces(Quotient(ParseStrict(form.Text(Field::txtRst), locale), kUnitStep), kShownPlaces);
     form.SetText(Field::txtRst, NumberToText(next, locale));
     return ParseStrict(form.Text(Field::txtRst), locale);
 }
@@ -73,15 +72,15 @@ double StepUp(FieldSet& form, const NumberLocale& locale) {
 void ScaleTotalResistance(FieldSet& form) {
     const NumberLocale locale = form.Locale();
     if (ParseStrict(form.Text(Field::txtRst), locale) < 1000) {
-        form.SetText(Field::lblUMs, std::string(kResistanceUnits[0]));
+        form.SetText(Field::lblUMs, std::string(kResistanceUnits[0].word));
         return;
     }
     if (StepUp(form, locale) < 1000) {
-        form.SetText(Field::lblUMs, std::string(kResistanceUnits[1]));
+        form.SetText(Field::lblUMs, std::string(kResistanceUnits[1].word));
         return;
     }
     StepUp(form, locale);
-    form.SetText(Field::lblUMs, std::string(kResistanceUnits[2]));
+    form.SetText(Field::lblUMs, std::string(kResistanceUnits[2].word));
 }
 
 void ScaleTotalVoltage(FieldSet& form) {

@@ -1,25 +1,45 @@
 #pragma once
 
-// The unit words of the calculator.
+// The unit words of the calculator. A chooser's list is data: each unit with
+// the steps of 1000 it stands from the base unit, which is the default.
 
 #include <array>
+#include <span>
 #include <string_view>
 
 #include "calc/fields.h"
 
 namespace quorvel {
 
-using UnitList = std::array<std::string_view, 3>;
-using UnitLadder = std::array<std::string_view, 5>;  // micro, milli, base, kilo, mega
+// The factor between neighbouring units, applied one step at a time.
+inline constexpr double kUnitStep = 1000;
 
-inline constexpr UnitList kResistanceUnits{"Ohm", "kOhm", "MOhm"};
-inline constexpr UnitList kCurrentUnits{"uA", "mA", "A"};
-inline constexpr UnitLadder kVoltageUnits{"uV", "mV", "V", "kV", "MV"};
-inline constexpr UnitLadder kPowerUnits{"uW", "mW", "W", "kW", "MW"};
+struct ChooserUnit {
+    std::string_view word;
+    int steps;  // of 1000 from the base unit: 1 for kilo, -1 for milli
+};
+
+inline constexpr std::array kResistanceUnits{ChooserUnit{"Ohm", 0}, ChooserUnit{"kOhm", 1}, ChooserUnit{"MOhm", 2}};
+inline constexpr std::array kCurrentUnits{ChooserUnit{"uA", -2}, ChooserUnit{"mA", -1}, ChooserUnit{"A", 0}};
 
 // The fixed list of a chooser: cboRs or cboIst.
-constexpr const UnitList& ListOf(Field chooser) {
-    return chooser == Field::cboIst ? kCurrentUnits : kResistanceUnits;
+constexpr std::span<const ChooserUnit> ListOf(Field chooser) {
+    if (chooser == Field::cboIst) return kCurrentUnits;
+    return kResistanceUnits;
 }
+
+// The item start-up and the clear button pick: the base unit.
+constexpr int DefaultItemOf(Field chooser) {
+    const auto units = ListOf(chooser);
+    for (std::size_t item = 0; item < units.size(); ++item) {
+        if (units[item].steps == 0) return static_cast<int>(item);
+    }
+    return 0;
+}
+
+// The units of the results, one per range: micro, milli, base, kilo, mega.
+using UnitLadder = std::array<std::string_view, 5>;
+inline constexpr UnitLadder kVoltageUnits{"uV", "mV", "V", "kV", "MV"};
+inline constexpr UnitLadder kPowerUnits{"uW", "mW", "W", "kW", "MW"};
 
 }  // namespace quorvel

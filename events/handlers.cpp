@@ -3,12 +3,10 @@
 #include "calc/entry_text.h"
 #include "calc/number_text.h"
 #include "calc/recalculate.h"
+#include "calc/units.h"
 
 namespace quorvel {
 namespace {
-
-constexpr int kFirstItem = 0;  // "Ohm"
-constexpr int kLastItem = 2;   // "A"
 
 std::string Zero() { return NumberToText(std::int16_t{0}); }
 
@@ -36,12 +34,12 @@ void ValidateEntry(FieldSet& form, Field entry, int index) {
 
 void Form_Load(FieldSet& form) {
     for (int i = 0; i < kResistorCount; ++i) {
-        form.SetText(Field::cboRs, i, form.ListItem(Field::cboRs, i, kFirstItem));
+        form.SetText(Field::cboRs, i, form.ListItem(Field::cboRs, i, DefaultItemOf(Field::cboRs)));
         form.SetText(Field::txtRs, i, Zero());
     }
     form.SetText(Field::lblUMs, "Ohm");
     form.SetText(Field::txtIst, Zero());
-    form.SetText(Field::cboIst, form.ListItem(Field::cboIst, 0, kLastItem));
+    form.SetText(Field::cboIst, form.ListItem(Field::cboIst, 0, DefaultItemOf(Field::cboIst)));
     Recalculate(form);
 }
 
@@ -55,10 +53,10 @@ void Form_KeyPress(Platform& platform, std::int16_t KeyAscii) {
 void cmdClear_Click(FieldSet& form) {
     for (int i = 0; i < kResistorCount; ++i) {
         form.SetText(Field::txtRs, i, Zero());
-        form.SetText(Field::cboRs, i, form.ListItem(Field::cboRs, i, kFirstItem));
+        form.SetText(Field::cboRs, i, form.ListItem(Field::cboRs, i, DefaultItemOf(Field::cboRs)));
     }
     form.SetText(Field::txtIst, Zero());
-    form.SetText(Field::cboIst, form.ListItem(Field::cboIst, 0, kLastItem));
+    form.SetText(Field::cboIst, form.ListItem(Field::cboIst, 0, DefaultItemOf(Field::cboIst)));
 }
 
 void txtRs_Change(FieldSet& form, std::int16_t index) { ValidateEntry(form, Field::txtRs, index); }

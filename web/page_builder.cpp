@@ -189,8 +189,8 @@ std::string Control(const layout::Control& control, const std::string& content) 
 
 std::string Options(const layout::Control& chooser) {
     std::string markup;
-    for (std::string_view item : ListOf(chooser.name == NameOf(Field::cboIst) ? Field::cboIst : Field::cboRs)) {
-        markup += Element("option", Tag("option"), item);
+    for (const ChooserUnit& unit : ListOf(chooser.name == NameOf(Field::cboIst) ? Field::cboIst : Field::cboRs)) {
+        markup += Element("option", Tag("option"), unit.word);
     }
     return markup;
 }

@@ -65,10 +65,10 @@ void WebFieldSet::SetText(Field field, int index, const std::string& text) {
         return;
     }
     if (KindOf(field) == FieldKind::chooser) {
-        const auto& items = ListOf(field);
+        const auto units = ListOf(field);
         int item = -1;
-        for (std::size_t k = 0; k < items.size(); ++k) {
-            if (items[k] == text) item = static_cast<int>(k);
+        for (std::size_t k = 0; k < units.size(); ++k) {
+            if (units[k].word == text) item = static_cast<int>(k);
         }
         if (box.element["selectedIndex"].as<int>() == item) return;
         box.element.set("selectedIndex", item);
