@@ -42,7 +42,7 @@ std::vector<QWidget*> ResultBoxes(const QWidget& window) {
     std::vector<QWidget*> boxes;
     for (Field field : kResultFields) {
         for (int i = 0; i < CountOf(field); ++i) {
-            boxes.push_back(window.findChild<QWidget*>(ControlName(NameOf(field), CountOf(field) > 1 ? i : -1)));
+            boxes.push_back(window.findChild<QWidget*>(QString::fromStdString(ControlName(field, i))));
         }
     }
     return boxes;
@@ -232,7 +232,7 @@ int Run(int argc, char** argv) {
 
     QWidget floor;
     BuildWindow(floor);
-    auto* floor_entry = floor.findChild<QLineEdit*>(ControlName("txtRs", 0));
+    auto* floor_entry = floor.findChild<QLineEdit*>(QString::fromStdString(ControlName(Field::txtRs, 0)));
     floor_entry->setText(QString::fromUtf8(kTyped[0]));
     const std::array<std::vector<QString>, 2> fixed{ShownResults(std::string(kTyped[0]) + kDigit),
                                                      ShownResults(kTyped[0])};
@@ -252,7 +252,7 @@ int Run(int argc, char** argv) {
     });
 
     std::array<Side, 2> sides{Side{"floor", &floor, floor_entry, floor_boxes, {}},
-                              Side{"real", &real, real.findChild<QLineEdit*>(ControlName("txtRs", 0)), ResultBoxes(real), {}}};
+                              Side{"real", &real, real.findChild<QLineEdit*>(QString::fromStdString(ControlName(Field::txtRs, 0))), ResultBoxes(real), {}}};
     PaintProbe probe;
     for (Side& side : sides) {
         side.window->show();

@@ -13,6 +13,14 @@ std::string_view NameOf(Field field) {
     return kNames.at(static_cast<std::size_t>(field));
 }
 
+std::string ControlName(std::string_view name, int index) {
+    std::string text(name);
+    if (index >= 0) text += "(" + std::to_string(index) + ")";
+    return text;
+}
+
+std::string ControlName(Field field, int index) { return ControlName(NameOf(field), CountOf(field) > 1 ? index : -1); }
+
 FieldModel::FieldModel() : FieldModel(NumberLocale{}) {}
 
 FieldModel::FieldModel(NumberLocale locale) : locale_(std::move(locale)) {
@@ -20,8 +28,6 @@ FieldModel::FieldModel(NumberLocale locale) : locale_(std::move(locale)) {
     Slot(Field::txtIst, 0) = "0";
     Slot(Field::lblUMs, 0) = "Ohm";
 }
-
-void FieldModel::SetLocale(NumberLocale locale) { locale_ = std::move(locale); }
 
 void FieldModel::OnChange(ChangeHandler handler) { on_change_ = std::move(handler); }
 

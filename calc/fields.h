@@ -77,6 +77,12 @@ constexpr Field UnitOf(Field result) {
 
 std::string_view NameOf(Field field);
 
+// A control's name as the window and every front end give it: "txtRs(0)"
+// for an element of a control array, the bare name otherwise (index -1).
+std::string ControlName(std::string_view name, int index = -1);
+// A field's control name: "txtRs(0)" for the arrays' elements, "txtIst".
+std::string ControlName(Field field, int index = 0);
+
 class FieldSet {  // what the computing procedures see of the window
 public:
     virtual ~FieldSet() = default;
@@ -95,7 +101,6 @@ public:
 
     FieldModel();
     explicit FieldModel(NumberLocale locale);
-    void SetLocale(NumberLocale locale);
     // Called after every write that changed the text of an entry or a chooser.
     void OnChange(ChangeHandler handler);
 

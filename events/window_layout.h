@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "calc/fields.h"
+
 namespace quorvel::layout {
 
 enum class Kind {
@@ -192,12 +194,9 @@ constexpr const Control* Find(std::string_view name, int index = -1) {
     return nullptr;
 }
 
-// A control's name as every front end gives it: "txtRs(0)" for an element of
-// a control array, the bare name otherwise.
-inline std::string ControlName(std::string_view name, int index = -1) {
-    std::string text(name);
-    if (index >= 0) text += "(" + std::to_string(index) + ")";
-    return text;
+// The control of a field's element.
+inline const Control& ControlOf(Field field, int index = 0) {
+    return *Find(NameOf(field), CountOf(field) > 1 ? index : -1);
 }
 
 }  // namespace quorvel::layout

@@ -26,7 +26,7 @@ frmQuorvel::frmQuorvel(QWidget* parent)
     for (int f = 0; f < kFieldCount; ++f) {
         const Field field = static_cast<Field>(f);
         for (int i = 0; i < CountOf(field); ++i) {
-            QWidget* control = findChild<QWidget*>(ControlName(NameOf(field), CountOf(field) > 1 ? i : -1));
+            QWidget* control = findChild<QWidget*>(QString::fromStdString(ControlName(field, i)));
             fields_[static_cast<std::size_t>(f)][static_cast<std::size_t>(i)] = control;
             if (field == Field::lblUMs) Result(field, i).shown = static_cast<QLabel*>(control)->text().toStdString();
         }
@@ -160,7 +160,7 @@ void frmQuorvel::SetText(Field field, int index, const std::string& utf8) {
     }
     // The default stands where the user's text was no number: selected, it
     // gives way to the next key.
-    if (edit->hasFocus() && utf8 == layout::Find(NameOf(field), CountOf(field) > 1 ? index : -1)->text) {
+    if (edit->hasFocus() && utf8 == layout::ControlOf(field, index).text) {
         edit->selectAll();
     }
     RunEvent([this, field, index] { events_.Changed(field, index); });

@@ -24,7 +24,7 @@ using layout::Pixels;
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-QString ObjectName(const layout::Control& control) { return ControlName(control.name, control.index); }
+QString ObjectName(const layout::Control& control) { return QString::fromStdString(ControlName(control.name, control.index)); }
 
 // Verdana is rarely installed outside Windows: the nearest sans-serif serves.
 QFont FontOf(layout::Font font) {
@@ -151,8 +151,6 @@ void SetTabOrder(QWidget& window) {
 }
 
 }  // namespace
-
-QString ControlName(std::string_view name, int index) { return FromUtf8(layout::ControlName(name, index)); }
 
 void BuildWindow(QWidget& window) {
     window.setObjectName(QStringLiteral("frmQuorvel"));

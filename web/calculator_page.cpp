@@ -37,7 +37,7 @@ CalculatorPage::CalculatorPage(const val& document, std::function<void()> end)
     fields_.OnChange([this](Field field, int index) { events_.Changed(field, index); });
     for (Field field : {Field::txtRs, Field::cboRs, Field::txtIst, Field::cboIst}) {
         for (int i = 0; i < CountOf(field); ++i) {
-            fields_by_id_[layout::ControlName(NameOf(field), CountOf(field) > 1 ? i : -1)] = {field, i};
+            fields_by_id_[ControlName(field, i)] = {field, i};
         }
     }
     const val listener = val::module_property(kEventListener);

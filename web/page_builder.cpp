@@ -97,7 +97,7 @@ std::string Border(const layout::Control& frame) {
 // A line of odd width lies on the middle of its pixel row or column, which
 // the window's aliased pen covers.
 std::string Drawing(const layout::Control& item) {
-    const std::string id = layout::ControlName(item.name, item.index);
+    const std::string id = ControlName(item.name, item.index);
     if (item.kind == layout::Kind::dot) {
         const double radius = Pixels(item.width) / 2.0;
         return Tag("circle")
@@ -155,7 +155,7 @@ std::string Control(const layout::Control& control, const std::string& content) 
     using layout::Kind;
     const Html html = HtmlOf(control.kind);
     Tag tag(html.tag);
-    tag.Attribute("id", layout::ControlName(control.name, control.index)).Attribute("class", html.css_class);
+    tag.Attribute("id", ControlName(control.name, control.index)).Attribute("class", html.css_class);
 
     std::string style = "left:" + Px(control.left) + ";top:" + Px(control.top) + ";width:" + Px(control.width) +
                         ";height:" + Px(control.height);

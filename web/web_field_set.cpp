@@ -14,11 +14,6 @@ namespace {
 
 using emscripten::val;
 
-std::string IdOf(Field field, int index) { return layout::ControlName(NameOf(field), CountOf(field) > 1 ? index : -1); }
-
-const layout::Control& ControlOf(Field field, int index) {
-    return *layout::Find(NameOf(field), CountOf(field) > 1 ? index : -1);
-}
 
 }  // namespace
 
@@ -26,9 +21,9 @@ WebFieldSet::WebFieldSet(const val& document) {
     for (int f = 0; f < kFieldCount; ++f) {
         const Field field = static_cast<Field>(f);
         for (int i = 0; i < CountOf(field); ++i) {
-            const layout::Control& control = ControlOf(field, i);
+            const layout::Control& control = layout::ControlOf(field, i);
             Box& box = BoxOf(field, i);
-            box.element = document.call<val>("getElementById", IdOf(field, i));
+            box.element = document.call<val>("getElementById", ControlName(field, i));
             box.typed_limit = control.max_typed;
             box.before.assign(control.text.begin(), control.text.end());  // "0"
             box.default_text = control.text;

@@ -58,7 +58,7 @@ public:
     }
     void SetText(Field field, int index, const std::string& text) override {
         if (KindOf(field) == FieldKind::entry || KindOf(field) == FieldKind::chooser) {
-            writes.push_back(layout::ControlName(NameOf(field), CountOf(field) > 1 ? index : -1) + "=" + text);
+            writes.push_back(ControlName(field, index) + "=" + text);
         }
         model.SetText(field, index, text);
     }

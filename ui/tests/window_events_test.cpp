@@ -89,7 +89,7 @@ TEST(WindowEvents, ShowLongResultsFromTheirBeginning) {
         }
         window->SetText(Field::txtIst, c.current);
         for (const Box& b : c.boxes) {
-            auto* box = static_cast<ResultBox*>(Find<QLineEdit>(*window, NameOf(b.field), CountOf(b.field) > 1 ? b.index : -1));
+            auto* box = static_cast<ResultBox*>(window->findChild<QLineEdit*>(QString::fromStdString(ControlName(b.field, b.index))));
             const QString whole = QString::fromStdString(window->Text(b.field, b.index));
             const QString what = box->objectName() + " " + whole;
             EXPECT_EQ(box->text(), whole) << what.toStdString();
@@ -128,7 +128,7 @@ TEST(WindowEvents, WriteEachResultOnceAndOnlyWhenItChanges) {
     std::map<QString, int> writes;
     for (Field field : testing::kResultFields) {
         for (int i = 0; i < CountOf(field) && field != Field::lblUMs; ++i) {
-            auto* box = Find<QLineEdit>(*window, NameOf(field), CountOf(field) > 1 ? i : -1);
+            auto* box = window->findChild<QLineEdit*>(QString::fromStdString(ControlName(field, i)));
             QObject::connect(box, &QLineEdit::textChanged, [&writes, box] { ++writes[box->objectName()]; });
         }
     }

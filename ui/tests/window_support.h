@@ -22,7 +22,7 @@
 
 namespace quorvel::testing {
 
-inline QString Name(std::string_view name, int index = -1) { return ControlName(name, index); }
+inline QString Name(std::string_view name, int index = -1) { return QString::fromStdString(ControlName(name, index)); }
 
 // How the error report tells of an overflow.
 inline const QString kOverflowReport = QStringLiteral(

@@ -33,7 +33,7 @@ std::pair<Field, int> FieldOf(const std::string& id) {
     for (int f = 0; f < kFieldCount; ++f) {
         const auto field = static_cast<Field>(f);
         for (int i = 0; i < CountOf(field); ++i) {
-            if (layout::ControlName(NameOf(field), CountOf(field) > 1 ? i : -1) == id) return {field, i};
+            if (ControlName(field, i) == id) return {field, i};
         }
     }
     throw std::invalid_argument("no field " + id);
@@ -43,7 +43,7 @@ std::pair<Field, int> FieldOf(const std::string& id) {
 // to a refused one.
 void Edit(HeadlessCalculator& calculator, Field entry, int index, const std::u16string& text, int caret) {
     const auto& before = calculator.fields.model.Text(entry, index);
-    const int limit = layout::Find(NameOf(entry), CountOf(entry) > 1 ? index : -1)->max_typed;
+    const int limit = layout::ControlOf(entry, index).max_typed;
     const std::u16string before16(before.begin(), before.end());  // entries hold ASCII here
     const auto kept = limit ? LimitTyped(before16, {text, caret}, limit) : TypedText{text, caret};
     if (kept) calculator.Type(entry, index, std::string(kept->text.begin(), kept->text.end()));
@@ -99,7 +99,7 @@ std::string State(const HeadlessCalculator& calculator, std::size_t reports_befo
         for (int f = 0; f < kFieldCount; ++f) {
             const auto field = static_cast<Field>(f);
             for (int i = 0; i < CountOf(field); ++i) {
-                fields += (fields.empty() ? "" : ", ") + Json(layout::ControlName(NameOf(field), CountOf(field) > 1 ? i : -1)) +
+                fields += (fields.empty() ? "" : ", ") + Json(ControlName(field, i)) +
                           ": " + Json(calculator.fields.model.Text(field, i));
             }
         }
