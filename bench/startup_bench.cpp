@@ -12,10 +12,10 @@
 #include <QEvent>
 #include <QWidget>
 
+#include "frontend/window_layout.h"
 #include "ui/frm_quorvel.h"
 #include "ui/quorvel_icon.h"
 #include "ui/window_builder.h"
-#include "events/window_layout.h"
 
 namespace {
 

@@ -19,7 +19,7 @@ std::string ControlName(std::string_view name, int index) {
     return text;
 }
 
-std::string ControlName(Field field, int index) { return ControlName(NameOf(field), CountOf(field) > 1 ? index : -1); }
+std::string ControlName(Field field, int index) { return ControlName(NameOf(field), ElementOf(field, index)); }
 
 FieldModel::FieldModel() : FieldModel(NumberLocale{}) {}
 

@@ -54,6 +54,10 @@ constexpr int CountOf(Field field) {
     }
 }
 
+// The element a field's control carries: its index in the arrays, -1 for a
+// single control.
+constexpr int ElementOf(Field field, int index) { return CountOf(field) > 1 ? index : -1; }
+
 // A computed number or its unit: what only the calculation writes.
 constexpr bool IsComputed(Field field) {
     return KindOf(field) == FieldKind::result || KindOf(field) == FieldKind::unit;

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "events/window_layout.h"
+#include "frontend/window_layout.h"
 
 namespace quorvel {
 

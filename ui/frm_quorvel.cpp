@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 
-#include "events/window_layout.h"
+#include "frontend/window_layout.h"
 #include "ui/result_box.h"
 #include "ui/system_locale.h"
 #include "ui/window_builder.h"

@@ -1,6 +1,6 @@
 #include "ui/typed_length_limit.h"
 
-#include "events/typed_limit.h"
+#include "frontend/typed_limit.h"
 
 namespace quorvel {
 

@@ -11,7 +11,7 @@
 #include <QScreen>
 
 #include "calc/units.h"
-#include "events/window_layout.h"
+#include "frontend/window_layout.h"
 #include "ui/circuit_frame.h"
 #include "ui/quorvel_icon.h"
 #include "ui/result_box.h"
@@ -68,7 +68,7 @@ void FitLabel(QLabel* label, const layout::Control& control) {
 
 void CreateControl(QWidget& window, const layout::Control& control) {
     using layout::Kind;
-    QWidget* container = control.container == layout::Container::window
+    QWidget* container = control.container == layout::Container::frmQuorvel
                              ? &window
                              : window.findChild<QWidget*>(QStringLiteral("fraSerie"), Qt::FindDirectChildrenOnly);
     const QString text = FromUtf8(control.text);

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
-#include "events/error_message.h"
+#include "frontend/error_message.h"
 
 namespace quorvel {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "events/handlers.h"
-#include "events/window_layout.h"
+#include "frontend/window_layout.h"
 #include "web/page_builder.h"
 
 namespace quorvel {

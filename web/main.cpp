@@ -7,7 +7,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include "events/window_layout.h"
+#include "frontend/window_layout.h"
 #include "web/calculator_page.h"
 
 namespace {

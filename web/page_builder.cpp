@@ -6,7 +6,7 @@
 
 #include "calc/fields.h"
 #include "calc/units.h"
-#include "events/window_layout.h"
+#include "frontend/window_layout.h"
 
 namespace quorvel {
 namespace {
@@ -206,7 +206,7 @@ std::string Markup() {
             drawing += Drawing(control);
         } else {
             const std::string content = control.kind == layout::Kind::chooser ? Options(control) : std::string();
-            (control.container == layout::Container::window ? on_window : in_frame) += Control(control, content);
+            (control.container == layout::Container::frmQuorvel ? on_window : in_frame) += Control(control, content);
         }
     }
     const std::string svg = Tag("svg")

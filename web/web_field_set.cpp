@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "calc/units.h"
-#include "events/typed_limit.h"
-#include "events/window_layout.h"
+#include "frontend/typed_limit.h"
+#include "frontend/window_layout.h"
 #include "web/browser_locale.h"
 
 namespace quorvel {

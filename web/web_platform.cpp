@@ -4,7 +4,7 @@
 
 #include <emscripten/val.h>
 
-#include "events/error_message.h"
+#include "frontend/error_message.h"
 
 namespace quorvel {
 

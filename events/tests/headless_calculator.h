@@ -12,7 +12,6 @@
 #include "calc/tests/field_texts.h"
 #include "calc/tests/locales.h"
 #include "events/dispatcher.h"
-#include "events/window_layout.h"
 
 namespace quorvel::testing {
 

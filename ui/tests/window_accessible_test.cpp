@@ -10,8 +10,8 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
+#include "frontend/window_layout.h"
 #include "ui/tests/window_support.h"
-#include "events/window_layout.h"
 
 namespace quorvel {
 namespace {

@@ -10,10 +10,11 @@
 #include <sstream>
 #include <string>
 
-#include "events/error_message.h"
 #include "events/handlers.h"
 #include "events/tests/headless_calculator.h"
-#include "events/typed_limit.h"
+#include "frontend/error_message.h"
+#include "frontend/typed_limit.h"
+#include "frontend/window_layout.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "events/typed_limit.h"
+#include "frontend/typed_limit.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "events/error_message.h"
+#include "frontend/error_message.h"
 
 namespace quorvel {
 
