@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 
-#include "frontend/window_layout.h"
 #include "ui/result_box.h"
 #include "ui/system_locale.h"
 #include "ui/window_builder.h"
@@ -28,9 +27,9 @@ frmQuorvel::frmQuorvel(QWidget* parent)
         for (int i = 0; i < CountOf(field); ++i) {
             QWidget* control = findChild<QWidget*>(QString::fromStdString(ControlName(field, i)));
             fields_[static_cast<std::size_t>(f)][static_cast<std::size_t>(i)] = control;
-            if (field == Field::lblUMs) Result(field, i).shown = static_cast<QLabel*>(control)->text().toStdString();
         }
     }
+    OnChange([this](Field field, int index) { events_.Changed(field, index); });
     BindEvents();
     qApp->installEventFilter(&key_preview_);
     FieldControl(Field::txtRs, 0)->setFocus();
@@ -64,118 +63,65 @@ void frmQuorvel::BindEvents() {
             [this] { RunEvent([this] { events_.ClearClick(); }); });
 }
 
-// A recalculation writes most results several times (running totals, raw
-// values, then scaled ones). The window holds them while an event runs and
-// shows each once when the outermost event is over, or before its error
-// is reported.
-template <class Event>
-void frmQuorvel::RunEvent(Event event) {
-    if (event_depth_ == 0) event_locale_.reset();
-    {
-        const QScopedValueRollback depth(event_depth_, event_depth_ + 1);
-        event();
-    }
-    if (event_depth_ == 0) ShowHeld();
-}
-
-// Each box whose text or unit changed is written once, with its unit in
-// its tooltip where the box cuts its text.
-void frmQuorvel::ShowHeld() {
-    for (Field value : kResults) {
-        const Field unit = UnitOf(value);
-        for (int i = 0; i < CountOf(value); ++i) {
-            ResultText& number = Result(value, i);
-            ResultText& unit_word = Result(unit, i);
-            if (!number.is_held && !unit_word.is_held) continue;
-            const bool changed = number.Current() != number.shown || unit_word.Current() != unit_word.shown;
-            number.shown = number.Current();
-            unit_word.shown = unit_word.Current();
-            number.is_held = unit_word.is_held = false;
-            if (!changed) continue;
-
-            const QString unit_text = QString::fromStdString(unit_word.shown);
-            if (auto* label = qobject_cast<QLabel*>(FieldControl(unit, i))) {
-                if (label->text() != unit_text) {
-                    label->setText(unit_text);
-                    label->adjustSize();
-                }
-            } else {
-                static_cast<ResultBox*>(FieldControl(unit, i))->Show(unit_text, {});
-            }
-            static_cast<ResultBox*>(FieldControl(value, i))->Show(QString::fromStdString(number.shown), unit_text);
-        }
-    }
-}
-
 QWidget* frmQuorvel::FieldControl(Field field, int index) const {
     return fields_.at(static_cast<std::size_t>(field)).at(static_cast<std::size_t>(index));
 }
 
-frmQuorvel::ResultText& frmQuorvel::Result(Field field, int index) {
-    return results_.at(static_cast<std::size_t>(field)).at(static_cast<std::size_t>(index));
-}
-
-const frmQuorvel::ResultText& frmQuorvel::Result(Field field, int index) const {
-    return results_.at(static_cast<std::size_t>(field)).at(static_cast<std::size_t>(index));
-}
-
-std::string frmQuorvel::Text(Field field, int index) const {
-    if (IsComputed(field)) return Result(field, index).Current();
-    QWidget* control = FieldControl(field, index);
-    if (KindOf(field) == FieldKind::chooser) return static_cast<QComboBox*>(control)->currentText().toStdString();
+std::string frmQuorvel::ControlText(Field input, int index) const {
+    QWidget* control = FieldControl(input, index);
+    if (KindOf(input) == FieldKind::chooser) return static_cast<QComboBox*>(control)->currentText().toStdString();
     return static_cast<QLineEdit*>(control)->text().toStdString();
 }
 
-void frmQuorvel::SetText(Field field, int index, const std::string& utf8) {
-    if (IsComputed(field)) {
-        ResultText& result = Result(field, index);
-        result.held = utf8;
-        result.is_held = true;
-        if (event_depth_ == 0) ShowHeld();
-        return;
-    }
-    QWidget* control = FieldControl(field, index);
+bool frmQuorvel::WriteControl(Field input, int index, const std::string& utf8) {
+    QWidget* control = FieldControl(input, index);
     const QString text = QString::fromStdString(utf8);
-    if (KindOf(field) == FieldKind::chooser) {
+    const QScopedValueRollback writing(writing_, true);
+    if (KindOf(input) == FieldKind::chooser) {
         auto* chooser = static_cast<QComboBox*>(control);
         const int item = chooser->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (chooser->currentIndex() == item) return;
-        {
-            const QScopedValueRollback writing(writing_, true);
-            chooser->setCurrentIndex(item);
-        }
-        RunEvent([this, field, index] { events_.Changed(field, index); });
-        return;
+        if (chooser->currentIndex() == item) return false;
+        chooser->setCurrentIndex(item);
+        return true;
     }
     auto* edit = static_cast<QLineEdit*>(control);
-    if (edit->text() == text) return;
-    {
-        // A line edit lets its validator rewrite even a text set in code; the
-        // typed length limit must never cut what the program writes.
-        const QScopedValueRollback writing(writing_, true);
-        const QValidator* limit = edit->validator();
-        edit->setValidator(nullptr);
-        edit->setText(text);
-        edit->setValidator(limit);
+    if (edit->text() == text) return false;
+    // A line edit lets its validator rewrite even a text set in code; the
+    // typed length limit must never cut what the program writes.
+    const QValidator* limit = edit->validator();
+    edit->setValidator(nullptr);
+    edit->setText(text);
+    edit->setValidator(limit);
+    return true;
+}
+
+void frmQuorvel::SelectDefault(Field entry, int index) {
+    auto* edit = static_cast<QLineEdit*>(FieldControl(entry, index));
+    if (edit->hasFocus()) edit->selectAll();
+}
+
+// Each box with its unit in its tooltip where the box cuts its text.
+void frmQuorvel::ShowResults(const std::vector<ShownResult>& results) {
+    for (const ShownResult& result : results) {
+        const QString unit = QString::fromUtf8(result.unit.data(), static_cast<qsizetype>(result.unit.size()));
+        QWidget* unit_control = FieldControl(UnitOf(result.value), result.index);
+        if (auto* label = qobject_cast<QLabel*>(unit_control)) {
+            if (label->text() != unit) {
+                label->setText(unit);
+                label->adjustSize();
+            }
+        } else {
+            static_cast<ResultBox*>(unit_control)->Show(unit, {});
+        }
+        const QString text = QString::fromUtf8(result.text.data(), static_cast<qsizetype>(result.text.size()));
+        static_cast<ResultBox*>(FieldControl(result.value, result.index))->Show(text, unit);
     }
-    // The default stands where the user's text was no number: selected, it
-    // gives way to the next key.
-    if (edit->hasFocus() && utf8 == layout::ControlOf(field, index).text) {
-        edit->selectAll();
-    }
-    RunEvent([this, field, index] { events_.Changed(field, index); });
 }
 
 std::string frmQuorvel::ListItem(Field chooser, int index, int item) const {
     return static_cast<QComboBox*>(FieldControl(chooser, index))->itemText(item).toStdString();
 }
 
-// Read afresh for each event. While one runs, the settings cannot change:
-// the toolkit tells of their change by an event of its own, which waits.
-NumberLocale frmQuorvel::Locale() const {
-    if (event_depth_ == 0) return SystemNumberLocale();
-    if (!event_locale_) event_locale_ = SystemNumberLocale();
-    return *event_locale_;
-}
+NumberLocale frmQuorvel::ReadLocale() const { return SystemNumberLocale(); }
 
 }  // namespace quorvel

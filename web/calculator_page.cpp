@@ -53,8 +53,7 @@ CalculatorPage::CalculatorPage(const val& document, std::function<void()> end)
 CalculatorPage::~CalculatorPage() { calculator_.call<void>("remove"); }
 
 void CalculatorPage::Load() {
-    events_.Load();
-    fields_.ShowHeld();
+    fields_.RunEvent([this] { events_.Load(); });
     const val& first = fields_.Element(Field::txtRs, 0);
     first.call<void>("focus");
     first.call<void>("select");
@@ -70,17 +69,18 @@ void CalculatorPage::Handle(const val& event) {
     if (target["readOnly"].as<bool>()) return ResultBoxEvent(type, target);
     const std::string id = target["id"].as<std::string>();
     if (type == "click") {
-        if (id == "cmdClear") events_.ClearClick();
+        if (id == "cmdClear") fields_.RunEvent([this] { events_.ClearClick(); });
     } else if (const auto found = fields_by_id_.find(id); found != fields_by_id_.end()) {
-        const auto [field, index] = found->second;
+        const Field field = found->second.first;
+        const int index = found->second.second;
+        const auto changed = [this, field, index] { fields_.RunEvent([&] { events_.Changed(field, index); }); };
         const bool entry = KindOf(field) == FieldKind::entry;
         if (entry && type == "input") {
-            if (fields_.Typed(field, index)) events_.Changed(field, index);
+            if (fields_.Typed(field, index)) changed();
             fields_.FitEntry(field, index);
         }
-        if (!entry && type == "change") events_.Changed(field, index);
+        if (!entry && type == "change") changed();
     }
-    if (!platform_.Ended()) fields_.ShowHeld();
 }
 
 // A result box shows the beginning of its text, its frame the focus, and

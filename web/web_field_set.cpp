@@ -1,8 +1,6 @@
 #include "web/web_field_set.h"
 
 #include <algorithm>
-#include <utility>
-#include <vector>
 
 #include "calc/units.h"
 #include "frontend/typed_limit.h"
@@ -10,12 +8,8 @@
 #include "web/browser_locale.h"
 
 namespace quorvel {
-namespace {
 
 using emscripten::val;
-
-
-}  // namespace
 
 WebFieldSet::WebFieldSet(const val& document) {
     for (int f = 0; f < kFieldCount; ++f) {
@@ -26,14 +20,10 @@ WebFieldSet::WebFieldSet(const val& document) {
             box.element = document.call<val>("getElementById", ControlName(field, i));
             box.typed_limit = control.max_typed;
             box.before.assign(control.text.begin(), control.text.end());  // "0"
-            box.default_text = control.text;
             box.description = control.spoken.description;
-            box.shown.text = control.text;
         }
     }
 }
-
-void WebFieldSet::OnChange(ChangeHandler handler) { on_change_ = std::move(handler); }
 
 WebFieldSet::Box& WebFieldSet::BoxOf(Field field, int index) {
     return boxes_.at(static_cast<std::size_t>(field)).at(static_cast<std::size_t>(index));
@@ -45,50 +35,39 @@ const WebFieldSet::Box& WebFieldSet::BoxOf(Field field, int index) const {
 
 const val& WebFieldSet::Element(Field field, int index) const { return BoxOf(field, index).element; }
 
-std::string WebFieldSet::Text(Field field, int index) const {
-    const Box& box = BoxOf(field, index);
-    if (IsComputed(field)) return box.shown.text;
-    return box.element["value"].as<std::string>();  // a chooser without a pick: ""
+std::string WebFieldSet::ControlText(Field input, int index) const {
+    return BoxOf(input, index).element["value"].as<std::string>();  // a chooser without a pick: ""
 }
 
-void WebFieldSet::SetText(Field field, int index, const std::string& text) {
-    Box& box = BoxOf(field, index);
-    if (IsComputed(field)) {
-        if (box.shown.text == text) return;
-        box.shown.text = text;
-        box.shown.held = true;
-        return;
-    }
-    if (KindOf(field) == FieldKind::chooser) {
-        const auto units = ListOf(field);
+bool WebFieldSet::WriteControl(Field input, int index, const std::string& text) {
+    Box& box = BoxOf(input, index);
+    if (KindOf(input) == FieldKind::chooser) {
+        const auto units = ListOf(input);
         int item = -1;
         for (std::size_t k = 0; k < units.size(); ++k) {
             if (units[k].word == text) item = static_cast<int>(k);
         }
-        if (box.element["selectedIndex"].as<int>() == item) return;
+        if (box.element["selectedIndex"].as<int>() == item) return false;
         box.element.set("selectedIndex", item);
-    } else {
-        if (box.element["value"].as<std::string>() == text) return;
-        box.element.set("value", text);  // never cut by the typed limit
-        if (box.typed_limit > 0) box.before = box.element["value"].as<std::u16string>();
-        // The default stands where the user's text was no number: selected,
-        // it gives way to the next key.
-        if (text == box.default_text && box.element.strictlyEquals(val::global("document")["activeElement"])) {
-            box.element.call<void>("select");
-        }
-        Fit(box);
+        return true;
     }
-    if (on_change_) on_change_(field, index);
+    if (box.element["value"].as<std::string>() == text) return false;
+    box.element.set("value", text);  // never cut by the typed limit
+    if (box.typed_limit > 0) box.before = box.element["value"].as<std::u16string>();
+    Fit(box);
+    return true;
+}
+
+void WebFieldSet::SelectDefault(Field entry, int index) {
+    const val& element = BoxOf(entry, index).element;
+    if (element.strictlyEquals(val::global("document")["activeElement"])) element.call<void>("select");
 }
 
 std::string WebFieldSet::ListItem(Field chooser, int index, int item) const {
     return BoxOf(chooser, index).element["options"][item]["text"].as<std::string>();
 }
 
-NumberLocale WebFieldSet::Locale() const {
-    if (!locale_) locale_ = BrowserNumberLocale();
-    return *locale_;
-}
+NumberLocale WebFieldSet::ReadLocale() const { return BrowserNumberLocale(); }
 
 bool WebFieldSet::Typed(Field entry, int index) {
     Box& box = BoxOf(entry, index);
@@ -116,27 +95,20 @@ void WebFieldSet::Fit(Box& box) {
     if (!fits) box.element.call<void>("setAttribute", std::string("data-long"), std::string());
 }
 
-void WebFieldSet::ShowHeld() {
-    locale_.reset();
-    std::vector<std::pair<Box*, std::string>> written;  // each with its unit
-    for (Field value : kResults) {
-        const Field unit = UnitOf(value);
-        for (int i = 0; i < CountOf(value); ++i) {
-            Box& number = BoxOf(value, i);
-            Box& unit_box = BoxOf(unit, i);
-            if (!number.shown.held && !unit_box.shown.held) continue;
-            if (unit_box.shown.held) {
-                unit_box.element.set(unit == Field::lblUMs ? "textContent" : "value", unit_box.shown.text);
-                if (unit != Field::lblUMs) written.emplace_back(&unit_box, std::string());
-            }
-            if (number.shown.held) number.element.set("value", number.shown.text);
-            written.emplace_back(&number, unit_box.shown.text);
-            number.shown.held = unit_box.shown.held = false;
-        }
+void WebFieldSet::ShowResults(const std::vector<ShownResult>& results) {
+    for (const ShownResult& result : results) {
+        const Field unit = UnitOf(result.value);
+        val& unit_element = BoxOf(unit, result.index).element;
+        const char* property = unit == Field::lblUMs ? "textContent" : "value";
+        if (unit_element[property].as<std::string>() != result.unit) unit_element.set(property, std::string(result.unit));
+        BoxOf(result.value, result.index).element.set("value", std::string(result.text));
     }
-    if (written.empty()) return;
     // Measured once all are written, so that the page is laid out once.
-    for (auto& [box, unit] : written) ShowWhole(*box, unit);
+    for (const ShownResult& result : results) {
+        const Field unit = UnitOf(result.value);
+        ShowWhole(BoxOf(result.value, result.index), std::string(result.text), std::string(result.unit));
+        if (unit != Field::lblUMs) ShowWhole(BoxOf(unit, result.index), std::string(result.unit), std::string());
+    }
 }
 
 // The mark over a cut text cuts the mantissa and keeps the exponent. Its
@@ -145,7 +117,7 @@ void WebFieldSet::ShowHeld() {
 void WebFieldSet::MarkCut(val mark, const std::string& text) {
     const std::size_t at = std::min(text.find('E'), text.size());
     val mantissa = mark["children"][0];
-    mark["children"][1].set("textContent", text.substr(0, at) == text ? std::string() : text.substr(at));
+    mark["children"][1].set("textContent", text.substr(at));
     mark.call<void>("removeAttribute", std::string("data-tight"));
     const std::string first = text.substr(0, at == 0 ? 0 : 1) + "…";
     mantissa.set("textContent", first);
@@ -156,16 +128,16 @@ void WebFieldSet::MarkCut(val mark, const std::string& text) {
     mantissa.set("textContent", text.substr(0, at));
 }
 
-void WebFieldSet::ShowWhole(Box& box, const std::string& unit) {
+void WebFieldSet::ShowWhole(Box& box, const std::string& text, const std::string& unit) {
     const bool fits = box.element["scrollWidth"].as<int>() <= box.element["clientWidth"].as<int>();
     if (!fits) {
         // A write leaves the caret at the end, where focus would scroll to;
         // home, it keeps the beginning in sight.
         box.element.call<void>("setSelectionRange", 0, 0);
         box.element.set("scrollLeft", 0);
-        MarkCut(box.element["nextElementSibling"], box.shown.text);
+        MarkCut(box.element["nextElementSibling"], text);
     }
-    const std::string whole = unit.empty() ? box.shown.text : box.shown.text + " " + unit;
+    const std::string whole = unit.empty() ? text : text + " " + unit;
     const std::string tooltip = fits ? std::string() : whole;
     if (tooltip == box.tooltip) return;
     box.tooltip = tooltip;

@@ -1,0 +1,65 @@
+#include "frontend/held_field_set.h"
+
+#include "frontend/window_layout.h"
+
+namespace quorvel {
+
+HeldFieldSet::HeldFieldSet() {
+    for (int f = 0; f < kFieldCount; ++f) {
+        const auto field = static_cast<Field>(f);
+        if (!IsComputed(field)) continue;
+        for (int i = 0; i < CountOf(field); ++i) Slot(field, i).shown = layout::ControlOf(field, i).text;
+    }
+}
+
+HeldFieldSet::Held& HeldFieldSet::Slot(Field field, int index) {
+    return results_.at(static_cast<std::size_t>(field)).at(static_cast<std::size_t>(index));
+}
+
+const HeldFieldSet::Held& HeldFieldSet::Slot(Field field, int index) const {
+    return results_.at(static_cast<std::size_t>(field)).at(static_cast<std::size_t>(index));
+}
+
+std::string HeldFieldSet::Text(Field field, int index) const {
+    if (IsComputed(field)) return Slot(field, index).Current();
+    return ControlText(field, index);
+}
+
+void HeldFieldSet::SetText(Field field, int index, const std::string& text) {
+    if (IsComputed(field)) {
+        Held& result = Slot(field, index);
+        result.held = text;
+        result.is_held = true;
+        if (depth_ == 0) ShowHeld();
+        return;
+    }
+    if (!WriteControl(field, index, text)) return;
+    if (KindOf(field) == FieldKind::entry && text == layout::ControlOf(field, index).text) SelectDefault(field, index);
+    if (on_change_) RunEvent([this, field, index] { on_change_(field, index); });
+}
+
+NumberLocale HeldFieldSet::Locale() const {
+    if (depth_ == 0) return ReadLocale();
+    if (!locale_) locale_ = ReadLocale();
+    return *locale_;
+}
+
+void HeldFieldSet::ShowHeld() {
+    std::vector<ShownResult> changed;
+    for (Field value : kResults) {
+        const Field unit = UnitOf(value);
+        for (int i = 0; i < CountOf(value); ++i) {
+            Held& number = Slot(value, i);
+            Held& unit_word = Slot(unit, i);
+            if (!number.is_held && !unit_word.is_held) continue;
+            const bool differs = number.Current() != number.shown || unit_word.Current() != unit_word.shown;
+            number.shown = number.Current();
+            unit_word.shown = unit_word.Current();
+            number.is_held = unit_word.is_held = false;
+            if (differs) changed.push_back({value, i, number.shown, unit_word.shown});
+        }
+    }
+    if (!changed.empty()) ShowResults(changed);
+}
+
+}  // namespace quorvel
