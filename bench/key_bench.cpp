@@ -24,7 +24,7 @@
 #include <QTest>
 
 #include "calc/recalculate.h"
-#include "calc/tests/field_texts.h"
+#include "test_support/field_texts.h"
 #include "calc/units.h"
 #include "ui/frm_quorvel.h"
 #include "ui/system_locale.h"

@@ -13,8 +13,8 @@
 
 #include "calc/entry_text.h"
 #include "calc/fields.h"
-#include "calc/tests/field_texts.h"
-#include "events/tests/headless_calculator.h"
+#include "test_support/field_texts.h"
+#include "test_support/headless_calculator.h"
 #include "fuzz/check.h"
 #include "fuzz/input.h"
 #include "fuzz/locales.h"
@@ -25,16 +25,9 @@ namespace {
 using namespace quorvel;
 
 constexpr int kMostSteps = 64;
-const std::vector<std::string> kDefaults{"0", "0", "0", "0", "Ohm", "Ohm", "Ohm", "Ohm", "0", "A"};
 constexpr std::size_t kLongestEntry = 16;
 
-class RecordingPlatform final : public Platform {
-public:
-    void End() override {}
-    void ReportError(const RuntimeError& error) override { reports.push_back(error.number()); }
-
-    std::vector<int> reports;
-};
+using testing::RecordingPlatform;
 
 bool ShowsNoInfinity(const std::string& text) {
     for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
@@ -61,7 +54,7 @@ void CheckFields(const FieldModel& model, const RecordingPlatform& platform) {
         for (int j = 0; j < CountOf(field); ++j) FUZZ_CHECK(ShowsNoInfinity(model.Text(field, j)));
     }
     FUZZ_CHECK(testing::ResultTexts(model) == testing::RecalculateInputsOf(model, locale).results);
-    for (int number : platform.reports) FUZZ_CHECK(number == 6 || number == 13);
+    for (const auto& [number, what] : platform.reports) FUZZ_CHECK(number == kOverflowError || number == kTypeMismatchError);
 }
 
 // A number typed a key at a time into the current's entry: every beginning
@@ -124,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     // One press, from any state: the defaults, and nothing to tell.
                     const auto reports = platform.reports.size();
                     events.ClearClick();
-                    FUZZ_CHECK(testing::InputTexts(model) == kDefaults);
+                    FUZZ_CHECK(testing::InputTexts(model) == testing::kDefaultInputs);
                     FUZZ_CHECK(platform.reports.size() == reports);
                 }
             }

@@ -13,6 +13,7 @@
 #include "calc/number_text.h"
 #include "fuzz/check.h"
 #include "fuzz/locales.h"
+#include "test_support/fifteen_digits.h"
 
 namespace {
 
@@ -21,19 +22,7 @@ using namespace quorvel;
 // "-1.23456789012345E-308" and "-0.0000123456789012345" are the longest.
 constexpr std::size_t kLongestText = 22;
 
-// The value as 15 significant digits show it. Where they would lie beyond the
-// largest double, the writer keeps the largest 15 digits that read back.
-double ToFifteenDigits(double value) {
-    char text[40];
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 14).ptr;
-    double rounded = 0;
-    if (std::from_chars(text, end, rounded).ec == std::errc::result_out_of_range) {
-        // Only an excess can be out of range: 15 digits of a double never round to below its smallest.
-        FUZZ_CHECK(std::abs(value) > 1);
-        return std::copysign(1.79769313486231e308, value);
-    }
-    return rounded;
-}
+using testing::ToFifteenDigits;
 
 bool Contains(const std::string& text, const char* word) {
     for (std::size_t i = 0; i + std::strlen(word) <= text.size(); ++i) {

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "calc/number_text.h"
-#include "calc/tests/locales.h"
+#include "test_support/locales.h"
 
 namespace quorvel::fuzzing {
 

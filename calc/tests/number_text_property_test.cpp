@@ -14,7 +14,8 @@
 #include <gtest/gtest.h>
 
 #include "calc/number_text.h"
-#include "calc/tests/locales.h"
+#include "test_support/fifteen_digits.h"
+#include "test_support/locales.h"
 
 namespace quorvel {
 namespace {
@@ -35,17 +36,7 @@ double RandomDouble(std::mt19937_64& random) {
     return mantissa * std::pow(10.0, static_cast<int>(random() % 30) - 15);
 }
 
-// The value as 15 significant digits would show it; where that rounding
-// passes the largest double, the largest 15-digit value below it.
-double ToFifteenDigits(double value) {
-    char text[40];
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 14).ptr;
-    double rounded = 0;
-    if (std::from_chars(text, end, rounded).ec == std::errc::result_out_of_range) {
-        return std::copysign(1.79769313486231e308, value);
-    }
-    return rounded;
-}
+using testing::ToFifteenDigits;
 
 // Doubles at the very top of the range, where 15-digit rounding overflows.
 TEST(NumberTextProperty, TextsAtTheTopOfTheRangeReadBack) {

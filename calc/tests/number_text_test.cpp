@@ -5,7 +5,7 @@
 
 #include "calc/entry_text.h"
 #include "calc/number_text.h"
-#include "calc/tests/locales.h"
+#include "test_support/locales.h"
 
 namespace quorvel {
 namespace {

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "calc/recalculate.h"
-#include "calc/tests/field_texts.h"
-#include "calc/tests/recording_fields.h"
+#include "test_support/field_texts.h"
+#include "test_support/recording_fields.h"
 
 namespace quorvel {
 namespace {
@@ -61,8 +61,7 @@ TEST(Recalculate, ShowsEveryResultInItsUnit) {
                       "2.5", "55", "25", "11.75", "mW", "mW", "W", "mW", "25.069", "W"};
     const Texts typed_comma{"1,003", "MOhm", "5,01385", "kV", "500", "11", "5", "2,35", "mV", "V", "kV", "V",
                             "2,5", "55", "25", "11,75", "mW", "mW", "W", "mW", "25,069", "W"};
-    const Texts zeros{"0", "Ohm", "0", "", "0", "0", "0", "0", "", "", "", "", "0", "0", "0", "0", "", "", "", "",
-                      "0", ""};
+    const Texts& zeros = testing::kZeroResults;
     const Case cases[] = {
         {kDotLocale, kTyped, typed},
         // The entry "2,2" counts as 2.2 where "," is the decimal separator.

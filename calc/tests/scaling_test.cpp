@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/scaling.h"
-#include "calc/tests/locales.h"
+#include "test_support/locales.h"
 
 namespace quorvel {
 namespace {

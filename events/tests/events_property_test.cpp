@@ -8,14 +8,13 @@
 #include <gtest/gtest.h>
 
 #include "calc/entry_text.h"
-#include "events/tests/headless_calculator.h"
+#include "test_support/headless_calculator.h"
 
 namespace quorvel {
 namespace {
 
 using testing::HeadlessCalculator;
 
-const testing::Inputs kDefaults{{"0", "Ohm", "0", "Ohm", "0", "Ohm", "0", "Ohm", "0", "A"}};
 
 std::string RandomText(std::mt19937& random) {
     static const std::vector<std::string> kPieces = {
@@ -75,7 +74,7 @@ TEST(EventsProperty, EveryEventLeavesSoundFields) {
                     const auto reports = calculator.platform.reports.size();
                     ASSERT_NO_THROW(calculator.events.ClearClick());
                     // One press, from any state: the defaults, and nothing to tell.
-                    ASSERT_EQ(calculator.fields.CurrentInputs(), kDefaults) << seed << ", step " << step;
+                    ASSERT_EQ(calculator.fields.CurrentInputs(), testing::kDefaultInputs) << seed << ", step " << step;
                     ASSERT_EQ(calculator.platform.reports.size(), reports) << seed << ", step " << step;
                     break;
                 }

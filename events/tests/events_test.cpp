@@ -6,19 +6,17 @@
 #include <gtest/gtest.h>
 
 #include "events/handlers.h"
-#include "events/tests/headless_calculator.h"
-#include "events/tests/typed_keys.h"
+#include "test_support/headless_calculator.h"
+#include "test_support/typed_keys.h"
 
 namespace quorvel {
 namespace {
 
 using testing::HeadlessCalculator;
-using testing::Inputs;
 using Texts = std::vector<std::string>;
 
-const Texts kZeroResults{"0", "Ohm", "0", "", "0", "0", "0", "0", "", "", "", "", "0", "0", "0", "0", "", "", "", "",
-                         "0", ""};
-const Inputs kDefaults{{"0", "Ohm", "0", "Ohm", "0", "Ohm", "0", "Ohm", "0", "A"}};
+using testing::kDefaultInputs;
+using testing::kZeroResults;
 
 TEST(StartUp, WritesTheDefaultsAndRecalculatesSixTimes) {
     HeadlessCalculator calculator;
@@ -29,9 +27,8 @@ TEST(StartUp, WritesTheDefaultsAndRecalculatesSixTimes) {
               (Texts{"cboRs(0)=Ohm", "txtRs(0)=0", "cboRs(1)=Ohm", "txtRs(1)=0", "cboRs(2)=Ohm", "txtRs(2)=0",
                      "cboRs(3)=Ohm", "txtRs(3)=0", "txtIst=0", "cboIst=A"}));
     // The first recalculations run while later choosers still show nothing.
-    EXPECT_EQ(calculator.fields.seen_by_recalculations.front().texts,
-              (Texts{"0", "Ohm", "0", "", "0", "", "0", "", "0", ""}));
-    EXPECT_EQ(calculator.fields.CurrentInputs(), kDefaults);
+    EXPECT_EQ(calculator.fields.seen_by_recalculations.front(), (Texts{"0", "0", "0", "0", "Ohm", "", "", "", "0", ""}));
+    EXPECT_EQ(calculator.fields.CurrentInputs(), kDefaultInputs);
     EXPECT_EQ(calculator.Results(), kZeroResults);
     EXPECT_TRUE(calculator.platform.reports.empty());
 }
@@ -155,7 +152,7 @@ TEST(ClearButton, RestoresTheDefaultsEntryBeforeChooser) {
     }
     calculator.Type(Field::txtIst, 0, "7");
     calculator.Pick(Field::cboIst, 0, 0);
-    const Inputs typed = calculator.fields.CurrentInputs();
+    const Texts typed = calculator.fields.CurrentInputs();
     calculator.fields.Forget();
 
     calculator.events.ClearClick();
@@ -164,12 +161,12 @@ TEST(ClearButton, RestoresTheDefaultsEntryBeforeChooser) {
               (Texts{"txtRs(0)=0", "cboRs(0)=Ohm", "txtRs(1)=0", "cboRs(1)=Ohm", "txtRs(2)=0", "cboRs(2)=Ohm",
                      "txtRs(3)=0", "cboRs(3)=Ohm", "txtIst=0", "cboIst=A"}));
     // No recalculation on the way saw a typed value under another unit.
-    for (const Inputs& seen : calculator.fields.seen_by_recalculations) {
-        for (std::size_t entry = 0; entry < seen.texts.size(); entry += 2) {
-            EXPECT_TRUE(seen.texts[entry] == "0" || seen.texts[entry + 1] == typed.texts[entry + 1]);
-        }
+    // Four entries, four choosers, then the current's entry and chooser.
+    const std::pair<std::size_t, std::size_t> units[] = {{0, 4}, {1, 5}, {2, 6}, {3, 7}, {8, 9}};
+    for (const Texts& seen : calculator.fields.seen_by_recalculations) {
+        for (const auto& [entry, chooser] : units) EXPECT_TRUE(seen[entry] == "0" || seen[chooser] == typed[chooser]);
     }
-    EXPECT_EQ(calculator.fields.CurrentInputs(), kDefaults);
+    EXPECT_EQ(calculator.fields.CurrentInputs(), kDefaultInputs);
     EXPECT_EQ(calculator.Results(), startup_results);
 
     calculator.fields.Forget();
@@ -208,7 +205,7 @@ TEST(ClearButton, OnePressRestoresTheDefaultsFromAnOverflow) {
         calculator.events.ClearClick();
         EXPECT_GE(calculator.fields.recalculations, 2) << c.stage;  // some of them failed
         EXPECT_EQ(calculator.platform.reports.size(), reports) << c.stage;
-        EXPECT_EQ(calculator.fields.CurrentInputs(), kDefaults) << c.stage;
+        EXPECT_EQ(calculator.fields.CurrentInputs(), kDefaultInputs) << c.stage;
         EXPECT_EQ(calculator.Results(), kZeroResults) << c.stage;
     }
 }
@@ -220,7 +217,7 @@ TEST(KeyPress, EscapeAloneEndsTheProgram) {
     EXPECT_EQ(calculator.platform.ends, 0);
     calculator.events.KeyPress(kEscape);
     EXPECT_EQ(calculator.platform.ends, 1);
-    EXPECT_EQ(calculator.fields.CurrentInputs(), kDefaults);
+    EXPECT_EQ(calculator.fields.CurrentInputs(), kDefaultInputs);
 }
 
 // An overflow is reported once; the inputs stay as typed, the results the

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-#include "events/tests/typed_keys.h"
+#include "test_support/typed_keys.h"
 #include "ui/result_box.h"
 #include "ui/tests/window_support.h"
 
@@ -51,8 +51,7 @@ TEST(WindowEvents, StartsWithTheDefaultsAndTheirResults) {
     auto window = testing::StartedWindow();
     for (int i = 0; i < 4; ++i) EXPECT_EQ(Find<QComboBox>(*window, "cboRs", i)->currentText(), "Ohm");
     EXPECT_EQ(Find<QComboBox>(*window, "cboIst")->currentText(), "A");
-    EXPECT_EQ(Results(*window), (Texts{"0", "Ohm", "0", "", "0", "0", "0", "0", "", "", "", "", "0", "0", "0", "0",
-                                       "", "", "", "", "0", ""}));
+    EXPECT_EQ(Results(*window), testing::kZeroResults);
     // What the user types first replaces the "0" of the first entry.
     auto* first = Find<QLineEdit>(*window, "txtRs", 0);
     EXPECT_EQ(first->selectedText(), "0");
@@ -370,7 +369,7 @@ TEST(WindowEvents, EnterPressesTheFocusedButton) {
         auto* clear = Find<QPushButton>(*window, "cmdClear");
         clear->setFocus();
         QTest::keyClick(clear, key, modifier);
-        EXPECT_EQ(testing::InputTexts(*window), (Texts{"0", "0", "0", "0", "Ohm", "Ohm", "Ohm", "Ohm", "0", "A"}));
+        EXPECT_EQ(testing::InputTexts(*window), testing::kDefaultInputs);
         EXPECT_TRUE(window->isVisible());
     }
 }
@@ -468,9 +467,8 @@ TEST(WindowEvents, ClearFromAnOverflowInOnePress) {
 
     QTest::mouseClick(Find<QPushButton>(*window, "cmdClear"), Qt::LeftButton);
     EXPECT_EQ(answerer.seen.size(), 1u);
-    EXPECT_EQ(testing::InputTexts(*window), (Texts{"0", "0", "0", "0", "Ohm", "Ohm", "Ohm", "Ohm", "0", "A"}));
-    EXPECT_EQ(Results(*window), (Texts{"0", "Ohm", "0", "", "0", "0", "0", "0", "", "", "", "", "0", "0", "0", "0",
-                                       "", "", "", "", "0", ""}));
+    EXPECT_EQ(testing::InputTexts(*window), testing::kDefaultInputs);
+    EXPECT_EQ(Results(*window), testing::kZeroResults);
 }
 
 }  // namespace

@@ -142,7 +142,6 @@ private:
     std::mt19937 random_;
 };
 
-const std::vector<std::string> kDefaults{"0", "0", "0", "0", "Ohm", "Ohm", "Ohm", "Ohm", "0", "A"};
 
 unsigned SeedFromEnvironment() {
     bool given = false;
@@ -193,7 +192,7 @@ TEST(WindowMonkey, EveryActionLeavesTheWindowSound) {
         ASSERT_EQ(results, ExpectedResults(*window)) << where;
         // One press of the button restores every default, from any state.
         if (action == "click cmdClear") {
-            ASSERT_EQ(testing::InputTexts(*window), kDefaults) << where;
+            ASSERT_EQ(testing::InputTexts(*window), testing::kDefaultInputs) << where;
         }
 
         // Each action is one event: an error is told once, and only when the

@@ -15,7 +15,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "calc/tests/field_texts.h"
+#include "test_support/field_texts.h"
 #include "ui/frm_quorvel.h"
 #include "ui/system_locale.h"
 #include "ui/window_builder.h"

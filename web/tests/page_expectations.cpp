@@ -11,7 +11,7 @@
 #include <string>
 
 #include "events/handlers.h"
-#include "events/tests/headless_calculator.h"
+#include "test_support/headless_calculator.h"
 #include "frontend/error_message.h"
 #include "frontend/typed_limit.h"
 #include "frontend/window_layout.h"

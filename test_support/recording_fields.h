@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "calc/fields.h"
-#include "calc/tests/locales.h"
+#include "test_support/locales.h"
 
 namespace quorvel::testing {
 

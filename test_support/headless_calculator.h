@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "calc/fields.h"
-#include "calc/tests/field_texts.h"
-#include "calc/tests/locales.h"
+#include "test_support/field_texts.h"
+#include "test_support/locales.h"
 #include "events/dispatcher.h"
 
 namespace quorvel::testing {
@@ -24,28 +24,13 @@ public:
     std::vector<std::pair<int, std::string>> reports;
 };
 
-// The inputs as they stand: four entries and choosers, then the current's.
-struct Inputs {
-    std::vector<std::string> texts;
-    bool operator==(const Inputs&) const = default;
-};
-
 // A field set over a model that counts recalculations: Recalculate reads the
 // current's unit once per call, and nothing else reads it.
 class CountingFields : public FieldSet {
 public:
     explicit CountingFields(NumberLocale locale) : model(std::move(locale)) {}
 
-    Inputs CurrentInputs() const {
-        Inputs inputs;
-        for (int i = 0; i < kResistorCount; ++i) {
-            inputs.texts.push_back(model.Text(Field::txtRs, i));
-            inputs.texts.push_back(model.Text(Field::cboRs, i));
-        }
-        inputs.texts.push_back(model.Text(Field::txtIst));
-        inputs.texts.push_back(model.Text(Field::cboIst));
-        return inputs;
-    }
+    std::vector<std::string> CurrentInputs() const { return InputTexts(model); }
 
     using FieldSet::SetText;
     std::string Text(Field field, int index = 0) const override {
@@ -74,7 +59,7 @@ public:
 
     FieldModel model;
     mutable int recalculations = 0;
-    mutable std::vector<Inputs> seen_by_recalculations;
+    mutable std::vector<std::vector<std::string>> seen_by_recalculations;  // the inputs each one saw
     std::vector<std::string> writes;  // "txtRs(0)=0": writes into entries and choosers
 };
 

@@ -31,6 +31,12 @@ std::vector<std::string> TextsOf(const FieldSet& fields, const std::array<Field,
 inline std::vector<std::string> InputTexts(const FieldSet& fields) { return TextsOf(fields, kInputFields); }
 inline std::vector<std::string> ResultTexts(const FieldSet& fields) { return TextsOf(fields, kResultFields); }
 
+// The inputs as start-up and the clear button leave them, as InputTexts lists them.
+inline const std::vector<std::string> kDefaultInputs{"0", "0", "0", "0", "Ohm", "Ohm", "Ohm", "Ohm", "0", "A"};
+// What the defaults compute, as ResultTexts lists it.
+inline const std::vector<std::string> kZeroResults{"0", "Ohm", "0", "", "0", "0", "0", "0", "", "", "", "",
+                                                   "0", "0", "0", "0", "", "", "", "", "0", ""};
+
 struct Recalculation {
     std::vector<std::string> results;  // empty where a failed one did not complete them
     bool failed = false;
