@@ -10,27 +10,34 @@ SCALE ?= 1
 SCREENSHOT ?= screenshots/quorvel$(if $(filter-out 1,$(SCALE)),@$(SCALE)x).png
 PROGRAM := build/release/app/quorvel
 
-.PHONY: deps web-deps run test test-default test-asan test-fuzz test-web fuzz bench web-bench screenshot \
-	web-screenshot program web clean
+.PHONY: deps test-deps fuzz-deps web-deps run test test-default test-asan test-fuzz test-package test-web fuzz \
+	bench web-bench screenshot web-screenshot program web clean
 
-# What the desktop program needs; web-deps adds what the web page and the
-# tests need besides.
+# Each stage installs what it needs and no more: the program alone, then
+# the suites and checks, the fuzzers, the page (which the native suites'
+# build checks).
 deps:
-	./scripts/install-deps.sh
+	./scripts/install-deps.sh build
+
+test-deps:
+	./scripts/install-deps.sh build test
+
+fuzz-deps:
+	./scripts/install-deps.sh build fuzz
 
 web-deps:
-	./scripts/install-deps.sh --web
+	./scripts/install-deps.sh build test web
 
-build/default/CMakeCache.txt: | web-deps
+build/default/CMakeCache.txt: | test-deps
 	cmake --preset default
 
 build/release/CMakeCache.txt: | deps
 	cmake --preset release
 
-build/asan/CMakeCache.txt: | web-deps
+build/asan/CMakeCache.txt: | test-deps
 	cmake --preset asan
 
-build/fuzz/CMakeCache.txt: | deps
+build/fuzz/CMakeCache.txt: | fuzz-deps
 	cmake --preset fuzz
 
 build/web/CMakeCache.txt: | web-deps
@@ -45,19 +52,25 @@ $(NODE_MODULES): web/tests/package.json web/tests/package-lock.json | web-deps
 # Plain tests first: they fail fastest and say most. One stage at a time,
 # even under make -j: each build already uses every core.
 .NOTPARALLEL:
-test: test-default test-asan test-fuzz test-web
+test: test-default test-asan test-fuzz test-package test-web
 
-test-default: web-deps build/default/CMakeCache.txt
+test-default: test-deps build/default/CMakeCache.txt
 	cmake --build --preset default -j $(JOBS)
 	ctest --preset default -j $(JOBS)
 
-test-asan: web-deps build/asan/CMakeCache.txt
+test-asan: test-deps build/asan/CMakeCache.txt
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 
-test-fuzz: deps build/fuzz/CMakeCache.txt
+test-fuzz: fuzz-deps build/fuzz/CMakeCache.txt
 	cmake --build --preset fuzz -j $(JOBS)
 	FUZZ_SECONDS= ctest --preset fuzz -j $(JOBS)
+
+# The package make package ships, from the release build: installed into a
+# scratch root with dpkg, started from its desktop entry, and lintian's.
+test-package: test-deps build/release/CMakeCache.txt
+	cmake --build --preset release -j $(JOBS)
+	ctest --preset package
 
 # The page in headless Chromium, under en-US and ro-RO, against the texts the
 # calculator built natively shows.

@@ -1,43 +1,54 @@
 #!/bin/sh
-# Installs the Debian packages the build, the program and its checks need.
-# Only what is missing is installed, without prompts; sudo is used when not root.
-#   scripts/install-deps.sh        the desktop program and its checks
-#   scripts/install-deps.sh --web  also the web page and its checks
+# Installs the Debian packages a stage of the project needs: only what is
+# missing, without prompts; sudo is used when not root.
+#   scripts/install-deps.sh [STAGE...]   STAGE: build (the default), test, fuzz, web
 set -eu
 
-packages="
+# build: the program, its package and its picture on a virtual display.
+build_packages="
 build-essential
 cmake
 pkg-config
-libgtest-dev
-libgmock-dev
-libbenchmark-dev
-clang-14
-libclang-rt-14-dev
-llvm-14
 qt6-base-dev
 qt6-tools-dev
 qt6-l10n-tools
 libgl-dev
 qt6-qpa-plugins
 fonts-dejavu-core
+dpkg-dev
 xvfb
 xauth
 x11-utils
 imagemagick
-file
-dpkg-dev
+"
+
+# test: the suites, the benchmarks they run once, and the checks of the
+# desktop files and the package: validators, lintian, the Windows resource
+# compiler, keys sent to a real window.
+test_packages="
+libgtest-dev
+libgmock-dev
+libbenchmark-dev
+libfast-float-dev
 desktop-file-utils
 appstream
 lintian
 binutils-mingw-w64-x86-64
+file
 xdotool
 python3
 hyperfine
 "
 
-# emscripten compiles the page; fast_float reads its doubles (and the core's
-# tests hold it to the desktop's reading); Chromium and Node.js run its checks.
+# fuzz: libFuzzer and the sanitizers, with clang.
+fuzz_packages="
+clang-14
+libclang-rt-14-dev
+llvm-14
+"
+
+# web: emscripten compiles the page, fast_float reads its doubles; Chromium
+# and Node.js run its checks.
 web_packages="
 emscripten
 libfast-float-dev
@@ -45,19 +56,28 @@ chromium
 nodejs
 "
 
-wanted=$packages
-if [ "${1:-}" = "--web" ]; then wanted="$packages $web_packages"; fi
+[ $# -eq 0 ] && set -- build
+wanted=""
+for stage in "$@"; do
+    case "$stage" in
+        build) wanted="$wanted $build_packages" ;;
+        test) wanted="$wanted $test_packages" ;;
+        fuzz) wanted="$wanted $fuzz_packages" ;;
+        web) wanted="$wanted $web_packages" ;;
+        *) echo "install-deps.sh: no stage '$stage' (build, test, fuzz, web)" >&2; exit 2 ;;
+    esac
+done
 
 missing=""
 for p in $wanted; do
     status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
     case "$status" in
         *" installed") ;;
-        *) missing="$missing $p" ;;
+        *) case " $missing " in *" $p "*) ;; *) missing="$missing $p" ;; esac ;;
     esac
 done
 # Some Node.js packages carry npm themselves, and conflict with Debian's.
-if [ "${1:-}" = "--web" ] && ! command -v npm >/dev/null 2>&1; then missing="$missing npm"; fi
+case " $* " in *" web "*) command -v npm >/dev/null 2>&1 || missing="$missing npm" ;; esac
 
 [ -z "$missing" ] && exit 0
 

@@ -1,9 +1,11 @@
 #!/bin/sh
-# The Debian package that make package builds: it holds the program, its
-# desktop entry, metainfo and icon; the program answers its options with no
-# display, and its manual page names them; its version is the one of the
-# program, changelog and metainfo; its dependencies are those dpkg-shlibdeps
-# read off the program; and the program starts from the unpacked tree.
+# The Debian package that make package builds, as a user gets it: dpkg
+# installs it (into a scratch root, with its own database); it holds the
+# program, its desktop entry, metainfo and icon; the program answers its
+# options with no display, and its manual page names them; its version is
+# the one of the program, changelog and metainfo; its dependencies are those
+# dpkg-shlibdeps read off the program; and the program its desktop entry
+# starts shows the window.
 #
 # The offscreen platform takes no keys from another process, so the program
 # runs on a virtual X display: the window must appear, take the focus, and
@@ -25,18 +27,31 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-set -- "$1"/*.deb
-deb=$1
+# The newest, should an older version lie beside it.
+deb=$(ls -t "$1"/*.deb 2>/dev/null | head -n 1)
+[ -n "$deb" ] || fail "no package in $1"
 echo "package: $(basename "$deb")"
 
-dpkg-deb -x "$deb" "$work/root"
+# Installed by dpkg as on a user's system, into a root of its own: the
+# libraries it depends on are this system's, not in that root's database.
+root=$work/root
+mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
+: > "$root/var/lib/dpkg/status"
+dpkg --root="$root" --force-not-root --force-depends --log=/dev/null -i "$deb" > "$work/dpkg.log" 2>&1 ||
+    fail "dpkg did not install the package: $(cat "$work/dpkg.log")"
+dpkg --root="$root" -s quorvel 2>/dev/null | grep -qx 'Status: install ok installed' ||
+    fail "dpkg does not call the package installed"
 for f in usr/bin/quorvel usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
     usr/share/icons/hicolor/32x32/apps/$id.png; do
-    [ -f "$work/root/$f" ] || fail "the package lacks $f"
+    [ -f "$root/$f" ] || fail "the package lacks $f"
 done
 
+# The program as the desktop entry names it, found where the package put it.
+command=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/$id.desktop" | sed 's/ *%[fFuUick]//g')
+program=$(PATH="$root/usr/bin" command -v "${command%% *}") || fail "the desktop entry starts '$command', not installed"
+
 # With no display at all: an option must not need the window.
-quorvel() { env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= timeout 10 "$work/root/usr/bin/quorvel" "$@"; }
+quorvel() { env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= timeout 10 "$program" "$@"; }
 version=$(dpkg-deb -f "$deb" Version)
 while IFS='|' read -r option status pattern; do
     got=0
@@ -62,14 +77,14 @@ echo "ok: --version, --help and wrong arguments answered with no display"
 
 # The manual page names every option that --help lists.
 for option in $(quorvel --help | grep -o -- ' --[a-z-]*'); do
-    zcat "$work/root/usr/share/man/man1/quorvel.1.gz" | grep -qF -- "$(printf '%s' "$option" | sed 's/-/\\-/g')" ||
+    zcat "$root/usr/share/man/man1/quorvel.1.gz" | grep -qF -- "$(printf '%s' "$option" | sed 's/-/\\-/g')" ||
         fail "the manual page lacks $option"
 done
 
 # One version: the newest changelog entry and metainfo release are this one.
-zcat "$work/root/usr/share/doc/quorvel/changelog.gz" > "$work/changelog"
+zcat "$root/usr/share/doc/quorvel/changelog.gz" > "$work/changelog"
 logged=$(dpkg-parsechangelog -l "$work/changelog" -S Version)
-released=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$work/root/usr/share/metainfo/$id.metainfo.xml" | head -n 1)
+released=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$root/usr/share/metainfo/$id.metainfo.xml" | head -n 1)
 [ "$logged" = "$version" ] || fail "the changelog's newest entry is $logged, the package $version"
 [ "$released" = "$version" ] || fail "the metainfo's newest release is $released, the package $version"
 
@@ -91,7 +106,7 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 DISPLAY=:$(cat "$work/display")
 export DISPLAY
 
-QT_QPA_PLATFORM=xcb "$work/root/usr/bin/quorvel" > "$work/app.log" 2>&1 &
+QT_QPA_PLATFORM=xcb "$program" > "$work/app.log" 2>&1 &
 app=$!
 window=$(timeout 30 xdotool search --sync --onlyvisible --name '^ Quorvel $' | head -n 1) ||
     fail "the window did not appear: $(cat "$work/app.log")"
@@ -107,4 +122,4 @@ status=0
 wait "$app" || status=$?
 app=""
 [ "$status" -eq 0 ] || fail "the program ended with exit code $status: $(cat "$work/app.log")"
-echo "ok: the unpacked program showed its ${size} window and ended on Esc with exit code 0"
+echo "ok: the program its desktop entry starts showed its ${size} window and ended on Esc with exit code 0"
