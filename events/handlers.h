@@ -12,14 +12,14 @@ namespace quorvel {
 
 inline constexpr std::int16_t kEscape = 27;
 
-void Form_Load(FieldSet& form);
-void Form_KeyPress(Platform& platform, std::int16_t KeyAscii);
-void cmdClear_Click(FieldSet& form);
-void txtRs_Change(FieldSet& form, std::int16_t index);
-void txtIst_Change(FieldSet& form);
-void cboRs_Change(FieldSet& form, std::int16_t index);
-void cboRs_Click(FieldSet& form, std::int16_t index);
-void cboIst_Change(FieldSet& form);
-void cboIst_Click(FieldSet& form);
+void Form_Load(FieldSet& form);                                 // once, before the window is shown
+void Form_KeyPress(Platform& platform, std::int16_t KeyAscii);  // a character typed into any control
+void cmdClear_Click(FieldSet& form);                            // the button pressed
+void txtRs_Change(FieldSet& form, std::int16_t index);          // a resistor entry's text changed
+void txtIst_Change(FieldSet& form);                             // the current entry's text changed
+void cboRs_Change(FieldSet& form, std::int16_t index);  // never raised: a pick-only list changes by a pick alone
+void cboRs_Click(FieldSet& form, std::int16_t index);   // a resistor's unit picked, by the user or a write
+void cboIst_Change(FieldSet& form);                     // never raised: a pick-only list changes by a pick alone
+void cboIst_Click(FieldSet& form);                      // the current's unit picked, by the user or a write
 
 }  // namespace quorvel
