@@ -10,24 +10,14 @@
 #include "calc/number_text.h"
 #include "calc/recalculate.h"
 #include "calc/units.h"
+#include "test_support/field_texts.h"
 
 namespace quorvel {
 namespace {
 
-void EnterTyped(FieldModel& fields) {
-    const char* values[] = {"100", "2.2", "1", "470"};
-    for (int i = 0; i < 4; ++i) {
-        fields.SetText(Field::txtRs, i, values[i]);
-        fields.SetText(Field::cboRs, i, std::string(kResistanceUnits[static_cast<std::size_t>(i % 3)].word));
-    }
-    fields.SetText(Field::cboRs, 3, "Ohm");
-    fields.SetText(Field::txtIst, "5");
-    fields.SetText(Field::cboIst, "mA");
-}
-
 void BM_RecalculateTyped(benchmark::State& state) {
     FieldModel fields;
-    EnterTyped(fields);
+    testing::EnterTypedExample(fields);
     for (auto _ : state) Recalculate(fields);
 }
 BENCHMARK(BM_RecalculateTyped);

@@ -53,25 +53,15 @@ QString TextOf(const QWidget* box) {
     return static_cast<const QLineEdit*>(box)->text();
 }
 
-// The typed example: 100 Ohm, 2.2 kOhm, 1 MOhm and 470 Ohm at 5 mA.
-constexpr std::array<const char*, kResistorCount> kTyped{"100", "2.2", "1", "470"};
-constexpr std::array<int, kResistorCount> kTypedUnits{0, 1, 2, 0};
+// The typed example, whose first resistor holds "100".
+constexpr const char* kFirst = "100";
 constexpr char kDigit = '7';
-
-void EnterTyped(FieldSet& fields, const std::string& first) {
-    for (int i = 0; i < kResistorCount; ++i) {
-        fields.SetText(Field::txtRs, i, i == 0 ? first : kTyped[static_cast<std::size_t>(i)]);
-        fields.SetText(Field::cboRs, i, std::string(kResistanceUnits[static_cast<std::size_t>(kTypedUnits[i])].word));
-    }
-    fields.SetText(Field::txtIst, "5");
-    fields.SetText(Field::cboIst, "mA");
-}
 
 // The texts the real window shows for a first resistor: the floor writes
 // these, so that both sides repaint the same texts.
 std::vector<QString> ShownResults(const std::string& first) {
     FieldModel model(SystemNumberLocale());
-    EnterTyped(model, first);
+    testing::EnterTypedExample(model, first);
     Recalculate(model);
     std::vector<QString> texts;
     for (Field field : kResultFields) {
@@ -228,14 +218,14 @@ int Run(int argc, char** argv) {
 
     frmQuorvel real;
     real.Load();
-    EnterTyped(real, kTyped[0]);
+    testing::EnterTypedExample(real);
 
     QWidget floor;
     BuildWindow(floor);
     auto* floor_entry = floor.findChild<QLineEdit*>(QString::fromStdString(ControlName(Field::txtRs, 0)));
-    floor_entry->setText(QString::fromUtf8(kTyped[0]));
-    const std::array<std::vector<QString>, 2> fixed{ShownResults(std::string(kTyped[0]) + kDigit),
-                                                     ShownResults(kTyped[0])};
+    floor_entry->setText(QString::fromUtf8(kFirst));
+    const std::array<std::vector<QString>, 2> fixed{ShownResults(std::string(kFirst) + kDigit),
+                                                     ShownResults(kFirst)};
     const std::vector<QWidget*> floor_boxes = ResultBoxes(floor);
     bool second = false;
     QObject::connect(floor_entry, &QLineEdit::textChanged, &floor, [&] {

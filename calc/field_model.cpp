@@ -21,22 +21,32 @@ std::string ControlName(std::string_view name, int index) {
 
 std::string ControlName(Field field, int index) { return ControlName(NameOf(field), ElementOf(field, index)); }
 
+std::optional<FieldElement> FieldNamed(std::string_view control_name) {
+    for (int f = 0; f < kFieldCount; ++f) {
+        const auto field = static_cast<Field>(f);
+        for (int i = 0; i < CountOf(field); ++i) {
+            if (ControlName(field, i) == control_name) return FieldElement{field, i};
+        }
+    }
+    return std::nullopt;
+}
+
 FieldModel::FieldModel() : FieldModel(NumberLocale{}) {}
 
 FieldModel::FieldModel(NumberLocale locale) : locale_(std::move(locale)) {
-    for (int i = 0; i < kResistorCount; ++i) Slot(Field::txtRs, i) = "0";
-    Slot(Field::txtIst, 0) = "0";
-    Slot(Field::lblUMs, 0) = "Ohm";
+    for (int i = 0; i < kResistorCount; ++i) texts_(Field::txtRs, i) = "0";
+    texts_(Field::txtIst, 0) = "0";
+    texts_(Field::lblUMs, 0) = "Ohm";
 }
 
 void FieldModel::OnChange(ChangeHandler handler) { on_change_ = std::move(handler); }
 
 std::string FieldModel::Text(Field field, int index) const {
-    return Slot(field, index);
+    return texts_(field, index);
 }
 
 void FieldModel::SetText(Field field, int index, const std::string& text) {
-    std::string& slot = Slot(field, index);
+    std::string& slot = texts_(field, index);
     if (slot == text) return;
     slot = text;
     const FieldKind kind = KindOf(field);
@@ -53,14 +63,5 @@ std::string FieldModel::ListItem(Field chooser, int index, int item) const {
 }
 
 NumberLocale FieldModel::Locale() const { return locale_; }
-
-const std::string& FieldModel::Slot(Field field, int index) const {
-    if (index < 0 || index >= CountOf(field)) throw std::out_of_range("no such field element");
-    return texts_.at(static_cast<std::size_t>(field))[static_cast<std::size_t>(index)];
-}
-
-std::string& FieldModel::Slot(Field field, int index) {
-    return const_cast<std::string&>(std::as_const(*this).Slot(field, index));
-}
 
 }  // namespace quorvel

@@ -5,6 +5,8 @@
 
 #include <array>
 #include <functional>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -81,11 +83,37 @@ constexpr Field UnitOf(Field result) {
 
 std::string_view NameOf(Field field);
 
+// One T for each element of each field: four for the arrays, one for the
+// others. An element a field lacks is std::out_of_range.
+template <class T>
+class PerElement {
+public:
+    T& operator()(Field field, int index) { return items_.at(Checked(field, index))[static_cast<std::size_t>(index)]; }
+    const T& operator()(Field field, int index) const {
+        return items_.at(Checked(field, index))[static_cast<std::size_t>(index)];
+    }
+
+private:
+    static std::size_t Checked(Field field, int index) {
+        if (index < 0 || index >= CountOf(field)) throw std::out_of_range("no such field element");
+        return static_cast<std::size_t>(field);
+    }
+
+    std::array<std::array<T, kResistorCount>, kFieldCount> items_{};
+};
+
 // A control's name as the window and every front end give it: "txtRs(0)"
 // for an element of a control array, the bare name otherwise (index -1).
 std::string ControlName(std::string_view name, int index = -1);
 // A field's control name: "txtRs(0)" for the arrays' elements, "txtIst".
 std::string ControlName(Field field, int index = 0);
+
+struct FieldElement {
+    Field field;
+    int index;
+};
+// The field element a control name names, if any.
+std::optional<FieldElement> FieldNamed(std::string_view control_name);
 
 class FieldSet {  // what the computing procedures see of the window
 public:
@@ -116,10 +144,7 @@ public:
     NumberLocale Locale() const override;
 
 private:
-    const std::string& Slot(Field field, int index) const;
-    std::string& Slot(Field field, int index);
-
-    std::array<std::array<std::string, kResistorCount>, kFieldCount> texts_;
+    PerElement<std::string> texts_;
     NumberLocale locale_;
     ChangeHandler on_change_;
 };

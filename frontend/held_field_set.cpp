@@ -8,26 +8,18 @@ HeldFieldSet::HeldFieldSet() {
     for (int f = 0; f < kFieldCount; ++f) {
         const auto field = static_cast<Field>(f);
         if (!IsComputed(field)) continue;
-        for (int i = 0; i < CountOf(field); ++i) Slot(field, i).shown = layout::ControlOf(field, i).text;
+        for (int i = 0; i < CountOf(field); ++i) results_(field, i).shown = layout::ControlOf(field, i).text;
     }
 }
 
-HeldFieldSet::Held& HeldFieldSet::Slot(Field field, int index) {
-    return results_.at(static_cast<std::size_t>(field)).at(static_cast<std::size_t>(index));
-}
-
-const HeldFieldSet::Held& HeldFieldSet::Slot(Field field, int index) const {
-    return results_.at(static_cast<std::size_t>(field)).at(static_cast<std::size_t>(index));
-}
-
 std::string HeldFieldSet::Text(Field field, int index) const {
-    if (IsComputed(field)) return Slot(field, index).Current();
+    if (IsComputed(field)) return results_(field, index).Current();
     return ControlText(field, index);
 }
 
 void HeldFieldSet::SetText(Field field, int index, const std::string& text) {
     if (IsComputed(field)) {
-        Held& result = Slot(field, index);
+        Held& result = results_(field, index);
         result.held = text;
         result.is_held = true;
         if (depth_ == 0) ShowHeld();
@@ -49,8 +41,8 @@ void HeldFieldSet::ShowHeld() {
     for (Field value : kResults) {
         const Field unit = UnitOf(value);
         for (int i = 0; i < CountOf(value); ++i) {
-            Held& number = Slot(value, i);
-            Held& unit_word = Slot(unit, i);
+            Held& number = results_(value, i);
+            Held& unit_word = results_(unit, i);
             if (!number.is_held && !unit_word.is_held) continue;
             const bool differs = number.Current() != number.shown || unit_word.Current() != unit_word.shown;
             number.shown = number.Current();

@@ -7,7 +7,6 @@
 // written once, when the outermost event is over. A front end supplies only
 // how its controls are read and written.
 
-#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -20,25 +19,23 @@ namespace quorvel {
 
 class HeldFieldSet : public FieldSet {
 public:
-    using ChangeHandler = std::function<void(Field field, int index)>;
-
-    // Called, as an event, after every write that changed the text of an
-    // entry or a chooser, as the user's edit or pick would be.
-    void OnChange(ChangeHandler handler) { on_change_ = std::move(handler); }
+    // Runs, as an event, after every write that changed an entry's or a
+    // chooser's text, as the user's edit or pick would.
+    void OnChange(std::function<void(Field field, int index)> handler) { on_change_ = std::move(handler); }
 
     using FieldSet::SetText;
     std::string Text(Field field, int index = 0) const final;
     void SetText(Field field, int index, const std::string& text) final;
-    // Read once per event: the settings cannot change while one runs, as
-    // every toolkit tells of their change by an event of its own.
+    // Read once per event: every toolkit tells of a change of the settings
+    // by an event of its own, which waits for the running one.
     NumberLocale Locale() const final;
 
-    // Runs one event of the front end. Nested events run straight through;
+    // Runs an event of the front end; nested ones run straight through, and
     // once the outermost is over, what it held is shown.
     template <class Event>
     void RunEvent(Event&& event);
-    // Shows each result whose text or unit changed since it was shown: when
-    // an event is over, or before a report covers the calculator.
+    // Shows each result whose text or unit changed: when an event is over,
+    // or before a report covers the calculator.
     void ShowHeld();
 
 protected:
@@ -51,31 +48,26 @@ protected:
         std::string_view unit;
     };
     virtual std::string ControlText(Field input, int index) const = 0;  // an entry's or a chooser's
-    // Writes an entry or picks a chooser's item; false where it holds that text already.
+    // Writes an entry or picks a chooser's item; false where it held that text already.
     virtual bool WriteControl(Field input, int index, const std::string& text) = 0;
-    // The default written in place of what was no number: selected where
+    // The default written in place of what was no number, selected where
     // the user is typing, so that the next key replaces it.
     virtual void SelectDefault(Field entry, int index) = 0;
-    // Writes the boxes of the results whose text or unit changed, each once.
-    virtual void ShowResults(const std::vector<ShownResult>& results) = 0;
+    virtual void ShowResults(const std::vector<ShownResult>& results) = 0;  // each box once
     virtual NumberLocale ReadLocale() const = 0;
 
 private:
-    // A result or unit text: what its box shows, and what was written while
-    // an event runs and is not shown yet.
     struct Held {
-        std::string shown;
-        std::string held;
+        std::string shown;  // what its box shows
+        std::string held;   // written while an event runs, not shown yet
         bool is_held = false;
         const std::string& Current() const { return is_held ? held : shown; }
     };
-    Held& Slot(Field field, int index);
-    const Held& Slot(Field field, int index) const;
 
-    std::array<std::array<Held, kResistorCount>, kFieldCount> results_;
-    ChangeHandler on_change_;
+    PerElement<Held> results_;
+    std::function<void(Field field, int index)> on_change_;
     int depth_ = 0;  // events running, nested ones included
-    mutable std::optional<NumberLocale> locale_;  // the settings as the running event found them
+    mutable std::optional<NumberLocale> locale_;  // as the running event found them
 };
 
 template <class Event>

@@ -37,6 +37,19 @@ inline const std::vector<std::string> kDefaultInputs{"0", "0", "0", "0", "Ohm", 
 inline const std::vector<std::string> kZeroResults{"0", "Ohm", "0", "", "0", "0", "0", "0", "", "", "", "",
                                                    "0", "0", "0", "0", "", "", "", "", "0", ""};
 
+// Enters the typed example: 100 Ohm, 2.2 kOhm, 1 MOhm and 470 Ohm at 5 mA,
+// or another text for the first resistor.
+inline void EnterTypedExample(FieldSet& fields, const std::string& first = "100") {
+    const char* values[] = {"100", "2.2", "1", "470"};
+    const char* units[] = {"Ohm", "kOhm", "MOhm", "Ohm"};
+    for (int i = 0; i < kResistorCount; ++i) {
+        fields.SetText(Field::txtRs, i, i == 0 ? first : values[i]);
+        fields.SetText(Field::cboRs, i, units[i]);
+    }
+    fields.SetText(Field::txtIst, "5");
+    fields.SetText(Field::cboIst, "mA");
+}
+
 struct Recalculation {
     std::vector<std::string> results;  // empty where a failed one did not complete them
     bool failed = false;

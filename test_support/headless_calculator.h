@@ -11,6 +11,7 @@
 #include "calc/fields.h"
 #include "test_support/field_texts.h"
 #include "test_support/locales.h"
+#include "test_support/recording_fields.h"
 #include "events/dispatcher.h"
 
 namespace quorvel::testing {
@@ -24,15 +25,22 @@ public:
     std::vector<std::pair<int, std::string>> reports;
 };
 
-// A field set over a model that counts recalculations: Recalculate reads the
-// current's unit once per call, and nothing else reads it.
-class CountingFields : public FieldSet {
+// A field set that records its writes and counts recalculations:
+// Recalculate reads the current's unit once per call, and nothing else reads it.
+class CountingFields : public RecordingFields {
 public:
-    explicit CountingFields(NumberLocale locale) : model(std::move(locale)) {}
+    using RecordingFields::RecordingFields;
 
     std::vector<std::string> CurrentInputs() const { return InputTexts(model); }
+    // The writes into entries and choosers, as "txtRs(0)=0".
+    std::vector<std::string> InputWrites() const {
+        std::vector<std::string> texts;
+        for (const Write& write : writes) {
+            if (!IsComputed(write.field)) texts.push_back(ControlName(write.field, write.index) + "=" + write.text);
+        }
+        return texts;
+    }
 
-    using FieldSet::SetText;
     std::string Text(Field field, int index = 0) const override {
         if (field == Field::cboIst) {
             ++recalculations;
@@ -40,16 +48,6 @@ public:
         }
         return model.Text(field, index);
     }
-    void SetText(Field field, int index, const std::string& text) override {
-        if (KindOf(field) == FieldKind::entry || KindOf(field) == FieldKind::chooser) {
-            writes.push_back(ControlName(field, index) + "=" + text);
-        }
-        model.SetText(field, index, text);
-    }
-    std::string ListItem(Field chooser, int index, int item) const override {
-        return model.ListItem(chooser, index, item);
-    }
-    NumberLocale Locale() const override { return model.Locale(); }
 
     void Forget() {
         recalculations = 0;
@@ -57,10 +55,8 @@ public:
         writes.clear();
     }
 
-    FieldModel model;
     mutable int recalculations = 0;
     mutable std::vector<std::vector<std::string>> seen_by_recalculations;  // the inputs each one saw
-    std::vector<std::string> writes;  // "txtRs(0)=0": writes into entries and choosers
 };
 
 // A text cut into the characters a key types: UTF-8 sequences, and any

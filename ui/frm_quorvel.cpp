@@ -26,20 +26,20 @@ frmQuorvel::frmQuorvel(QWidget* parent)
         const Field field = static_cast<Field>(f);
         for (int i = 0; i < CountOf(field); ++i) {
             QWidget* control = findChild<QWidget*>(QString::fromStdString(ControlName(field, i)));
-            fields_[static_cast<std::size_t>(f)][static_cast<std::size_t>(i)] = control;
+            controls_(field, i) = control;
         }
     }
     OnChange([this](Field field, int index) { events_.Changed(field, index); });
     BindEvents();
     qApp->installEventFilter(&key_preview_);
-    FieldControl(Field::txtRs, 0)->setFocus();
+    controls_(Field::txtRs, 0)->setFocus();
 }
 
 // The first entry's text is selected, as Tab would select it, so that what
 // the user types replaces it.
 void frmQuorvel::Load() {
     RunEvent([this] { events_.Load(); });
-    static_cast<QLineEdit*>(FieldControl(Field::txtRs, 0))->selectAll();
+    static_cast<QLineEdit*>(controls_(Field::txtRs, 0))->selectAll();
 }
 
 // The user's edits and picks enter the handlers here; a handler's own
@@ -51,10 +51,10 @@ void frmQuorvel::BindEvents() {
             const auto changed = [this, field, i] {
                 if (!writing_) RunEvent([this, field, i] { events_.Changed(field, i); });
             };
-            if (auto* edit = qobject_cast<QLineEdit*>(FieldControl(field, i))) {
+            if (auto* edit = qobject_cast<QLineEdit*>(controls_(field, i))) {
                 connect(edit, &QLineEdit::textChanged, this, changed);
             } else {
-                connect(static_cast<QComboBox*>(FieldControl(field, i)), &QComboBox::currentIndexChanged, this,
+                connect(static_cast<QComboBox*>(controls_(field, i)), &QComboBox::currentIndexChanged, this,
                         changed);
             }
         }
@@ -63,18 +63,14 @@ void frmQuorvel::BindEvents() {
             [this] { RunEvent([this] { events_.ClearClick(); }); });
 }
 
-QWidget* frmQuorvel::FieldControl(Field field, int index) const {
-    return fields_.at(static_cast<std::size_t>(field)).at(static_cast<std::size_t>(index));
-}
-
 std::string frmQuorvel::ControlText(Field input, int index) const {
-    QWidget* control = FieldControl(input, index);
+    QWidget* control = controls_(input, index);
     if (KindOf(input) == FieldKind::chooser) return static_cast<QComboBox*>(control)->currentText().toStdString();
     return static_cast<QLineEdit*>(control)->text().toStdString();
 }
 
 bool frmQuorvel::WriteControl(Field input, int index, const std::string& utf8) {
-    QWidget* control = FieldControl(input, index);
+    QWidget* control = controls_(input, index);
     const QString text = QString::fromStdString(utf8);
     const QScopedValueRollback writing(writing_, true);
     if (KindOf(input) == FieldKind::chooser) {
@@ -96,7 +92,7 @@ bool frmQuorvel::WriteControl(Field input, int index, const std::string& utf8) {
 }
 
 void frmQuorvel::SelectDefault(Field entry, int index) {
-    auto* edit = static_cast<QLineEdit*>(FieldControl(entry, index));
+    auto* edit = static_cast<QLineEdit*>(controls_(entry, index));
     if (edit->hasFocus()) edit->selectAll();
 }
 
@@ -104,7 +100,7 @@ void frmQuorvel::SelectDefault(Field entry, int index) {
 void frmQuorvel::ShowResults(const std::vector<ShownResult>& results) {
     for (const ShownResult& result : results) {
         const QString unit = QString::fromUtf8(result.unit.data(), static_cast<qsizetype>(result.unit.size()));
-        QWidget* unit_control = FieldControl(UnitOf(result.value), result.index);
+        QWidget* unit_control = controls_(UnitOf(result.value), result.index);
         if (auto* label = qobject_cast<QLabel*>(unit_control)) {
             if (label->text() != unit) {
                 label->setText(unit);
@@ -114,12 +110,12 @@ void frmQuorvel::ShowResults(const std::vector<ShownResult>& results) {
             static_cast<ResultBox*>(unit_control)->Show(unit, {});
         }
         const QString text = QString::fromUtf8(result.text.data(), static_cast<qsizetype>(result.text.size()));
-        static_cast<ResultBox*>(FieldControl(result.value, result.index))->Show(text, unit);
+        static_cast<ResultBox*>(controls_(result.value, result.index))->Show(text, unit);
     }
 }
 
 std::string frmQuorvel::ListItem(Field chooser, int index, int item) const {
-    return static_cast<QComboBox*>(FieldControl(chooser, index))->itemText(item).toStdString();
+    return static_cast<QComboBox*>(controls_(chooser, index))->itemText(item).toStdString();
 }
 
 NumberLocale frmQuorvel::ReadLocale() const { return SystemNumberLocale(); }

@@ -34,9 +34,8 @@ protected:
 
 private:
     void BindEvents();
-    QWidget* FieldControl(Field field, int index) const;
 
-    std::array<std::array<QWidget*, kResistorCount>, kFieldCount> fields_{};
+    PerElement<QWidget*> controls_;
     QTranslator toolkit_texts_;  // the toolkit's menus and buttons in Romanian, as the window speaks
     WindowPlatform platform_;
     EventDispatcher events_;

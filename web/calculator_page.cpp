@@ -35,11 +35,6 @@ CalculatorPage::CalculatorPage(const val& document, std::function<void()> end)
       events_(fields_, platform_),
       end_(std::move(end)) {
     fields_.OnChange([this](Field field, int index) { events_.Changed(field, index); });
-    for (Field field : {Field::txtRs, Field::cboRs, Field::txtIst, Field::cboIst}) {
-        for (int i = 0; i < CountOf(field); ++i) {
-            fields_by_id_[ControlName(field, i)] = {field, i};
-        }
-    }
     const val listener = val::module_property(kEventListener);
     for (const char* type : {"input", "change", "click", "focusin", "focusout", "select", "keyup", "mouseup"}) {
         calculator_.call<void>("addEventListener", std::string(type), listener);
@@ -70,9 +65,9 @@ void CalculatorPage::Handle(const val& event) {
     const std::string id = target["id"].as<std::string>();
     if (type == "click") {
         if (id == "cmdClear") fields_.RunEvent([this] { events_.ClearClick(); });
-    } else if (const auto found = fields_by_id_.find(id); found != fields_by_id_.end()) {
-        const Field field = found->second.first;
-        const int index = found->second.second;
+    } else if (const auto named = FieldNamed(id); named && !IsComputed(named->field)) {
+        const Field field = named->field;
+        const int index = named->index;
         const auto changed = [this, field, index] { fields_.RunEvent([&] { events_.Changed(field, index); }); };
         const bool entry = KindOf(field) == FieldKind::entry;
         if (entry && type == "input") {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <string>
 #include <utility>
 
@@ -43,7 +42,6 @@ private:
     WebPlatform platform_;
     EventDispatcher events_;
     std::function<void()> end_;
-    std::map<std::string, std::pair<Field, int>> fields_by_id_;
 };
 
 }  // namespace quorvel

@@ -16,7 +16,7 @@ WebFieldSet::WebFieldSet(const val& document) {
         const Field field = static_cast<Field>(f);
         for (int i = 0; i < CountOf(field); ++i) {
             const layout::Control& control = layout::ControlOf(field, i);
-            Box& box = BoxOf(field, i);
+            Box& box = boxes_(field, i);
             box.element = document.call<val>("getElementById", ControlName(field, i));
             box.typed_limit = control.max_typed;
             box.before.assign(control.text.begin(), control.text.end());  // "0"
@@ -25,22 +25,14 @@ WebFieldSet::WebFieldSet(const val& document) {
     }
 }
 
-WebFieldSet::Box& WebFieldSet::BoxOf(Field field, int index) {
-    return boxes_.at(static_cast<std::size_t>(field)).at(static_cast<std::size_t>(index));
-}
-
-const WebFieldSet::Box& WebFieldSet::BoxOf(Field field, int index) const {
-    return boxes_.at(static_cast<std::size_t>(field)).at(static_cast<std::size_t>(index));
-}
-
-const val& WebFieldSet::Element(Field field, int index) const { return BoxOf(field, index).element; }
+const val& WebFieldSet::Element(Field field, int index) const { return boxes_(field, index).element; }
 
 std::string WebFieldSet::ControlText(Field input, int index) const {
-    return BoxOf(input, index).element["value"].as<std::string>();  // a chooser without a pick: ""
+    return boxes_(input, index).element["value"].as<std::string>();  // a chooser without a pick: ""
 }
 
 bool WebFieldSet::WriteControl(Field input, int index, const std::string& text) {
-    Box& box = BoxOf(input, index);
+    Box& box = boxes_(input, index);
     if (KindOf(input) == FieldKind::chooser) {
         const auto units = ListOf(input);
         int item = -1;
@@ -59,18 +51,18 @@ bool WebFieldSet::WriteControl(Field input, int index, const std::string& text) 
 }
 
 void WebFieldSet::SelectDefault(Field entry, int index) {
-    const val& element = BoxOf(entry, index).element;
+    const val& element = boxes_(entry, index).element;
     if (element.strictlyEquals(val::global("document")["activeElement"])) element.call<void>("select");
 }
 
 std::string WebFieldSet::ListItem(Field chooser, int index, int item) const {
-    return BoxOf(chooser, index).element["options"][item]["text"].as<std::string>();
+    return boxes_(chooser, index).element["options"][item]["text"].as<std::string>();
 }
 
 NumberLocale WebFieldSet::ReadLocale() const { return BrowserNumberLocale(); }
 
 bool WebFieldSet::Typed(Field entry, int index) {
-    Box& box = BoxOf(entry, index);
+    Box& box = boxes_(entry, index);
     if (box.typed_limit == 0) return true;
     TypedText typed{box.element["value"].as<std::u16string>(), box.element["selectionStart"].as<int>()};
     const auto kept = LimitTyped(box.before, typed, box.typed_limit);
@@ -85,7 +77,7 @@ bool WebFieldSet::Typed(Field entry, int index) {
     return kept.has_value();
 }
 
-void WebFieldSet::FitEntry(Field entry, int index) { Fit(BoxOf(entry, index)); }
+void WebFieldSet::FitEntry(Field entry, int index) { Fit(boxes_(entry, index)); }
 
 // The window's entry lets a text too long for its margins use them, up to
 // its frame; the page's, its padding.
@@ -98,16 +90,16 @@ void WebFieldSet::Fit(Box& box) {
 void WebFieldSet::ShowResults(const std::vector<ShownResult>& results) {
     for (const ShownResult& result : results) {
         const Field unit = UnitOf(result.value);
-        val& unit_element = BoxOf(unit, result.index).element;
+        val& unit_element = boxes_(unit, result.index).element;
         const char* property = unit == Field::lblUMs ? "textContent" : "value";
         if (unit_element[property].as<std::string>() != result.unit) unit_element.set(property, std::string(result.unit));
-        BoxOf(result.value, result.index).element.set("value", std::string(result.text));
+        boxes_(result.value, result.index).element.set("value", std::string(result.text));
     }
     // Measured once all are written, so that the page is laid out once.
     for (const ShownResult& result : results) {
         const Field unit = UnitOf(result.value);
-        ShowWhole(BoxOf(result.value, result.index), std::string(result.text), std::string(result.unit));
-        if (unit != Field::lblUMs) ShowWhole(BoxOf(unit, result.index), std::string(result.unit), std::string());
+        ShowWhole(boxes_(result.value, result.index), std::string(result.text), std::string(result.unit));
+        if (unit != Field::lblUMs) ShowWhole(boxes_(unit, result.index), std::string(result.unit), std::string());
     }
 }
 

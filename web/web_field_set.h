@@ -44,13 +44,11 @@ private:
         std::string tooltip;        // results and units: the whole text where the box cuts it
     };
 
-    Box& BoxOf(Field field, int index);
-    const Box& BoxOf(Field field, int index) const;
     static void ShowWhole(Box& box, const std::string& text, const std::string& unit);
     static void Fit(Box& box);
     static void MarkCut(emscripten::val mark, const std::string& text);
 
-    std::array<std::array<Box, kResistorCount>, kFieldCount> boxes_;
+    PerElement<Box> boxes_;
 };
 
 }  // namespace quorvel

@@ -30,13 +30,8 @@ std::string Json(const std::string& text) {
     return out + "\"";
 }
 
-std::pair<Field, int> FieldOf(const std::string& id) {
-    for (int f = 0; f < kFieldCount; ++f) {
-        const auto field = static_cast<Field>(f);
-        for (int i = 0; i < CountOf(field); ++i) {
-            if (ControlName(field, i) == id) return {field, i};
-        }
-    }
+FieldElement FieldOf(const std::string& id) {
+    if (const auto named = FieldNamed(id)) return *named;
     throw std::invalid_argument("no field " + id);
 }
 
