@@ -5,10 +5,12 @@
 // a screen reader says of it. Each front end builds its window from this
 // table, and draws its lines and dots; no toolkit is needed to read it.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/fields.h"
 
@@ -194,6 +196,19 @@ constexpr const Control* Find(std::string_view name, int index = -1) {
         if (control.name == name && control.index == index) return &control;
     }
     return nullptr;
+}
+
+// The controls that take the focus, in the window's tab order; the frame
+// and the labels never take it.
+inline std::vector<const Control*> TabOrder() {
+    std::vector<const Control*> controls;
+    for (const auto& control : kControls) {
+        if (control.tab_index >= 0 && control.kind != Kind::frame && control.kind != Kind::label) {
+            controls.push_back(&control);
+        }
+    }
+    std::sort(controls.begin(), controls.end(), [](const auto* a, const auto* b) { return a->tab_index < b->tab_index; });
+    return controls;
 }
 
 // The control of a field's element.

@@ -47,12 +47,16 @@ libclang-rt-14-dev
 llvm-14
 "
 
-# web: emscripten compiles the page, fast_float reads its doubles; Chromium
-# and Node.js run its checks.
+# web: emscripten compiles the page, fast_float reads its doubles; Chromium,
+# Firefox ESR (with the languages the checks read numbers in) and Node.js
+# run its checks.
 web_packages="
 emscripten
 libfast-float-dev
 chromium
+firefox-esr
+firefox-esr-l10n-ro
+firefox-esr-l10n-fr
 nodejs
 "
 

@@ -1,10 +1,23 @@
-// Photographs the calculator on the page, as headless Chromium shows it
-// under ro-RO, after the load: node scripts/web_screenshot.mjs OUTPUT.png
-import { launch, openPage } from '../web/tests/chromium.mjs';
+// Photographs the calculator on the page under ro-RO, as a headless browser
+// shows it after the load, or after the example circuit is typed:
+//     node scripts/web_screenshot.mjs OUTPUT.png [chromium|firefox] [wide|phone] [example]
+import { launch, openPage, viewports } from '../web/tests/browsers.mjs';
 
-const browser = await launch();
-const page = await openPage(browser, 'ro-RO');
+const [output, engine = 'chromium', layout = 'wide', example] = process.argv.slice(2);
+const browser = await launch(engine, 'ro-RO');
+const page = await openPage(browser, 'ro-RO', viewports[layout]);
 await page.load();
-await (await page.$('#frmQuorvel')).screenshot({ path: process.argv[2] });
+if (example) {
+    for (const [id, text] of [['txtRs(0)', '100'], ['txtRs(1)', '2,2'], ['txtRs(2)', '1'], ['txtRs(3)', '470'], ['txtIst', '5']]) {
+        await page.click(`[id="${id}"]`, { count: 3 });
+        await page.keyboard.type(text);
+    }
+    for (const [id, unit] of [['cboRs(1)', 'kOhm'], ['cboRs(2)', 'MOhm'], ['cboIst', 'mA']]) await page.select(`[id="${id}"]`, unit);
+}
+if (layout === 'wide') {
+    await (await page.$('#frmQuorvel')).screenshot({ path: output });
+} else {
+    await page.screenshot({ path: output, fullPage: true });
+}
 await browser.close();
-console.log(`web_screenshot: saved ${process.argv[2]}`);
+console.log(`web_screenshot: saved ${output}`);

@@ -135,16 +135,9 @@ void CreateControl(QWidget& window, const layout::Control& control) {
 
 // The inputs in reading order, then the button, then the results.
 void SetTabOrder(QWidget& window) {
-    std::vector<const layout::Control*> order;
-    for (const auto& control : layout::kControls) {
-        if (control.tab_index >= 0) order.push_back(&control);
-    }
-    std::sort(order.begin(), order.end(),
-              [](const auto* a, const auto* b) { return a->tab_index < b->tab_index; });
     QWidget* previous = nullptr;
-    for (const auto* control : order) {
+    for (const auto* control : layout::TabOrder()) {
         auto* widget = window.findChild<QWidget*>(ObjectName(*control));
-        if (widget->focusPolicy() == Qt::NoFocus) continue;
         if (previous) QWidget::setTabOrder(previous, widget);
         previous = widget;
     }

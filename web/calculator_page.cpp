@@ -4,18 +4,11 @@
 
 #include "events/handlers.h"
 #include "frontend/window_layout.h"
-#include "web/page_builder.h"
 
 namespace quorvel {
 namespace {
 
 using emscripten::val;
-
-val Placed(const val& document) {
-    val calculator = BuildCalculator(document);
-    document["body"].call<void>("prepend", calculator);
-    return calculator;
-}
 
 // The character a key types, as the window's key preview sees it; -1 for
 // keys that type none.
@@ -29,7 +22,8 @@ int CharacterOf(const val& event) {
 }  // namespace
 
 CalculatorPage::CalculatorPage(const val& document, std::function<void()> end)
-    : calculator_(Placed(document)),
+    : calculator_(document.call<val>("getElementById", std::string("frmQuorvel"))),
+      lists_tell_open_(val::global("CSS").call<bool>("supports", std::string("selector(:open)"))),
       fields_(document),
       platform_([this] { fields_.ShowHeld(); }, [this] { End(); }),
       events_(fields_, platform_),
@@ -43,12 +37,25 @@ CalculatorPage::CalculatorPage(const val& document, std::function<void()> end)
     // scrolling of boxes, which does not bubble.
     calculator_.call<void>("addEventListener", std::string("keydown"), listener, true);
     calculator_.call<void>("addEventListener", std::string("scroll"), listener, true);
+    // The page changes its layout with the window's width.
+    val::global("window").call<void>("addEventListener", std::string("resize"), listener);
 }
 
-CalculatorPage::~CalculatorPage() { calculator_.call<void>("remove"); }
+CalculatorPage::~CalculatorPage() {
+    val::global("window").call<void>("removeEventListener", std::string("resize"), val::module_property(kEventListener));
+    calculator_.call<void>("remove");
+}
 
+// What the user typed or picked before the calculator started is handled
+// as if just done, after the load event; the focus stays where the user put
+// it, else the first entry takes it, its text selected.
 void CalculatorPage::Load() {
     fields_.RunEvent([this] { events_.Load(); });
+    for (const WebFieldSet::Edit& edit : fields_.EarlyEdits()) {
+        val(fields_.Element(edit.field, edit.index)).set("value", edit.text);
+        Changed(edit.field, edit.index, KindOf(edit.field) == FieldKind::entry ? "input" : "change");
+    }
+    if (calculator_.call<bool>("contains", val::global("document")["activeElement"])) return;
     const val& first = fields_.Element(Field::txtRs, 0);
     first.call<void>("focus");
     first.call<void>("select");
@@ -59,6 +66,7 @@ void CalculatorPage::Load() {
 void CalculatorPage::Handle(const val& event) {
     const std::string type = event["type"].as<std::string>();
     if (type == "keydown") return KeyDown(event);
+    if (type == "resize") return fields_.Relayout();
 
     const val target = event["target"];
     if (target["readOnly"].as<bool>()) return ResultBoxEvent(type, target);
@@ -66,16 +74,19 @@ void CalculatorPage::Handle(const val& event) {
     if (type == "click") {
         if (id == "cmdClear") fields_.RunEvent([this] { events_.ClearClick(); });
     } else if (const auto named = FieldNamed(id); named && !IsComputed(named->field)) {
-        const Field field = named->field;
-        const int index = named->index;
-        const auto changed = [this, field, index] { fields_.RunEvent([&] { events_.Changed(field, index); }); };
-        const bool entry = KindOf(field) == FieldKind::entry;
-        if (entry && type == "input") {
-            if (fields_.Typed(field, index)) changed();
-            fields_.FitEntry(field, index);
-        }
-        if (!entry && type == "change") changed();
+        Changed(named->field, named->index, type);
     }
+}
+
+// An entry's input or a chooser's change: the typed limit first, then its handler.
+void CalculatorPage::Changed(Field field, int index, const std::string& type) {
+    const bool entry = KindOf(field) == FieldKind::entry;
+    const auto changed = [this, field, index] { fields_.RunEvent([&] { events_.Changed(field, index); }); };
+    if (entry && type == "input") {
+        if (fields_.Typed(field, index)) changed();
+        fields_.FitEntry(field, index);
+    }
+    if (!entry && type == "change") changed();
 }
 
 // A result box shows the beginning of its text, its frame the focus, and
@@ -92,14 +103,21 @@ void CalculatorPage::ResultBoxEvent(const std::string& type, val box) {
     box.call<void>("toggleAttribute", std::string("data-in-use"), in_use);
 }
 
+// A chooser's open list keeps its keys, as some browsers show them to the
+// page: Esc closes the list and nothing else.
 void CalculatorPage::KeyDown(const val& event) {
     const int character = CharacterOf(event);
-    if (character < 0) return;
+    if (character < 0 || ListOpen(event["target"])) return;
     events_.KeyPress(static_cast<std::int16_t>(character));
     if (platform_.Ended()) {  // the program is over: the key goes nowhere
         event.call<void>("preventDefault");
         event.call<void>("stopPropagation");
     }
+}
+
+bool CalculatorPage::ListOpen(const val& target) const {
+    return lists_tell_open_ && target["tagName"].as<std::string>() == "SELECT" &&
+           target.call<bool>("matches", std::string(":open"));
 }
 
 // Inputs and results are gone with the calculator's elements.

@@ -21,23 +21,27 @@ inline constexpr const char* kEventListener = "quorvelEvent";
 // event of its elements enters through Handle.
 class CalculatorPage {
 public:
-    // The calculator in its creation state, at the top of the page; end is
-    // called once the calculator has been taken off the page.
+    // Takes over the calculator's elements, which the page holds as built,
+    // and puts them in their creation state; end is called once the
+    // calculator has been taken off the page.
     CalculatorPage(const emscripten::val& document, std::function<void()> end);
     ~CalculatorPage();
     CalculatorPage(const CalculatorPage&) = delete;
     CalculatorPage& operator=(const CalculatorPage&) = delete;
 
-    // Raises the load event; then the first entry has the focus, its text selected.
+    // Raises the load event, then handles what the user did before.
     void Load();
     void Handle(const emscripten::val& event);
 
 private:
     void KeyDown(const emscripten::val& event);
+    void Changed(Field field, int index, const std::string& type);
+    bool ListOpen(const emscripten::val& target) const;
     void ResultBoxEvent(const std::string& type, emscripten::val box);
     void End();
 
     emscripten::val calculator_;
+    bool lists_tell_open_;  // whether the browser knows a chooser's list open (:open)
     WebFieldSet fields_;
     WebPlatform platform_;
     EventDispatcher events_;

@@ -1,5 +1,5 @@
-// The calculator as a web page: it starts when the page has loaded, and
-// starts again from its creation state when the user asks after Esc ended it.
+// The calculator as a web page: it takes over the calculator the page shows
+// as built, and starts a copy of that when the user asks after Esc ended it.
 
 #include <optional>
 #include <string>
@@ -16,6 +16,7 @@ using emscripten::val;
 using quorvel::CalculatorPage;
 
 std::optional<CalculatorPage> page;
+std::string built;  // the calculator's markup as the page was built with it
 
 val ById(const char* id) { return val::global("document").call<val>("getElementById", std::string(id)); }
 
@@ -28,6 +29,7 @@ void ShowEnded(bool ended) {
 void Start() {
     ShowEnded(false);
     page.reset();
+    if (ById("frmQuorvel").isNull()) ById("ended").call<void>("insertAdjacentHTML", std::string("afterend"), built);
     page.emplace(val::global("document"), [] { ShowEnded(true); });
     page->Load();
 }
@@ -47,6 +49,7 @@ EMSCRIPTEN_BINDINGS(quorvel_page) {
 
 int main() {
     val::global("document").set("title", std::string(quorvel::layout::kTitle));
+    built = ById("frmQuorvel")["outerHTML"].as<std::string>();
     ById("cmdRestart").call<void>("addEventListener", std::string("click"), val::module_property("quorvelRestart"));
     Start();
 }

@@ -11,6 +11,9 @@ namespace quorvel {
 
 using emscripten::val;
 
+// The page as built shows the calculator loaded; the load event starts from
+// the creation texts. An entry whose text is not the one it was built with,
+// or a chooser not on its default unit, was edited before.
 WebFieldSet::WebFieldSet(const val& document) {
     for (int f = 0; f < kFieldCount; ++f) {
         const Field field = static_cast<Field>(f);
@@ -21,6 +24,22 @@ WebFieldSet::WebFieldSet(const val& document) {
             box.typed_limit = control.max_typed;
             box.before.assign(control.text.begin(), control.text.end());  // "0"
             box.description = control.spoken.description;
+            switch (KindOf(field)) {
+                case FieldKind::entry:
+                    if (ControlText(field, i) != box.element["defaultValue"].as<std::string>()) {
+                        early_edits_.push_back({field, i, ControlText(field, i)});
+                    }
+                    box.element.set("value", std::string(control.text));
+                    break;
+                case FieldKind::chooser:
+                    if (box.element["selectedIndex"].as<int>() != DefaultItemOf(field)) {
+                        early_edits_.push_back({field, i, ControlText(field, i)});
+                    }
+                    box.element.set("selectedIndex", -1);
+                    break;
+                default:
+                    box.element.set(field == Field::lblUMs ? "textContent" : "value", std::string(control.text));
+            }
         }
     }
 }
@@ -96,11 +115,27 @@ void WebFieldSet::ShowResults(const std::vector<ShownResult>& results) {
         boxes_(result.value, result.index).element.set("value", std::string(result.text));
     }
     // Measured once all are written, so that the page is laid out once.
-    for (const ShownResult& result : results) {
-        const Field unit = UnitOf(result.value);
-        ShowWhole(boxes_(result.value, result.index), std::string(result.text), std::string(result.unit));
-        if (unit != Field::lblUMs) ShowWhole(boxes_(unit, result.index), std::string(result.unit), std::string());
+    for (const ShownResult& result : results) Measure(result);
+}
+
+// The boxes take other sizes when the page changes layout.
+void WebFieldSet::Relayout() {
+    for (Field value : kResults) {
+        for (int i = 0; i < CountOf(value); ++i) {
+            const std::string text = Text(value, i);
+            const std::string unit = Text(UnitOf(value), i);
+            Measure({value, i, text, unit});
+        }
     }
+    for (Field entry : {Field::txtRs, Field::txtIst}) {
+        for (int i = 0; i < CountOf(entry); ++i) FitEntry(entry, i);
+    }
+}
+
+void WebFieldSet::Measure(const ShownResult& result) {
+    const Field unit = UnitOf(result.value);
+    ShowWhole(boxes_(result.value, result.index), std::string(result.text), std::string(result.unit));
+    if (unit != Field::lblUMs) ShowWhole(boxes_(unit, result.index), std::string(result.unit), std::string());
 }
 
 // The mark over a cut text cuts the mantissa and keeps the exponent. Its

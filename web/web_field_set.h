@@ -14,8 +14,17 @@ namespace quorvel {
 // measured; the holding of results while an event runs is shared.
 class WebFieldSet final : public HeldFieldSet {
 public:
-    // The calculator's elements must be in the document.
+    // Takes over the calculator's elements in the document, in their
+    // creation state.
     explicit WebFieldSet(const emscripten::val& document);
+
+    // What the user typed or picked before the field set took over.
+    struct Edit {
+        Field field;
+        int index;
+        std::string text;
+    };
+    const std::vector<Edit>& EarlyEdits() const { return early_edits_; }
 
     std::string ListItem(Field chooser, int index, int item) const override;
 
@@ -24,6 +33,8 @@ public:
     bool Typed(Field entry, int index);
     // The user has edited an entry: a text too long for it takes its padding.
     void FitEntry(Field entry, int index);
+    // The page has changed its layout: every box is measured again.
+    void Relayout();
     const emscripten::val& Element(Field field, int index = 0) const;
 
 protected:
@@ -44,11 +55,13 @@ private:
         std::string tooltip;        // results and units: the whole text where the box cuts it
     };
 
+    void Measure(const ShownResult& result);
     static void ShowWhole(Box& box, const std::string& text, const std::string& unit);
     static void Fit(Box& box);
     static void MarkCut(emscripten::val mark, const std::string& text);
 
     PerElement<Box> boxes_;
+    std::vector<Edit> early_edits_;
 };
 
 }  // namespace quorvel

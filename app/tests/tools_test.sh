@@ -16,7 +16,7 @@ plugins=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/qt6/plugins
 failures=0
 for tool in cmake cpack ctest cpp file gzip zcat dpkg-deb dpkg-shlibdeps dpkg-parsechangelog lintian \
     desktop-file-validate appstreamcli x86_64-w64-mingw32-windres Xvfb xdotool xdpyinfo xwininfo import timeout \
-    em++ chromium node \
+    em++ chromium firefox-esr node \
     /usr/lib/qt6/bin/lrelease "$plugins/imageformats/libqico.so" "$plugins/platforms/libqxcb.so" "$plugins/platforms/libqoffscreen.so"; do
     if ! path=$(command -v "$tool") && ! path=$(ls "$tool" 2>/dev/null); then
         echo "FAIL: $tool is not on this machine"

@@ -1,6 +1,7 @@
 // Plays the page test's scenarios on the calculator without a window and
 // prints, after each step, the text of every field by element id, the error
-// report shown and whether the calculator has ended, as JSON:
+// report shown and whether the calculator has ended; and the window's tab
+// order, as JSON:
 //     quorvel_page_expectations SCENARIOS DECIMAL GROUP
 
 #include <fstream>
@@ -52,7 +53,7 @@ std::map<std::pair<Field, int>, int> carets;
 void Play(HeadlessCalculator& calculator, const std::string& verb, const std::string& id, const std::string& text) {
     if (verb == "clear") return calculator.events.ClearClick();
     if (verb == "escape") return calculator.events.KeyPress(kEscape);
-    if (verb == "focus" || verb == "select" || verb == "list") return;  // moves no text
+    if (verb == "focus" || verb == "select" || verb == "list" || verb == "layout") return;  // moves no text
     const auto [field, index] = FieldOf(id);
     if (verb == "pick") return calculator.fields.model.SetText(field, index, text);
     const std::u16string typed(text.begin(), text.end());
@@ -63,7 +64,8 @@ void Play(HeadlessCalculator& calculator, const std::string& verb, const std::st
         const std::string after = calculator.fields.model.Text(field, index);
         if (after != std::string(edited.begin(), edited.end())) caret = after == "0" ? -1 : static_cast<int>(after.size());
     };
-    if (verb == "paste") {
+    // What was typed before the calculator started counts as pasted once it has.
+    if (verb == "paste" || verb == "early") {
         caret = static_cast<int>(typed.size());
         Edit(calculator, field, index, typed, caret);
         return caret_after(typed);
@@ -108,6 +110,15 @@ std::string State(const HeadlessCalculator& calculator, std::size_t reports_befo
            ", \"ended\": " + (calculator.platform.ends ? "true" : "false");
 }
 
+// The ids of the controls that take the focus, in the window's tab order.
+std::string TabOrder() {
+    std::string ids;
+    for (const auto* control : layout::TabOrder()) {
+        ids += (ids.empty() ? "" : ", ") + Json(ControlName(control->name, control->index));
+    }
+    return ids;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -146,5 +157,5 @@ int main(int argc, char** argv) {
         json += ",\n  {\"do\": [" + Json(verb) + ", " + Json(id) + ", " + Json(text) + "], " +
                 State(*calculator, reports) + "}";
     }
-    std::cout << "[" << json << "]}]\n";
+    std::cout << "{\"tabOrder\": [" << TabOrder() << "],\n\"scenarios\": [" << json << "]}]}\n";
 }

@@ -1,4 +1,4 @@
-#include "web/page_builder.h"
+#include "web/page_markup.h"
 
 #include <cstdio>
 #include <string>
@@ -7,11 +7,11 @@
 #include "calc/fields.h"
 #include "calc/units.h"
 #include "frontend/window_layout.h"
+#include "web/phone_layout.h"
 
 namespace quorvel {
 namespace {
 
-using emscripten::val;
 using layout::Pixels;
 
 std::string Px(int twips) { return std::to_string(Pixels(twips)) + "px"; }
@@ -129,7 +129,6 @@ struct Html {
 
 Html HtmlOf(layout::Kind kind) {
     switch (kind) {
-        case layout::Kind::frame: return {"div", "frame"};
         case layout::Kind::entry: return {"input", "entry"};
         case layout::Kind::result: return {"input", "result"};
         case layout::Kind::chooser: return {"select", "chooser"};
@@ -138,102 +137,121 @@ Html HtmlOf(layout::Kind kind) {
     }
 }
 
+// Where a control stands, as custom properties the page's style reads: its
+// place and size in its element's parent (the frame's, for the button put in
+// the frame), as the window shows it, with the boxes stacked in the order
+// the window creates them, where they share an edge; and its cell on a
+// narrow screen.
+std::string Placed(const layout::Control& control, const layout::Control* moved_into) {
+    const phone::Cell cell = phone::CellOf(control, ControlName(control.name, control.index));
+    const int left = control.left - (moved_into ? moved_into->left : 0);
+    const int top = control.top - (moved_into ? moved_into->top : 0);
+    const auto created = &control - layout::kControls.data();
+    return "--x:" + Px(left) + ";--y:" + Px(top) + ";--w:" + Px(control.width) + ";--h:" + Px(control.height) +
+           ";--z:" + std::to_string(created) +
+           ";--row:" + std::to_string(cell.row) + ";--col:" + std::to_string(cell.column) +
+           ";--span:" + std::to_string(cell.span);
+}
+
 // What a box too small for its text shows over it while the user is not
 // selecting or scrolling through it: the beginning, "…" and the exponent,
 // if the number has one, so that a cut number never passes for a whole one
-// (filled by the field set, shown by the page's style).
-std::string CutMark(const layout::Control& box) {
-    const std::string style = "left:" + Px(box.left) + ";top:" + std::to_string(Pixels(box.top) + 1) +
-                              "px;width:" + Px(box.width) + ";height:" + std::to_string(Pixels(box.height) - 2) +
-                              "px;background-color:" + Colour(box.colour);
-    return Tag("span").Attribute("class", "cut").Attribute("aria-hidden", "true").Attribute("style", style).Open() +
+// (filled by the field set, shown by the page's style). It stands where the
+// box stands.
+std::string CutMark(const std::string& placed, const layout::Control& box) {
+    return Tag("span")
+               .Attribute("class", "cut")
+               .Attribute("aria-hidden", "true")
+               .Attribute("style", placed + ";background-color:" + Colour(box.colour))
+               .Open() +
            Element("span", Tag("span").Attribute("class", "mantissa"), "") +
            Element("span", Tag("span").Attribute("class", "exponent"), "") + "</span>";
 }
 
-std::string Control(const layout::Control& control, const std::string& content) {
-    using layout::Kind;
-    const Html html = HtmlOf(control.kind);
-    Tag tag(html.tag);
-    tag.Attribute("id", ControlName(control.name, control.index)).Attribute("class", html.css_class);
-
-    std::string style = "left:" + Px(control.left) + ";top:" + Px(control.top) + ";width:" + Px(control.width) +
-                        ";height:" + Px(control.height);
-    if (control.colour != layout::kNoColour) style += ";background-color:" + Colour(control.colour);
-    if (control.kind == Kind::label) {
-        style += ";justify-content:" + std::string(AlignOf(control.align, true)) + ";font:" + FontOf(control.font);
-    }
-    if (control.kind == Kind::entry || control.kind == Kind::result) {
-        style += ";text-align:" + std::string(AlignOf(control.align, false));
-        tag.Attribute("type", "text").Attribute("value", control.text).Attribute("spellcheck", "false");
-        tag.Attribute("autocomplete", "off");
-    }
-    if (control.kind == Kind::result) tag.Attribute("readonly", "");
-    if (control.kind == Kind::button) tag.Attribute("type", "button");
-    if (control.kind == Kind::frame) tag.Attribute("role", "group");
-    tag.Attribute("style", style);
-    if (control.tab_index >= 0 && control.kind != Kind::frame && control.kind != Kind::label) {
-        tag.Attribute("tabindex", control.tab_index + 1);  // 0 would mean the document's order
-    }
-    if (!control.spoken.name.empty()) tag.Attribute("aria-label", control.spoken.name);
-    if (!control.spoken.description.empty()) tag.Attribute("aria-description", control.spoken.description);
-
-    switch (control.kind) {
-        case Kind::entry: return tag.Open();
-        case Kind::result: return tag.Open() + CutMark(control);
-        case Kind::frame:
-        case Kind::chooser: return tag.Open() + content + "</" + html.tag + ">";
-        default: return Element(html.tag, tag, control.text);
-    }
-}
-
-std::string Options(const layout::Control& chooser) {
+std::string Options(const layout::Control& chooser, const std::string& shown) {
     std::string markup;
     for (const ChooserUnit& unit : ListOf(chooser.name == NameOf(Field::cboIst) ? Field::cboIst : Field::cboRs)) {
-        markup += Element("option", Tag("option"), unit.word);
+        Tag option("option");
+        if (unit.word == shown) option.Attribute("selected", "");
+        markup += Element("option", option, unit.word);
     }
     return markup;
 }
 
-// The frame's drawing lies beneath its boxes, whatever the table's order.
-std::string Markup() {
-    const layout::Control* frame = nullptr;
-    std::string drawing, in_frame, on_window;
-    for (const auto& control : layout::kControls) {
-        if (control.kind == layout::Kind::frame) {
-            frame = &control;
-        } else if (control.kind == layout::Kind::line || control.kind == layout::Kind::dot) {
-            drawing += Drawing(control);
-        } else {
-            const std::string content = control.kind == layout::Kind::chooser ? Options(control) : std::string();
-            (control.container == layout::Container::frmQuorvel ? on_window : in_frame) += Control(control, content);
-        }
+// A control with the text the field set shows in it.
+std::string Control(const layout::Control& control, const layout::Control& frame, const FieldSet& shown) {
+    using layout::Kind;
+    const Html html = HtmlOf(control.kind);
+    const std::string id = ControlName(control.name, control.index);
+    const auto field = FieldNamed(id);
+    const std::string text = field ? shown.Text(field->field, field->index) : std::string(control.text);
+    Tag tag(html.tag);
+    tag.Attribute("id", id).Attribute("class", html.css_class);
+
+    const bool moved = control.container == layout::Container::frmQuorvel && control.kind != Kind::label;
+    const std::string placed = Placed(control, moved ? &frame : nullptr);
+    std::string style = placed;
+    if (control.colour != layout::kNoColour) style += ";background-color:" + Colour(control.colour);
+    if (control.kind == Kind::label) {
+        style += ";--justify:" + std::string(AlignOf(control.align, true)) + ";--font:" + FontOf(control.font);
     }
-    const std::string svg = Tag("svg")
-                                .Attribute("width", Pixels(frame->width))
-                                .Attribute("height", Pixels(frame->height))
-                                .Attribute("aria-hidden", "true")
-                                .Open() +
-                            Border(*frame) + drawing + "</svg>";
-    const std::string style = "width:" + Px(layout::kClientWidth) + ";height:" + Px(layout::kClientHeight) +
-                              ";background-color:" + Colour(layout::kBackground) +
-                              ";font:" + FontOf(layout::Font::window);
-    return Tag("div").Attribute("id", "frmQuorvel").Attribute("class", "calculator").Attribute("style", style).Open() +
-           Control(*frame, svg + in_frame) + on_window + "</div>";
+    if (control.kind == Kind::entry || control.kind == Kind::result) {
+        style += ";text-align:" + std::string(AlignOf(control.align, false));
+        tag.Attribute("type", "text").Attribute("value", text).Attribute("spellcheck", "false");
+        tag.Attribute("autocomplete", "off");
+    }
+    // Phones offer their keypad of digits and a decimal mark; any text may still be pasted.
+    if (control.kind == Kind::entry) tag.Attribute("inputmode", "decimal");
+    if (control.kind == Kind::result) tag.Attribute("readonly", "");
+    if (control.kind == Kind::button) tag.Attribute("type", "button");
+    tag.Attribute("style", style);
+    // The button's name is its caption, which a screen reader must find in it.
+    if (!control.spoken.name.empty() && control.kind != Kind::button) tag.Attribute("aria-label", control.spoken.name);
+    if (!control.spoken.description.empty()) tag.Attribute("aria-description", control.spoken.description);
+
+    switch (control.kind) {
+        case Kind::entry: return tag.Open();
+        case Kind::result: return tag.Open() + CutMark(placed, control);
+        case Kind::chooser: return tag.Open() + Options(control, text) + "</select>";
+        default: return Element(html.tag, tag, text);
+    }
 }
 
 }  // namespace
 
-// Parsed at once from markup: far quicker than an element at a time.
-val BuildCalculator(const val& document) {
-    val holder = document.call<val>("createElement", std::string("div"));
-    holder.set("innerHTML", Markup());
-    val calculator = holder["firstElementChild"];
-    const val choosers = calculator.call<val>("querySelectorAll", std::string("select"));
-    for (int i = 0, count = choosers["length"].as<int>(); i < count; ++i) {
-        choosers[i].set("selectedIndex", -1);  // no unit until the load event picks one
+// The frame holds its drawing, the controls in tab order (the button, which
+// stands on the window, among them) and its captions; the signature stands
+// below it.
+std::string CalculatorMarkup(const FieldSet& shown) {
+    const layout::Control& frame = *layout::Find("fraSerie");
+    std::string drawing, controls, captions, on_window;
+    for (const auto& control : layout::kControls) {
+        if (control.kind == layout::Kind::line || control.kind == layout::Kind::dot) drawing += Drawing(control);
+        if (control.kind != layout::Kind::label) continue;
+        (control.container == layout::Container::frmQuorvel ? on_window : captions) += Control(control, frame, shown);
     }
-    return calculator;
+    for (const layout::Control* control : layout::TabOrder()) controls += Control(*control, frame, shown);
+    const std::string svg = Tag("svg")
+                                .Attribute("width", Pixels(frame.width))
+                                .Attribute("height", Pixels(frame.height))
+                                .Attribute("aria-hidden", "true")
+                                .Open() +
+                            Border(frame) + drawing + "</svg>";
+    const std::string frame_style = "--x:" + Px(frame.left) + ";--y:" + Px(frame.top) + ";--w:" + Px(frame.width) +
+                                    ";--h:" + Px(frame.height) + ";background-color:" + Colour(frame.colour);
+    const std::string style = "--w:" + Px(layout::kClientWidth) + ";--h:" + Px(layout::kClientHeight) +
+                              ";background-color:" + Colour(layout::kBackground) +
+                              ";--font:" + FontOf(layout::Font::window);
+    return Tag("div").Attribute("id", "frmQuorvel").Attribute("class", "calculator").Attribute("style", style).Open() +
+           Tag("div")
+               .Attribute("id", "fraSerie")
+               .Attribute("class", "frame")
+               .Attribute("role", "group")
+               .Attribute("aria-label", frame.spoken.name)
+               .Attribute("aria-description", frame.spoken.description)
+               .Attribute("style", frame_style)
+               .Open() +
+           svg + controls + captions + "</div>" + on_window + "</div>";
 }
 
 }  // namespace quorvel

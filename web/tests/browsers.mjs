@@ -1,0 +1,64 @@
+// The system's browsers, headless, as this machine lets them run: Debian's
+// Chromium through the DevTools protocol, its Firefox ESR through WebDriver
+// BiDi, both driven by the pinned puppeteer-core, neither downloaded. The
+// page is loaded from disk under a given locale, in a wide or a phone viewport.
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+import puppeteer from 'puppeteer-core';
+
+const root = fileURLToPath(new URL('../..', import.meta.url));
+export const pageFile = process.env.QUORVEL_PAGE ?? join(root, 'build/web/quorvel.html');
+
+export const engines = (process.env.QUORVEL_ENGINES ?? 'chromium,firefox').split(',');
+
+export const viewports = {
+    wide: { width: 830, height: 260 },
+    phone: { width: 360, height: 740, hasTouch: true, isMobile: true },
+};
+
+// Firefox takes its locale from its preferences when it starts, Chromium
+// from the DevTools override of each page: one Firefox per locale.
+export async function launch(engine, locale) {
+    const profile = mkdtempSync(join(tmpdir(), `quorvel-${engine}-`));
+    const browser = engine === 'firefox'
+        ? await puppeteer.launch({
+            browser: 'firefox',
+            executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr',
+            headless: true,
+            userDataDir: profile,
+            extraPrefsFirefox: { 'intl.locale.requested': locale },
+        })
+        : await puppeteer.launch({
+            executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+            headless: true,
+            args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+                   '--disable-component-update', '--disable-sync', `--user-data-dir=${profile}`],
+        });
+    browser.engine = engine;
+    const close = browser.close.bind(browser);
+    browser.close = async () => {
+        await close();
+        rmSync(profile, { recursive: true, force: true, maxRetries: 10 });
+    };
+    return browser;
+}
+
+export async function openPage(browser, locale, viewport = viewports.wide) {
+    const page = await browser.newPage();
+    const errors = [];
+    page.on('pageerror', error => errors.push(error.message));
+    page.on('console', message => message.type() === 'error' && errors.push(message.text()));
+    if (browser.engine !== 'firefox') {
+        await (await page.createCDPSession()).send('Emulation.setLocaleOverride', { locale });
+    }
+    await page.setViewport(viewport);
+    // Started, the calculator puts the focus into its first entry.
+    page.load = async () => {
+        await page.goto(pathToFileURL(pageFile).href);
+        await page.waitForFunction(() => document.activeElement?.id === 'txtRs(0)');
+    };
+    page.errors = errors;
+    return page;
+}
