@@ -4,7 +4,8 @@
 #   scripts/install-deps.sh [STAGE...]   STAGE: build (the default), test, fuzz, web
 set -eu
 
-# build: the program, its package and its picture on a virtual display.
+# build: the program, its package (dpkg-shlibdeps, and file, with which
+# CPack finds the programs to read) and its picture on a virtual display.
 build_packages="
 build-essential
 cmake
@@ -16,6 +17,7 @@ libgl-dev
 qt6-qpa-plugins
 fonts-dejavu-core
 dpkg-dev
+file
 xvfb
 xauth
 x11-utils
@@ -34,7 +36,6 @@ desktop-file-utils
 appstream
 lintian
 binutils-mingw-w64-x86-64
-file
 xdotool
 python3
 hyperfine
