@@ -73,8 +73,8 @@ void CalculatorPage::Handle(const val& event) {
     const std::string id = target["id"].as<std::string>();
     if (type == "click") {
         if (id == "cmdClear") fields_.RunEvent([this] { events_.ClearClick(); });
-    } else if (const auto named = FieldNamed(id); named && !IsComputed(named->field)) {
-        Changed(named->field, named->index, type);
+    } else if (type == "input" || type == "change") {  // keyup, mouseup and the like change nothing
+        if (const auto named = FieldNamed(id); named && !IsComputed(named->field)) Changed(named->field, named->index, type);
     }
 }
 
