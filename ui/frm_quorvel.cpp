@@ -99,7 +99,7 @@ void frmQuorvel::SelectDefault(Field entry, int index) {
 // Each box with its unit in its tooltip where the box cuts its text.
 void frmQuorvel::ShowResults(const std::vector<ShownResult>& results) {
     for (const ShownResult& result : results) {
-        const QString unit = QString::fromUtf8(result.unit.data(), static_cast<qsizetype>(result.unit.size()));
+        const QString unit = QString::fromUtf8(result.unit);
         QWidget* unit_control = controls_(UnitOf(result.value), result.index);
         if (auto* label = qobject_cast<QLabel*>(unit_control)) {
             if (label->text() != unit) {
@@ -109,8 +109,7 @@ void frmQuorvel::ShowResults(const std::vector<ShownResult>& results) {
         } else {
             static_cast<ResultBox*>(unit_control)->Show(unit, {});
         }
-        const QString text = QString::fromUtf8(result.text.data(), static_cast<qsizetype>(result.text.size()));
-        static_cast<ResultBox*>(controls_(result.value, result.index))->Show(text, unit);
+        static_cast<ResultBox*>(controls_(result.value, result.index))->Show(QString::fromUtf8(result.text), unit);
     }
 }
 

@@ -101,8 +101,9 @@ void CreateControl(QWidget& window, const layout::Control& control) {
         }
         case Kind::chooser: {
             auto* chooser = new QComboBox(container);
-            const Field field = control.name == NameOf(Field::cboIst) ? Field::cboIst : Field::cboRs;
-            for (const ChooserUnit& unit : ListOf(field)) chooser->addItem(FromUtf8(unit.word));
+            for (const ChooserUnit& unit : ListOf(FieldNamed(ControlName(control.name, control.index))->field)) {
+                chooser->addItem(FromUtf8(unit.word));
+            }
             chooser->setCurrentIndex(-1);  // no unit until the load event picks one
             widget = chooser;
             break;

@@ -143,7 +143,7 @@ Html HtmlOf(layout::Kind kind) {
 // the window creates them, where they share an edge; and its cell on a
 // narrow screen.
 std::string Placed(const layout::Control& control, const layout::Control* moved_into) {
-    const phone::Cell cell = phone::CellOf(control, ControlName(control.name, control.index));
+    const phone::Cell cell = phone::CellOf(control);
     const int left = control.left - (moved_into ? moved_into->left : 0);
     const int top = control.top - (moved_into ? moved_into->top : 0);
     const auto created = &control - layout::kControls.data();
@@ -168,9 +168,9 @@ std::string CutMark(const std::string& placed, const layout::Control& box) {
            Element("span", Tag("span").Attribute("class", "exponent"), "") + "</span>";
 }
 
-std::string Options(const layout::Control& chooser, const std::string& shown) {
+std::string Options(Field chooser, const std::string& shown) {
     std::string markup;
-    for (const ChooserUnit& unit : ListOf(chooser.name == NameOf(Field::cboIst) ? Field::cboIst : Field::cboRs)) {
+    for (const ChooserUnit& unit : ListOf(chooser)) {
         Tag option("option");
         if (unit.word == shown) option.Attribute("selected", "");
         markup += Element("option", option, unit.word);
@@ -212,7 +212,7 @@ std::string Control(const layout::Control& control, const layout::Control& frame
     switch (control.kind) {
         case Kind::entry: return tag.Open();
         case Kind::result: return tag.Open() + CutMark(placed, control);
-        case Kind::chooser: return tag.Open() + Options(control, text) + "</select>";
+        case Kind::chooser: return tag.Open() + Options(field->field, text) + "</select>";
         default: return Element(html.tag, tag, text);
     }
 }
@@ -237,8 +237,6 @@ std::string CalculatorMarkup(const FieldSet& shown) {
                                 .Attribute("aria-hidden", "true")
                                 .Open() +
                             Border(frame) + drawing + "</svg>";
-    const std::string frame_style = "--x:" + Px(frame.left) + ";--y:" + Px(frame.top) + ";--w:" + Px(frame.width) +
-                                    ";--h:" + Px(frame.height) + ";background-color:" + Colour(frame.colour);
     const std::string style = "--w:" + Px(layout::kClientWidth) + ";--h:" + Px(layout::kClientHeight) +
                               ";background-color:" + Colour(layout::kBackground) +
                               ";--font:" + FontOf(layout::Font::window);
@@ -249,7 +247,7 @@ std::string CalculatorMarkup(const FieldSet& shown) {
                .Attribute("role", "group")
                .Attribute("aria-label", frame.spoken.name)
                .Attribute("aria-description", frame.spoken.description)
-               .Attribute("style", frame_style)
+               .Attribute("style", Placed(frame, nullptr) + ";background-color:" + Colour(frame.colour))
                .Open() +
            svg + controls + captions + "</div>" + on_window + "</div>";
 }

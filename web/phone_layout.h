@@ -39,14 +39,14 @@ inline constexpr Place kPlaces[] = {
 
 inline constexpr int kResistorRows = 2;
 
-constexpr Cell CellOf(const layout::Control& control, std::string_view control_name) {
+inline Cell CellOf(const layout::Control& control) {
     for (const Place& place : kResistorPlaces) {
         if (place.name == control.name) {
             return {place.cell.row + kResistorRows * control.index, place.cell.column, place.cell.span};
         }
     }
     for (const Place& place : kPlaces) {
-        if (place.name == control_name) return place.cell;
+        if (place.name == ControlName(control.name, control.index)) return place.cell;
     }
     return {};
 }
