@@ -3,53 +3,17 @@
 #include "calc/decimal.h"
 #include "calc/number_text.h"
 #include "calc/strict_reading.h"
+#include "calc/text_cursor.h"
 
 namespace quorvel {
 namespace detail {
-namespace {
-
-// A walk through the text that remembers whether it ever looked past the end
-// of it, or at an end that began a token: where the text is no number, that
-// tells a beginning of one from a text no further character can mend. The
-// walk's copies share the memory.
-class Cursor {
-public:
-    Cursor(std::string_view text, bool& ran_out) : rest_(text), ran_out_(&ran_out) {}
-
-    bool AtEnd() const { return rest_.empty(); }
-    char Peek() const {
-        if (rest_.empty()) *ran_out_ = true;
-        return rest_.empty() ? '\0' : rest_.front();
-    }
-    void Next() { rest_.remove_prefix(1); }
-    bool StartsWith(std::string_view token) const {
-        if (token.empty()) return false;
-        if (rest_.size() < token.size() && token.starts_with(rest_)) *ran_out_ = true;
-        return rest_.starts_with(token);
-    }
-    // An empty token never matches: a locale without a symbol has none to take.
-    bool Take(std::string_view token) {
-        if (!StartsWith(token)) return false;
-        rest_.remove_prefix(token.size());
-        return true;
-    }
-    void SkipBlanks() {
-        while (Peek() == ' ' || Peek() == '\t') Next();
-    }
-
-private:
-    std::string_view rest_;
-    bool* ran_out_;
-};
-
-}  // namespace
 
 // Accepted: blanks around the number; one sign and one currency symbol before
 // it, in either order, or the symbol after it; digit groups after any digit of
 // the integer part; one decimal separator; an exponent "E", sign and digits.
 StrictReading ReadStrict(std::string_view text, const NumberLocale& locale, double& value) noexcept {
     bool ran_out = false;
-    Cursor in(text, ran_out);
+    TextCursor in(text, ran_out);
     DecimalText number;
     bool has_sign = false;
     bool has_currency = false;
@@ -90,12 +54,17 @@ StrictReading ReadStrict(std::string_view text, const NumberLocale& locale, doub
             has_digits = true;
         }
     }
-    // Short of a number: whether a character more could have continued it.
-    const auto short_of_a_number = [&] { return ran_out ? StrictReading::beginning : StrictReading::not_a_number; };
+    // Short of a number: whether a character more could have continued it,
+    // and the number as far as it goes.
+    const auto short_of_a_number = [&] {
+        if (!ran_out) return StrictReading::not_a_number;
+        value = has_digits ? ReadDecimal(number).value : 0;
+        return StrictReading::beginning;
+    };
     if (!has_digits) return short_of_a_number();
 
     if (in.Peek() == 'E' || in.Peek() == 'e') {
-        Cursor exponent = in;
+        TextCursor exponent = in;
         exponent.Next();
         DecimalText digits("e");
         if (exponent.Peek() == '+' || exponent.Peek() == '-') {

@@ -15,24 +15,12 @@ namespace {
 enum class Stage { total_resistance, total_voltage, voltage_drops, powers, total_power };
 static_assert(kResults[static_cast<std::size_t>(Stage::total_power)] == Field::txtPst);
 
-// A value in the unit its chooser shows, in the chooser's base unit: one
-// checked step of 1000 at a time. A word not on the list, the empty one
-// included, is the base unit.
-double InBaseUnit(double value, Field chooser, const std::string& word) {
-    for (const ChooserUnit& unit : ListOf(chooser)) {
-        if (unit.word != word) continue;
-        for (int step = 0; step < unit.steps; ++step) value = Product(value, kUnitStep);
-        for (int step = 0; step > unit.steps; --step) value = Quotient(value, kUnitStep);
-    }
-    return value;
-}
-
-double ResistanceInOhms(const FieldSet& form, int i, const NumberLocale& locale) {
-    return InBaseUnit(EntryValue(form.Text(Field::txtRs, i), locale), Field::cboRs, form.Text(Field::cboRs, i));
-}
-
-double CurrentInAmperes(const FieldSet& form, const NumberLocale& locale) {
-    return InBaseUnit(EntryValue(form.Text(Field::txtIst), locale), Field::cboIst, form.Text(Field::cboIst));
+// An entry's value in the base unit: in its letter's unit where it holds a
+// multiplier, else in the unit its chooser shows.
+double InBaseUnit(const FieldSet& form, Field entry, int i, const NumberLocale& locale) {
+    const EntryText read = ReadEntry(form.Text(entry, i), locale, QuantityOf(entry));
+    const Field chooser = ChooserOf(entry);
+    return Rescaled(read.value, read.steps ? *read.steps : StepsOf(chooser, form.Text(chooser, i)));
 }
 
 // Empties every result, with its unit, from the given stage on, so that no
@@ -58,11 +46,11 @@ void Recalculate(FieldSet& form) {
         std::array<double, kResistorCount> ohms{};
         form.SetText(Field::txtRst, NumberToText(std::int16_t{0}));
         for (int i = 0; i < kResistorCount; ++i) {
-            ohms[i] = ResistanceInOhms(form, i, locale);
+            ohms[i] = InBaseUnit(form, Field::txtRs, i, locale);
             const double total = Sum(ParseStrict(form.Text(Field::txtRst), locale), ohms[i]);
             form.SetText(Field::txtRst, NumberToText(total, locale));
         }
-        const double amperes = CurrentInAmperes(form, locale);
+        const double amperes = InBaseUnit(form, Field::txtIst, 0, locale);
         const std::string total_ohms = form.Text(Field::txtRst);
         ScaleTotalResistance(form);
 

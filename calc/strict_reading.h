@@ -15,8 +15,9 @@ enum class StrictReading {
     not_a_number,  // no number, whatever follows
 };
 
-// The whole text as one number in the given settings; value is set for a
-// number only.
+// The whole text as one number in the given settings. value is set for a
+// number, and for a beginning to the number as far as it goes (0 before
+// its first digit).
 StrictReading ReadStrict(std::string_view text, const NumberLocale& locale, double& value) noexcept;
 
 }  // namespace quorvel::detail

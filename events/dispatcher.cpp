@@ -84,6 +84,15 @@ void EventDispatcher::Changed(Field field, int index) {
     }
 }
 
+void EventDispatcher::LostFocus(Field field, int index) {
+    const auto i = static_cast<std::int16_t>(index);
+    switch (field) {
+        case Field::txtRs: Dispatch([this, i] { txtRs_LostFocus(form_, i); }); break;
+        case Field::txtIst: Dispatch([this] { txtIst_LostFocus(form_); }); break;
+        default: break;  // only entries are checked when left
+    }
+}
+
 void BindEvents(FieldModel& model, EventDispatcher& events) {
     model.OnChange([&events](Field field, int index) { events.Changed(field, index); });
 }

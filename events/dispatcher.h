@@ -36,6 +36,10 @@ public:
     void ClearClick();                      // cmdClear clicked
     // The text of an entry changed, or a chooser's item was picked.
     void Changed(Field field, int index);
+    // The user moved the focus from an entry to another control of the
+    // window: by Tab, a click or a tap, the button included; not to a
+    // popup, a message box or another window.
+    void LostFocus(Field field, int index);
 
 private:
     template <class Handler>

@@ -10,24 +10,67 @@ namespace {
 
 std::string Zero() { return NumberToText(std::int16_t{0}); }
 
+EntryText Read(const FieldSet& form, Field entry, int index) {
+    return ReadEntry(form.Text(entry, index), form.Locale(), QuantityOf(entry));
+}
+
+// The entry's value in the unit its chooser shows.
+double InChooserUnit(const FieldSet& form, Field entry, int index, const EntryText& read) {
+    if (!read.steps) return read.value;
+    const Field chooser = ChooserOf(entry);
+    return Rescaled(read.value, *read.steps - StepsOf(chooser, form.Text(chooser, index)));
+}
+
+// A multiplier letter or unit word puts its unit in the chooser beside the
+// entry: its own, or the nearest the list has. That write is a pick.
+void FollowTheLetter(FieldSet& form, Field entry, int index, int steps) {
+    const Field chooser = ChooserOf(entry);
+    form.SetText(chooser, index, form.ListItem(chooser, index, NearestItem(chooser, steps)));
+}
+
 // A text on its way to a number stays as typed and counts as the entry
 // reads it; one no key can mend becomes "0", as does a number too large,
-// which is told. A negative value becomes its positive one. Each write
-// starts this handler again, nested, and that one recalculates.
+// which is told. A letter picks its unit. A negative number loses its minus
+// and keeps the rest as typed, so that the next key goes on with the same
+// number. Each write into the entry starts this handler again, nested, and
+// that one recalculates.
 void ValidateEntry(FieldSet& form, Field entry, int index) {
-    const NumberLocale locale = form.Locale();
-    const EntryText read = ReadEntry(form.Text(entry, index), locale);
+    const EntryText read = Read(form, entry, index);
     switch (read.reading) {
         case EntryReading::no_number: form.SetText(entry, index, Zero()); return;
         case EntryReading::too_large: form.SetText(entry, index, Zero()); throw OverflowError();
         case EntryReading::number:
         case EntryReading::beginning: break;
     }
+    if (read.steps) FollowTheLetter(form, entry, index, *read.steps);
     if (read.negative) {
-        // The positive text comes from the value the calculation counts.
-        form.SetText(entry, index, NumberToText(-EntryValue(form.Text(entry, index), locale), locale));
+        std::string positive = form.Text(entry, index);
+        positive.erase(positive.find('-'), 1);
+        form.SetText(entry, index, positive);
     }
     Recalculate(form);
+}
+
+// A pick while the entry holds a multiplier of another unit: the entry first
+// becomes its plain number in the letter's unit, and then the pick counts.
+void KeepTheValueOfTheLetter(FieldSet& form, Field entry, int index) {
+    const EntryText read = Read(form, entry, index);
+    if (!read.steps) return;
+    const Field chooser = ChooserOf(entry);
+    const int item = NearestItem(chooser, *read.steps);
+    if (form.Text(chooser, index) == form.ListItem(chooser, index, item)) return;
+    const double in_letters_unit = Rescaled(read.value, *read.steps - ListOf(chooser)[static_cast<std::size_t>(item)].steps);
+    form.SetText(entry, index, NumberToText(in_letters_unit, form.Locale()));
+}
+
+// What the entry shows is what counts: a text with more than digits and one
+// decimal mark is written again as the number it counts as, in the
+// chooser's unit, the way the system writes numbers.
+void LeaveEntry(FieldSet& form, Field entry, int index) {
+    const EntryText read = Read(form, entry, index);
+    if (read.plain) return;
+    const bool counts = read.reading == EntryReading::number || read.reading == EntryReading::beginning;
+    form.SetText(entry, index, NumberToText(counts ? InChooserUnit(form, entry, index, read) : 0, form.Locale()));
 }
 
 }  // namespace
@@ -63,12 +106,22 @@ void txtRs_Change(FieldSet& form, std::int16_t index) { ValidateEntry(form, Fiel
 
 void txtIst_Change(FieldSet& form) { ValidateEntry(form, Field::txtIst, 0); }
 
+void txtRs_LostFocus(FieldSet& form, std::int16_t index) { LeaveEntry(form, Field::txtRs, index); }
+
+void txtIst_LostFocus(FieldSet& form) { LeaveEntry(form, Field::txtIst, 0); }
+
 void cboRs_Change(FieldSet& form, std::int16_t /*index*/) { Recalculate(form); }
 
-void cboRs_Click(FieldSet& form, std::int16_t /*index*/) { Recalculate(form); }
+void cboRs_Click(FieldSet& form, std::int16_t index) {
+    KeepTheValueOfTheLetter(form, Field::txtRs, index);
+    Recalculate(form);
+}
 
 void cboIst_Change(FieldSet& form) { Recalculate(form); }
 
-void cboIst_Click(FieldSet& form) { Recalculate(form); }
+void cboIst_Click(FieldSet& form) {
+    KeepTheValueOfTheLetter(form, Field::txtIst, 0);
+    Recalculate(form);
+}
 
 }  // namespace quorvel

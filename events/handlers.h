@@ -17,6 +17,8 @@ void Form_KeyPress(Platform& platform, std::int16_t KeyAscii);  // a character t
 void cmdClear_Click(FieldSet& form);                            // the button pressed
 void txtRs_Change(FieldSet& form, std::int16_t index);          // a resistor entry's text changed
 void txtIst_Change(FieldSet& form);                             // the current entry's text changed
+void txtRs_LostFocus(FieldSet& form, std::int16_t index);       // the focus left a resistor entry for another control
+void txtIst_LostFocus(FieldSet& form);                          // the focus left the current entry for another control
 void cboRs_Change(FieldSet& form, std::int16_t index);  // never raised: a pick-only list changes by a pick alone
 void cboRs_Click(FieldSet& form, std::int16_t index);   // a resistor's unit picked, by the user or a write
 void cboIst_Change(FieldSet& form);                     // never raised: a pick-only list changes by a pick alone

@@ -60,17 +60,19 @@ bool IsPlainPointNumber(std::string_view text) {
 
 // An entry keeps a text exactly when a few characters more make it a number:
 // the rest of one of the settings' tokens (a point, a group mark, the
-// currency symbol), a digit, or both.
-void CheckEntryKeeps(std::string_view text, const NumberLocale& locale) {
-    const EntryReading reading = ReadEntry(text, locale).reading;
+// currency symbol) or of a unit word, a digit, or both.
+void CheckEntryKeeps(std::string_view text, const NumberLocale& locale, Quantity quantity) {
+    const EntryReading reading = ReadEntry(text, locale, quantity).reading;
     if (text.empty() || reading == EntryReading::number || reading == EntryReading::too_large) return;
     bool mendable = false;
     for (const std::string& token : {locale.currency_symbol, locale.DecimalPoint(), locale.group_separator,
-                                     std::string("."), std::string(","), std::string()}) {
+                                     std::string("."), std::string(","), std::string(), std::string("Ohm"),
+                                     std::string("\u03A9"), std::string("\u2126"), std::string("\u00B5"),
+                                     std::string("\u03BC")}) {
         for (std::size_t from = 0; from <= token.size() && !mendable; ++from) {
             for (const char* digit : {"", "1"}) {
                 const std::string completed = std::string(text) + token.substr(from) + digit;
-                const EntryReading then = ReadEntry(completed, locale).reading;
+                const EntryReading then = ReadEntry(completed, locale, quantity).reading;
                 mendable = mendable || then == EntryReading::number || then == EntryReading::too_large;
             }
         }
@@ -86,8 +88,10 @@ void CheckText(std::string_view text, const NumberLocale& locale) {
 
     const double leading = ParseLeading(text);
     FUZZ_CHECK(std::isfinite(leading));
-    FUZZ_CHECK(std::isfinite(EntryValue(text, locale)));
-    CheckEntryKeeps(text, locale);
+    for (const Quantity quantity : {Quantity::resistance, Quantity::current}) {
+        FUZZ_CHECK(std::isfinite(ReadEntry(text, locale, quantity).value));
+        CheckEntryKeeps(text, locale, quantity);
+    }
 
     if (!IsPlainPointNumber(text)) return;
     // Both readings of a plain number agree with each other and with the C

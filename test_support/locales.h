@@ -4,6 +4,7 @@
 
 namespace quorvel::testing {
 
+inline const NumberLocale kCLocale{".", ",", ""};
 inline const NumberLocale kDotLocale{".", ",", "$"};
 inline const NumberLocale kRomanian{",", ".", "RON"};
 inline const NumberLocale kFrench{",", "\u202F", "\u20AC"};      // narrow no-break space groups

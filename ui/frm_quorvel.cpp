@@ -61,6 +61,21 @@ void frmQuorvel::BindEvents() {
     }
     connect(findChild<QPushButton*>(QStringLiteral("cmdClear")), &QPushButton::clicked, this,
             [this] { RunEvent([this] { events_.ClearClick(); }); });
+    connect(qApp, &QApplication::focusChanged, this, &frmQuorvel::FocusMoved);
+}
+
+// An entry is left when the focus moves to another control of this window;
+// not to a popup, a message box or another window, and not when the window
+// itself loses the focus. Left, it shows its beginning.
+void frmQuorvel::FocusMoved(QWidget* old, QWidget* now) {
+    if (!old || !now || old->window() != this || now->window() != this) return;
+    for (Field entry : {Field::txtRs, Field::txtIst}) {
+        for (int i = 0; i < CountOf(entry); ++i) {
+            if (controls_(entry, i) != old) continue;
+            RunEvent([this, entry, i] { events_.LostFocus(entry, i); });
+            static_cast<QLineEdit*>(old)->setCursorPosition(0);
+        }
+    }
 }
 
 std::string frmQuorvel::ControlText(Field input, int index) const {
@@ -82,12 +97,9 @@ bool frmQuorvel::WriteControl(Field input, int index, const std::string& utf8) {
     }
     auto* edit = static_cast<QLineEdit*>(control);
     if (edit->text() == text) return false;
-    // A line edit lets its validator rewrite even a text set in code; the
-    // typed length limit must never cut what the program writes.
-    const QValidator* limit = edit->validator();
-    edit->setValidator(nullptr);
     edit->setText(text);
-    edit->setValidator(limit);
+    // A write leaves the caret at the end: an entry not in use shows its beginning.
+    if (!edit->hasFocus()) edit->setCursorPosition(0);
     return true;
 }
 

@@ -34,6 +34,7 @@ protected:
 
 private:
     void BindEvents();
+    void FocusMoved(QWidget* old, QWidget* now);
 
     PerElement<QWidget*> controls_;
     QTranslator toolkit_texts_;  // the toolkit's menus and buttons in Romanian, as the window speaks

@@ -13,9 +13,9 @@
 #include "calc/units.h"
 #include "frontend/window_layout.h"
 #include "ui/circuit_frame.h"
+#include "ui/entry_box.h"
 #include "ui/quorvel_icon.h"
 #include "ui/result_box.h"
-#include "ui/typed_length_limit.h"
 
 namespace quorvel {
 namespace {
@@ -81,10 +81,9 @@ void CreateControl(QWidget& window, const layout::Control& control) {
             break;
         }
         case Kind::entry: {
-            auto* edit = new QLineEdit(text, container);
+            auto* edit = new EntryBox(text, control.max_typed, container);
             edit->setAlignment(AlignmentOf(control.align));
             Paint(edit, QPalette::Base, control.colour);
-            if (control.max_typed > 0) edit->setValidator(new TypedLengthLimit(control.max_typed, edit));
             widget = edit;
             break;
         }

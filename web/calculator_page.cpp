@@ -61,8 +61,8 @@ void CalculatorPage::Load() {
     first.call<void>("select");
 }
 
-// The user's edits and picks enter the handlers here; a handler's own writes
-// call their field's handler from the field set instead.
+// The user's edits, picks and moves of the focus enter the handlers here; a
+// handler's own writes call their field's handler from the field set instead.
 void CalculatorPage::Handle(const val& event) {
     const std::string type = event["type"].as<std::string>();
     if (type == "keydown") return KeyDown(event);
@@ -71,22 +71,46 @@ void CalculatorPage::Handle(const val& event) {
     const val target = event["target"];
     if (target["readOnly"].as<bool>()) return ResultBoxEvent(type, target);
     const std::string id = target["id"].as<std::string>();
-    if (type == "click") {
-        if (id == "cmdClear") fields_.RunEvent([this] { events_.ClearClick(); });
-    } else if (type == "input" || type == "change") {  // keyup, mouseup and the like change nothing
-        if (const auto named = FieldNamed(id); named && !IsComputed(named->field)) Changed(named->field, named->index, type);
+    if (type == "click" && id == "cmdClear") return fields_.RunEvent([this] { events_.ClearClick(); });
+    const auto named = FieldNamed(id);
+    if (!named || IsComputed(named->field)) return;
+    if (type == "input" || type == "change") {  // keyup, mouseup and the like change nothing
+        const val input_type = event["inputType"];
+        const bool typed = input_type.isString() && (input_type.as<std::string>() == "insertText" ||
+                                                     input_type.as<std::string>() == "insertCompositionText");
+        Changed(named->field, named->index, type, typed);
+    } else if (KindOf(named->field) == FieldKind::entry) {
+        EntryEvent(type, *named, event);
     }
 }
 
 // An entry's input or a chooser's change: the typed limit first, then its handler.
-void CalculatorPage::Changed(Field field, int index, const std::string& type) {
+void CalculatorPage::Changed(Field field, int index, const std::string& type, bool typed) {
     const bool entry = KindOf(field) == FieldKind::entry;
     const auto changed = [this, field, index] { fields_.RunEvent([&] { events_.Changed(field, index); }); };
     if (entry && type == "input") {
-        if (fields_.Typed(field, index)) changed();
+        if (fields_.Typed(field, index, typed)) changed();
         fields_.FitEntry(field, index);
     }
     if (!entry && type == "change") changed();
+}
+
+// An entry that takes the focus while it holds only its default has it
+// selected by the click or tap that follows, as Tab selects it. It is left
+// when the focus moves to another control of the page; not to the error
+// report, nor when the page itself loses the focus. Left, it shows its
+// beginning.
+void CalculatorPage::EntryEvent(const std::string& type, const FieldElement& entry, const val& event) {
+    const val& element = fields_.Element(entry.field, entry.index);
+    const bool holds_default = fields_.Text(entry.field, entry.index) == layout::ControlOf(entry.field, entry.index).text;
+    if (type == "focusin") select_on_click_ = holds_default;
+    if (type == "click" && select_on_click_ && holds_default) element.call<void>("select");
+    if (type == "click" || type == "focusout") select_on_click_ = false;
+    if (type != "focusout") return;
+    const val to = event["relatedTarget"];
+    if (to.isNull() || to.isUndefined() || to.call<bool>("matches", std::string("dialog *"))) return;
+    fields_.RunEvent([&] { events_.LostFocus(entry.field, entry.index); });
+    fields_.ShowBeginning(entry.field, entry.index);
 }
 
 // A result box shows the beginning of its text, its frame the focus, and

@@ -35,7 +35,8 @@ public:
 
 private:
     void KeyDown(const emscripten::val& event);
-    void Changed(Field field, int index, const std::string& type);
+    void Changed(Field field, int index, const std::string& type, bool typed = false);
+    void EntryEvent(const std::string& type, const FieldElement& entry, const emscripten::val& event);
     bool ListOpen(const emscripten::val& target) const;
     void ResultBoxEvent(const std::string& type, emscripten::val box);
     void End();
@@ -46,6 +47,7 @@ private:
     WebPlatform platform_;
     EventDispatcher events_;
     std::function<void()> end_;
+    bool select_on_click_ = false;  // the focused entry took the focus holding its default
 };
 
 }  // namespace quorvel

@@ -80,10 +80,14 @@ std::string WebFieldSet::ListItem(Field chooser, int index, int item) const {
 
 NumberLocale WebFieldSet::ReadLocale() const { return BrowserNumberLocale(); }
 
-bool WebFieldSet::Typed(Field entry, int index) {
+bool WebFieldSet::Typed(Field entry, int index, bool keys) {
     Box& box = boxes_(entry, index);
     if (box.typed_limit == 0) return true;
     TypedText typed{box.element["value"].as<std::u16string>(), box.element["selectionStart"].as<int>()};
+    if (!keys) {
+        box.before = typed.text;
+        return true;
+    }
     const auto kept = LimitTyped(box.before, typed, box.typed_limit);
     // A refused edit leaves the text as it was, the caret before what it added.
     const int added = static_cast<int>(typed.text.size()) - static_cast<int>(box.before.size());
@@ -97,6 +101,8 @@ bool WebFieldSet::Typed(Field entry, int index) {
 }
 
 void WebFieldSet::FitEntry(Field entry, int index) { Fit(boxes_(entry, index)); }
+
+void WebFieldSet::ShowBeginning(Field entry, int index) { boxes_(entry, index).element.set("scrollLeft", 0); }
 
 // The window's entry lets a text too long for its margins use them, up to
 // its frame; the page's, its padding.

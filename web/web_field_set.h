@@ -28,9 +28,12 @@ public:
 
     std::string ListItem(Field chooser, int index, int item) const override;
 
-    // The user has edited an entry: its typed limit applies. False where the
-    // edit was refused, and the entry's text is as before it.
-    bool Typed(Field entry, int index);
+    // The user has edited an entry: what was typed is held to its typed
+    // limit; a paste or a drop is taken whole. False where the edit was
+    // refused, and the entry's text is as before it.
+    bool Typed(Field entry, int index, bool typed);
+    // The user has left an entry: it shows its beginning.
+    void ShowBeginning(Field entry, int index);
     // The user has edited an entry: a text too long for it takes its padding.
     void FitEntry(Field entry, int index);
     // The page has changed its layout: every box is measured again.

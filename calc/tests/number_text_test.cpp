@@ -1,5 +1,7 @@
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -217,55 +219,78 @@ TEST(RoundPlaces, RoundsExactHalvesToEven) {
     EXPECT_THROW(RoundPlaces(1, -1), InvalidArgumentError);
 }
 
-// What an entry takes as a number, keeps on its way to one, or gives up.
-TEST(ReadEntry, TakesBothPointsAndKeepsWhatAKeyMoreCanMend) {
+// What an entry takes as a number, keeps on its way to one, or gives up,
+// and what it counts as: in its letter's unit (steps), or in its chooser's.
+TEST(ReadEntry, OneReadingForTheCheckTheValueAndTheRewrite) {
     using enum EntryReading;
+    constexpr auto R = Quantity::resistance;
+    constexpr auto I = Quantity::current;
+    constexpr std::optional<int> none;
     struct Case {
         const NumberLocale& locale;
+        Quantity quantity;
         std::string text;
         EntryReading reading;
-        bool negative = false;
+        double value;
+        std::optional<int> steps = {};
+        bool plain = false;
     };
     const NumberLocale arabic{"\u066B", "\u066C", ""};
     const Case cases[] = {
-        {kDotLocale, ".5", number},       {kDotLocale, "2,2", number},     {kDotLocale, "1,5E3", number},
-        {kDotLocale, "-5", number, true}, {kDotLocale, "-0", number},      {kDotLocale, "5 $", number},
-        {kDotLocale, ".", beginning},     {kDotLocale, ",", beginning},    {kDotLocale, "-", beginning},
-        {kDotLocale, "+", beginning},     {kDotLocale, "-.", beginning},   {kDotLocale, "1E", beginning},
-        {kDotLocale, "1E-", beginning},   {kDotLocale, "1.E", beginning},  {kDotLocale, "$", beginning},
-        {kDotLocale, "$-", beginning},    {kDotLocale, " ", beginning},    {kDotLocale, "-1E", beginning, true},
-        {kDotLocale, "", no_number},      {kDotLocale, "abc", no_number},  {kDotLocale, "7x", no_number},
-        {kDotLocale, "- 5", no_number},   {kDotLocale, "1E5E", no_number}, {kDotLocale, "&H1F", no_number},
-        {kDotLocale, "(5", no_number},    {kDotLocale, "1E400", too_large},
-        {kDotLocale, std::string(320, '9'), too_large},
-        {kFrench, "2.2", number},         {kFrench, "2,2", number},        {kFrench, "1\u202F000.5", number},
-        {kFrench, "-2.5", number, true},  {kFrench, "1.5E", beginning},    {kFrench, "\u20AC", beginning},
-        {kSwissGerman, "2,2", number},    {kSwissGerman, "1\u2019000,5", number},
-        {kSwissGerman, "C", beginning},   {kSwissGerman, "5 CH", beginning}, {kSwissGerman, "5 CX", no_number},
-        {kRomanian, "1.5", number},       {kRomanian, "-.5", number, true}, {kRomanian, "RO", beginning},
-        {arabic, "1\xD9", beginning},    {arabic, "1\u066B5", number},
+        // Plain numbers: either mark is the point, but the locale's own thousand.
+        {kDotLocale, R, ".5", number, 0.5, none, true},          {kDotLocale, R, "2,2", number, 2.2, none, true},
+        {kRomanian, R, "2.5", number, 2.5, none, true},          {kRomanian, R, "1.000", number, 1000},
+        {kDotLocale, R, "1,000", number, 1000},                  {kDotLocale, R, "1,0000", number, 1, none, true},
+        {kDotLocale, R, "0,001", number, 0.001, none, true},     {kRomanian, R, "1,000", number, 1, none, true},
+        {kDotLocale, R, "1,5E3", number, 1500},                  {kDotLocale, R, "-5", number, -5},
+        {kDotLocale, R, "-0", number, 0},                        {kDotLocale, R, "+5", number, 5},
+        {kDotLocale, R, "1E400", too_large, 1.7976931348623157e308},
+        {kDotLocale, R, std::string(320, '9'), too_large, 1.7976931348623157e308},
+        // The locale's own form: group marks as typed, a currency symbol.
+        {kDotLocale, R, "1,000.5", number, 1000.5},              {kRomanian, R, "1.000,5", number, 1000.5},
+        {kSwissGerman, R, "12\u2019345", number, 12345},         {kSwissGerman, R, "12'345", number, 12345},
+        {kFrench, R, "12 345", number, 12345},                   {kFrench, R, "12\u00A0345,5", number, 12345.5},
+        {kFrench, R, " 5", number, 5},                           {kDotLocale, R, "$5", number, 5},
+        {kDotLocale, R, "5 $", number, 5},                       {arabic, R, "3\u066B25", number, 3.25},
+        {kDotLocale, R, "12 345", no_number, 12345},
+        // Markings: the letter where the point goes or after the number, a unit word.
+        {kDotLocale, R, "4K7", number, 4.7, 1},                  {kRomanian, R, "R47", number, 0.47, 0},
+        {kDotLocale, R, "K47", number, 0.47, 1},                 {kDotLocale, R, "1M5", number, 1.5, 2},
+        {kDotLocale, R, "470r", number, 470, 0},                 {kRomanian, R, "4.7k", number, 4.7, 1},
+        {kDotLocale, R, "2,2 k", number, 2.2, 1},                {kDotLocale, R, "4k7Ohm", number, 4.7, 1},
+        {kDotLocale, R, "1G", number, 1, 3},                     {kDotLocale, R, "470 \u2126", number, 470, 0},
+        {kDotLocale, R, "4.7E3k", number, 4700, 1},              {kDotLocale, R, "-4K7", number, -4.7, 1},
+        {kDotLocale, I, "5mA", number, 5, -1},                   {kDotLocale, I, "100\u00B5", number, 100, -2},
+        {kDotLocale, I, "1u5", number, 1.5, -2},                 {kDotLocale, I, "2 A", number, 2, 0},
+        {kDotLocale, R, "1m", no_number, 1},                     {kDotLocale, I, "5M", no_number, 5},
+        {kDotLocale, R, "1,000k", number, 1, 1},                 {kDotLocale, R, "4K7E3", no_number, 4},
+        {kDotLocale, R, "1E400k", too_large, 1.7976931348623157e308},
+        // Beginnings, counted as far as they go.
+        {kDotLocale, R, ".", beginning, 0},                      {kDotLocale, R, "-", beginning, 0},
+        {kDotLocale, R, "-.", beginning, 0},                     {kDotLocale, R, "1E", beginning, 1},
+        {kDotLocale, R, "1E-", beginning, 1},                    {kDotLocale, R, "1.E", beginning, 1},
+        {kRomanian, R, "1.000E", beginning, 1000},               {kDotLocale, R, "$", beginning, 0},
+        {kDotLocale, R, "$-", beginning, 0},                     {kDotLocale, R, " ", beginning, 0},
+        {kDotLocale, R, "-1E", beginning, -1},                   {kSwissGerman, R, "5 CH", beginning, 5},
+        {kRomanian, R, "RO", beginning, 0},                      {kDotLocale, R, "K", beginning, 0, 1},
+        {kDotLocale, R, "4K7O", beginning, 4.7, 1},              {kDotLocale, R, "470 Oh", beginning, 470},
+        {kDotLocale, I, "5 \xCE", beginning, 5},                 {arabic, R, "1\xD9", beginning, 1},
+        // Nothing a key more can mend.
+        {kDotLocale, R, "", no_number, 0},                       {kDotLocale, R, "abc", no_number, 0},
+        {kDotLocale, R, "7x", no_number, 7},                     {kDotLocale, R, "- 5", no_number, -5},
+        {kDotLocale, R, "1E5E", no_number, 100000},              {kDotLocale, R, "&H1F", no_number, 31},
+        {kDotLocale, R, "(5", no_number, 0},                     {kSwissGerman, R, "5 CX", no_number, 5},
+        {kDotLocale, I, "K", no_number, 0},
     };
     for (const auto& c : cases) {
-        const EntryText read = ReadEntry(c.text, c.locale);
-        EXPECT_EQ(read.reading, c.reading) << '"' << c.text << "\" under " << c.locale.decimal_separator;
-        EXPECT_EQ(read.negative, c.negative) << '"' << c.text << '"';
+        const EntryText read = ReadEntry(c.text, c.locale, c.quantity);
+        const std::string what = '"' + c.text + "\" under " + c.locale.decimal_separator;
+        EXPECT_EQ(read.reading, c.reading) << what;
+        EXPECT_EQ(read.value, c.value) << what;
+        EXPECT_EQ(read.negative, c.value < 0 && c.reading != no_number && c.reading != too_large) << what;
+        EXPECT_EQ(read.steps, c.steps) << what;
+        EXPECT_EQ(read.plain, c.plain) << what;
     }
-}
-
-TEST(EntryValue, ReadsACommaAndTheLocalesDecimalSeparatorAsAPoint) {
-    EXPECT_EQ(EntryValue("2,5", kRomanian), 2.5);
-    EXPECT_EQ(EntryValue("2.5", kRomanian), 2.5);
-    EXPECT_EQ(EntryValue("-2,5", kRomanian), -2.5);
-    EXPECT_EQ(EntryValue("1.000", kRomanian), 1);
-    EXPECT_EQ(EntryValue("2,2", kDotLocale), 2.2);
-    EXPECT_EQ(EntryValue("-2,2", kDotLocale), -2.2);
-    EXPECT_EQ(EntryValue("1,000", kDotLocale), 1);
-    EXPECT_EQ(EntryValue("1,000.5", kDotLocale), 1);  // the second point ends the number
-    EXPECT_EQ(EntryValue("2.5", kDotLocale), 2.5);
-    EXPECT_EQ(EntryValue("2,5", kSwissGerman), 2.5);
-    EXPECT_EQ(EntryValue("1\u202F000,5", kFrench), 1);
-    const NumberLocale arabic{"\u066B", "\u066C", ""};
-    EXPECT_EQ(EntryValue("3\u066B25", arabic), 3.25);
 }
 
 }  // namespace

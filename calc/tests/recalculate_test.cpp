@@ -75,10 +75,16 @@ TEST(Recalculate, ShowsEveryResultInItsUnit) {
         {kDotLocale, {{"1", "1", "1", "1"}, {"kohm", "", "MOHM", " Ohm"}, "2", "MA"},
          {"4", "Ohm", "8", "V", "2", "2", "2", "2", "V", "V", "V", "V", "4", "4", "4", "4", "W", "W", "W", "W",
           "16", "W"}},
-        // "1,5" reads as 1.5 and "1,000" as 1 where "." is the decimal separator.
-        {kDotLocale, {{"1,5", "1,000", "abc", ""}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "1", "uA"},
+        // "1,5" reads as 1.5 and "1,0" as 1 where "." is the decimal separator;
+        // a text that is no number counts as what starts it.
+        {kDotLocale, {{"1,5", "1,0", "abc", ""}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "1", "uA"},
          {"2.5", "Ohm", "2.5", "uV", "1.5", "1", "0", "0", "uV", "uV", "", "", "0", "0", "0", "0", "", "", "", "",
           "0", ""}},
+        // A multiplier letter counts whatever the chooser shows; "1,000" is the
+        // locale's thousand, "$5" five: 4700 + 1000000 + 5 + 1000000 ohms at 5 mA.
+        {kDotLocale, {{"4K7", "1,000", "$5", "1M"}, {"Ohm", "kOhm", "Ohm", "kOhm"}, "5mA", "A"},
+         {"2.005", "MOhm", "10.023525", "kV", "23.5", "5", "25", "5", "V", "kV", "mV", "kV", "117.5", "25", "125",
+          "25", "mW", "W", "uW", "W", "50.118", "W"}},
     };
     for (const auto& c : cases) {
         FieldModel fields(c.locale);

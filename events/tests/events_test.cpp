@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "calc/units.h"
 #include "events/handlers.h"
 #include "test_support/headless_calculator.h"
 #include "test_support/typed_keys.h"
@@ -49,17 +50,40 @@ TEST(Events, RecalculateAsOftenAsEachTriggerCalls) {
         {"empty text", [](C& c) { c.Type(Field::txtRs, 2, ""); }, 1, Field::txtRs, 2, "0"},
         {"lone minus", [](C& c) { c.Type(Field::txtIst, 0, "-"); }, 1, Field::txtIst, 0, "-"},
         {"an exponent on its way", [](C& c) { c.Type(Field::txtRs, 1, "4.7E"); }, 1, Field::txtRs, 1, "4.7E"},
-        {"a negative on its way", [](C& c) { c.Type(Field::txtRs, 1, "-1E"); }, 2, Field::txtRs, 1, "1"},
+        {"a negative on its way", [](C& c) { c.Type(Field::txtRs, 1, "-1E"); }, 2, Field::txtRs, 1, "1E"},
         {"too large", [](C& c) { c.Type(Field::txtIst, 0, "1E400"); }, 1, Field::txtIst, 0, "0"},
         {"a number", [](C& c) { c.Type(Field::txtRs, 0, "12.5"); }, 1, Field::txtRs, 0, "12.5"},
         {"half typed", [](C& c) { c.Type(Field::txtRs, 0, "1."); }, 1, Field::txtRs, 0, "1."},
         {"negative", [](C& c) { c.Type(Field::txtRs, 3, "-12.5"); }, 2, Field::txtRs, 3, "12.5"},
         {"negative current", [](C& c) { c.Type(Field::txtIst, 0, "-3"); }, 2, Field::txtIst, 0, "3"},
         {"negative zero", [](C& c) { c.Type(Field::txtRs, 0, "-0"); }, 1, Field::txtRs, 0, "-0"},
-        {"long positive text", [](C& c) { c.Type(Field::txtRs, 0, "-1E9"); }, 2, Field::txtRs, 0, "1000000000"},
+        {"a negative with an exponent", [](C& c) { c.Type(Field::txtRs, 0, "-1E9"); }, 2, Field::txtRs, 0, "1E9"},
         {"same text", [](C& c) { c.Type(Field::txtRs, 0, "0"); }, 0, Field::txtRs, 0, "0"},
         {"resistor unit", [](C& c) { c.Pick(Field::cboRs, 2, 1); }, 1, Field::cboRs, 2, "kOhm"},
         {"current unit", [](C& c) { c.Pick(Field::cboIst, 0, 0); }, 1, Field::cboIst, 0, "uA"},
+        {"a multiplier letter", [](C& c) { c.Type(Field::txtRs, 1, "4K7"); }, 2, Field::cboRs, 1, "kOhm"},
+        {"a pick over a letter of another unit",
+         [](C& c) {
+             c.Type(Field::txtRs, 1, "4K7");
+             c.fields.Forget();
+             c.Pick(Field::cboRs, 1, 2);
+         },
+         2, Field::txtRs, 1, "4.7"},
+        {"a pick of the letter's own unit",
+         [](C& c) {
+             c.Type(Field::txtIst, 0, "5m");
+             c.fields.Forget();
+             c.Pick(Field::cboIst, 0, 1);
+         },
+         0, Field::txtIst, 0, "5m"},
+        {"left with a letter",
+         [](C& c) {
+             c.Type(Field::txtRs, 1, "4K7");
+             c.fields.Forget();
+             c.events.LostFocus(Field::txtRs, 1);
+         },
+         1, Field::txtRs, 1, "4.7"},
+        {"left as typed", [](C& c) { c.events.LostFocus(Field::txtIst, 0); }, 0, Field::txtIst, 0, "2"},
         {"clear at the defaults",
          [](C& c) {
              c.Type(Field::txtIst, 0, "0");
@@ -81,49 +105,74 @@ TEST(Events, RecalculateAsOftenAsEachTriggerCalls) {
     }
 }
 
-TEST(Events, NegativeEntriesCountAsTheValueTheyShow) {
+TEST(Events, PastedTextsCountAsTheyReadAndAreWrittenWhenLeft) {
+    // A text counts as the number the locale's own form reads, and once left
+    // shows that number as the system writes it, the unit unchanged.
     struct Case {
-        NumberLocale locale;
-        const char* typed;
-        const char* shown;
+        const NumberLocale& locale;
+        const char* pasted;
+        const char* shown;  // before the entry is left
         const char* total;
+        const char* left;
     };
     const Case cases[] = {
-        {testing::kRomanian, "-2.5", "2,5", "2,5"},
-        {testing::kRomanian, "-2,5", "2,5", "2,5"},
-        {testing::kDotLocale, "-12.5", "12.5", "12.5"},
-        {testing::kDotLocale, "-2,2", "2.2", "2.2"},
-        {testing::kDotLocale, "2,2", "2,2", "2.2"},
+        {testing::kCLocale, "1,000", "1,000", "1", "1000"},           {testing::kCLocale, "1,5", "1,5", "1.5", "1,5"},
+        {testing::kDotLocale, "12,345", "12,345", "12.345", "12345"}, {testing::kDotLocale, "$5", "$5", "5", "5"},
+        {testing::kDotLocale, "-12.5", "12.5", "12.5", "12.5"},       {testing::kDotLocale, "-2,2", "2,2", "2.2", "2,2"},
+        {testing::kDotLocale, "2,2", "2,2", "2.2", "2,2"},            {testing::kDotLocale, "+7", "+7", "7", "7"},
+        {testing::kRomanian, "12.345,6", "12.345,6", "12,346", "12345,6"},
+        {testing::kRomanian, "RON 5", "RON 5", "5", "5"},             {testing::kRomanian, "1.5", "1.5", "1,5", "1.5"},
+        {testing::kRomanian, "-2.5", "2.5", "2,5", "2.5"},            {testing::kRomanian, "-2,5", "2,5", "2,5", "2,5"},
+        {testing::kFrench, "12 345", "12 345", "12,345", "12345"},
+        {testing::kFrench, "12\u202F345", "12\u202F345", "12,345", "12345"},
+        {testing::kFrench, "5 \u20AC", "5 \u20AC", "5", "5"},
+        {testing::kSwissGerman, "12'345", "12'345", "12.345", "12345"},
+        {testing::kSwissGerman, "CHF 5", "CHF 5", "5", "5"},
     };
     for (const auto& c : cases) {
         HeadlessCalculator calculator(c.locale);
         calculator.events.Load();
-        calculator.Type(Field::txtRs, 0, c.typed);
-        EXPECT_EQ(calculator.fields.model.Text(Field::txtRs, 0), c.shown) << c.typed;
-        EXPECT_EQ(calculator.fields.model.Text(Field::txtRst), c.total) << c.typed;
+        calculator.Type(Field::txtRs, 0, c.pasted);
+        EXPECT_EQ(calculator.fields.model.Text(Field::txtRs, 0), c.shown) << c.pasted;
+        EXPECT_EQ(calculator.fields.model.Text(Field::txtRst), c.total) << c.pasted;
+        const Texts results = calculator.Results();
+        calculator.events.LostFocus(Field::txtRs, 0);
+        EXPECT_EQ(calculator.fields.model.Text(Field::txtRs, 0), c.left) << c.pasted;
+        EXPECT_EQ(calculator.Results(), results) << c.pasted;
     }
 }
 
 // A number typed a key at a time is the number computed, in every
-// settings, in a resistor entry and in the current's.
+// settings, and the entry shows it once left.
 TEST(Events, TypedKeyByKeyIsTheNumberComputed) {
-    const NumberLocale plain_c{".", ",", ""};
-    for (const NumberLocale& locale : {plain_c, testing::kDotLocale, testing::kRomanian, testing::kFrench}) {
+    using testing::Typed;
+    for (const NumberLocale& locale : {testing::kCLocale, testing::kDotLocale, testing::kRomanian, testing::kFrench}) {
         for (const auto& row : testing::kTypedKeys) {
-            const std::string entry = row.rewritten ? testing::Localized(row.entry, locale) : row.entry;
-            const std::string what = std::string(row.keys) + " under " + locale.decimal_separator;
-            HeadlessCalculator calculator(locale);
-            calculator.events.Load();
-            calculator.TypeKeys(Field::txtRs, 1, row.keys);
-            EXPECT_EQ(calculator.fields.model.Text(Field::txtRs, 1), entry) << what;
-            EXPECT_EQ(calculator.fields.model.Text(Field::txtRst), testing::Localized(row.total, locale)) << what;
-            EXPECT_EQ(calculator.fields.model.Text(Field::lblUMs), row.unit) << what;
+            for (const Field entry : {Field::txtRs, Field::txtIst}) {
+                if (row.into != Typed::both && (row.into == Typed::current) != (entry == Field::txtIst)) continue;
+                const int index = entry == Field::txtRs ? 1 : 0;
+                const std::string what = std::string(row.keys) + " into " + ControlName(entry, index) + " under " +
+                                         locale.decimal_separator;
+                HeadlessCalculator calculator(locale);
+                calculator.events.Load();
+                if (entry == Field::txtIst) calculator.Type(Field::txtRs, 0, "1");
+                std::vector<std::string> shown;
+                for (const auto& key : calculator.TypeKeys(entry, index, row.keys)) shown.push_back(key.shown);
+                EXPECT_EQ(shown, testing::ShownAfterEachKey(row, locale)) << what;
+                const std::string chooser = calculator.fields.model.Text(ChooserOf(entry), index);
+                EXPECT_EQ(chooser, *row.chooser ? row.chooser : entry == Field::txtRs ? "Ohm" : "A") << what;
+                if (row.into != Typed::both || entry == Field::txtRs) {
+                    EXPECT_EQ(testing::TotalOf(calculator.fields.model, entry), testing::Localized(row.total, locale))
+                        << what;
+                }
+                EXPECT_EQ(calculator.Results(), calculator.ExpectedResults()) << what;
+                EXPECT_TRUE(calculator.platform.reports.empty()) << what;
 
-            calculator.Type(Field::txtRs, 0, "1");
-            calculator.TypeKeys(Field::txtIst, 0, row.keys);
-            EXPECT_EQ(calculator.fields.model.Text(Field::txtIst), entry) << what;
-            EXPECT_EQ(calculator.Results(), calculator.ExpectedResults()) << what;
-            EXPECT_TRUE(calculator.platform.reports.empty()) << what;
+                const Texts results = calculator.Results();
+                calculator.events.LostFocus(entry, index);
+                EXPECT_EQ(calculator.fields.model.Text(entry, index), testing::Localized(row.left, locale)) << what;
+                EXPECT_EQ(calculator.Results(), results) << what;
+            }
         }
     }
 }
@@ -238,7 +287,7 @@ TEST(RunTimeErrors, AreReportedAndTheProgramGoesOn) {
         {"a resistor's power", [](C& c) { c.Type(Field::txtIst, 0, "1E60"); c.Type(Field::txtRs, 0, "1E200"); },
          "1E200", 12},
         {"nested in a negative entry", [](C& c) { c.Pick(Field::cboRs, 0, 2); c.Type(Field::txtRs, 0, "-1E303"); },
-         "1E+303", 0},
+         "1E303", 0},
     };
     for (const auto& c : cases) {
         HeadlessCalculator calculator;

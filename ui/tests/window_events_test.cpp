@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+#include "calc/units.h"
 #include "test_support/typed_keys.h"
 #include "ui/result_box.h"
 #include "ui/tests/window_support.h"
@@ -190,8 +191,8 @@ TEST(WindowEvents, CorrectEntriesInPlace) {
         {"a negative number", Local("-12.5"), true, Local("12.5")},
         {"a half-typed number", Local("1."), false, Local("1.")},
         {"a seventh character", "1234567", false, "123456"},
-        {"a long paste", "98765432", true, "987654"},
-        {"a negative with a long positive text", "-1E9", true, "1000000000"},
+        {"a long paste, kept whole", Local("22.1017547"), true, Local("22.1017547")},
+        {"a negative with an exponent", "-1E9", true, "1E9"},
         {"a negative zero", "-0", true, "-0"},
     };
     for (const auto& c : cases) {
@@ -211,33 +212,54 @@ TEST(WindowEvents, CorrectEntriesInPlace) {
 // A number typed a key at a time is the number computed; the "0" that
 // replaces what is no number stands selected, so the next key replaces it.
 TEST(WindowEvents, TypedKeyByKeyIsTheNumberComputed) {
+    using testing::Typed;
     const NumberLocale locale = SystemNumberLocale();
     for (const auto& row : testing::kTypedKeys) {
-        const QString entry_text =
-            QString::fromStdString(row.rewritten ? testing::Localized(row.entry, locale) : row.entry);
-        for (const char* entry_name : {"txtRs", "txtIst"}) {
+        for (const Field field : {Field::txtRs, Field::txtIst}) {
+            if (row.into != Typed::both && (row.into == Typed::current) != (field == Field::txtIst)) continue;
             auto window = testing::StartedWindow();
-            const bool resistor = std::string(entry_name) == "txtRs";
-            if (!resistor) window->SetText(Field::txtRs, 0, "1");
-            auto* entry = Find<QLineEdit>(*window, entry_name, resistor ? 1 : -1);
+            const int index = field == Field::txtRs ? 1 : 0;
+            if (field == Field::txtIst) window->SetText(Field::txtRs, 0, "1");
+            auto* entry = Find<QLineEdit>(*window, NameOf(field), ElementOf(field, index));
             entry->setFocus();
             QTest::keyClick(entry, Qt::Key_A, Qt::ControlModifier);
+            std::vector<std::string> shown;
             for (const QChar key : QString::fromUtf8(row.keys)) {
                 if (key == '\b') {
                     QTest::keyClick(entry, Qt::Key_Backspace);
                 } else {
                     QTest::keyClicks(entry, key);
                 }
+                shown.push_back(entry->text().toStdString());
             }
-            const std::string what = std::string(row.keys) + " into " + entry_name;
-            EXPECT_EQ(entry->text(), entry_text) << what;
-            if (resistor) {
-                EXPECT_EQ(window->Text(Field::txtRst), testing::Localized(row.total, locale)) << what;
-                EXPECT_EQ(window->Text(Field::lblUMs), row.unit) << what;
+            const std::string what = std::string(row.keys) + " into " + ControlName(field, index);
+            EXPECT_EQ(shown, testing::ShownAfterEachKey(row, locale)) << what;
+            const std::string chooser = window->Text(ChooserOf(field), index);
+            EXPECT_EQ(chooser, *row.chooser ? row.chooser : field == Field::txtRs ? "Ohm" : "A") << what;
+            if (row.into != Typed::both || field == Field::txtRs) {
+                EXPECT_EQ(testing::TotalOf(*window, field), testing::Localized(row.total, locale)) << what;
             }
+            EXPECT_EQ(Results(*window), ExpectedResults(*window)) << what;
+            QTest::keyClick(entry, Qt::Key_Tab);  // on to its chooser
+            EXPECT_EQ(entry->text().toStdString(), testing::Localized(row.left, locale)) << what;
             EXPECT_EQ(Results(*window), ExpectedResults(*window)) << what;
         }
     }
+}
+
+// A click into an entry that holds only its "0" selects it, as Tab does, so
+// that the first key replaces it; into any other text it puts the caret.
+TEST(WindowEvents, AClickIntoTheDefaultSelectsIt) {
+    auto window = testing::StartedWindow();
+    auto* second = Find<QLineEdit>(*window, "txtRs", 1);
+    const QPoint left_edge(3, second->height() / 2);  // before the right-aligned text
+    QTest::mouseClick(second, Qt::LeftButton, {}, left_edge);
+    QTest::keyClicks(second, "47");
+    EXPECT_EQ(second->text(), "47");
+    QTest::mouseClick(Find<QLineEdit>(*window, "txtRs", 2), Qt::LeftButton, {}, left_edge);
+    QTest::mouseClick(second, Qt::LeftButton, {}, left_edge);
+    QTest::keyClicks(second, "1");
+    EXPECT_EQ(second->text(), "147");
 }
 
 // A number beyond the double range becomes "0", told once; the "0" stands
@@ -259,6 +281,8 @@ TEST(WindowEvents, KeepLongTextsWrittenByTheProgram) {
     auto window = testing::StartedWindow();
     auto* entry = Find<QLineEdit>(*window, "txtRs", 0);
     PasteOver(entry, "-1E9");
+    QTest::keyClick(entry, Qt::Key_Tab);  // left, it shows the number whole
+    entry->setFocus();
     ASSERT_EQ(entry->text(), "1000000000");
     EXPECT_EQ(window->Text(Field::txtRst), "1000");
     EXPECT_EQ(window->Text(Field::lblUMs), "MOhm");

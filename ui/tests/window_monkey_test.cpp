@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/entry_text.h"
+#include "calc/units.h"
 #include "ui/tests/window_support.h"
 
 namespace quorvel {
@@ -45,7 +46,8 @@ private:
 
     QString RandomText(int max_length) {
         static const QStringList kPieces = {"0", "1", "2", "5", "9", "-", "+", ".", ",", "E", "e", " ", "a", "x",
-                                            "$", "&H", "ă", "î", "\u202F", "€", "1E300", "9E307", "-3.5", "2,5"};
+                                            "$", "&H", "ă", "î", "\u202F", "€", "1E300", "9E307", "-3.5", "2,5",
+                                            "4K7", "k", "M", "R", "m", "µ", "Ohm", "A", "1,000"};
         QString text;
         const int pieces = Pick(max_length + 1);
         for (int i = 0; i < pieces; ++i) text += kPieces[Pick(static_cast<int>(kPieces.size()))];
@@ -166,8 +168,9 @@ TEST(WindowMonkey, EveryActionLeavesTheWindowSound) {
     bool too_large = false;
     for (auto* entry : window->findChildren<QLineEdit*>()) {
         if (entry->isReadOnly()) continue;
-        QObject::connect(entry, &QLineEdit::textChanged, [&too_large, &locale](const QString& text) {
-            too_large = too_large || ReadEntry(text.toStdString(), locale).reading == EntryReading::too_large;
+        const Quantity quantity = entry->objectName() == "txtIst" ? Quantity::current : Quantity::resistance;
+        QObject::connect(entry, &QLineEdit::textChanged, [&too_large, &locale, quantity](const QString& text) {
+            too_large = too_large || ReadEntry(text.toStdString(), locale, quantity).reading == EntryReading::too_large;
         });
     }
 
@@ -182,7 +185,7 @@ TEST(WindowMonkey, EveryActionLeavesTheWindowSound) {
             for (int i = 0; i < CountOf(entry); ++i) {
                 // A number or one on its way, never counting below zero.
                 const std::string text = window->Text(entry, i);
-                const EntryText read = ReadEntry(text, locale);
+                const EntryText read = ReadEntry(text, locale, QuantityOf(entry));
                 ASSERT_TRUE(read.reading == EntryReading::number || read.reading == EntryReading::beginning)
                     << where << ": \"" << text << '"';
                 ASSERT_FALSE(read.negative) << where << ": \"" << text << '"';

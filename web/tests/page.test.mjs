@@ -29,7 +29,9 @@ function shown(page) {
         const results = [...calculator?.querySelectorAll('input[readonly]') ?? []];
         const marked = results.filter(box => getComputedStyle(box.nextElementSibling).display !== 'none').map(box => box.id);
         const cut = results.filter(box => box.scrollWidth > box.clientWidth && !inUse(box)).map(box => box.id);
-        const unshown = results.filter(box => !inUse(box) && box.scrollLeft > 0).map(box => box.id);
+        const entries = [...calculator?.querySelectorAll('input:not([readonly])') ?? []];
+        const unshown = [...results.filter(box => !inUse(box)), ...entries.filter(entry => entry !== document.activeElement)]
+            .filter(box => box.scrollLeft > 0).map(box => box.id);
         const misdrawn = results.filter(box => marked.includes(box.id)).filter(box => {
             const [mantissa, exponent] = box.nextElementSibling.children;
             const at = box.value.includes('E') ? box.value.indexOf('E') : box.value.length;
@@ -62,15 +64,21 @@ async function selectAll(page, id) {
 // Each verb of scenarios.txt, as a person does it; on the phone a person taps.
 const play = {
     type: async (page, id, text) => { await selectAll(page, id); await page.keyboard.type(text); },
-    // As a paste reaches the entry: the whole text in one input event.
+    // As a paste reaches the entry: the whole text in one input event, which
+    // says it is pasted.
     paste: async (page, id, text) => {
         await selectAll(page, id);
-        await page.evaluate(pasted => document.execCommand('insertText', false, pasted), text);
+        await page.evaluate(pasted => {
+            const entry = document.activeElement;
+            entry.value = pasted;
+            entry.dispatchEvent(new InputEvent('input', { inputType: 'insertFromPaste', data: pasted, bubbles: true }));
+        }, text);
     },
     home: async (page, id, text) => { await page.focus(byId(id)); await page.keyboard.press('Home'); await page.keyboard.type(text); },
     erase: async (page, id) => { await selectAll(page, id); await page.keyboard.press('Backspace'); },
     keys: (page, id, text) => page.keyboard.type(text),
-    pick: (page, id, item) => page.select(byId(id), item),
+    pick: async (page, id, item) => { await page.focus(byId(id)); await page.select(byId(id), item); },
+    tab: page => page.keyboard.press('Tab'),
     clear: page => press(page, '#cmdClear'),
     escape: async (page, id) => { await page.focus(byId(id)); await page.keyboard.press('Escape'); },
     restart: page => press(page, '#cmdRestart'),
@@ -154,7 +162,7 @@ function expect(now, expected, what) {
     assert.deepEqual(now.tooltips, {}, `${what}: tooltips of the boxes that cut their text`);
     assert.deepEqual(now.marked, now.cut, `${what}: the marks of cut texts`);
     assert.deepEqual(now.misdrawn, [], `${what}: marks without their beginning or exponent`);
-    assert.deepEqual(now.unshown, [], `${what}: boxes not in use that do not show their beginning`);
+    assert.deepEqual(now.unshown, [], `${what}: boxes and entries not in use that do not show their beginning`);
     assert.deepEqual(now.clipped, [], `${what}: entries that cut a text their frame holds`);
     assert.equal(now.report, expected.report, what);
     assert.equal(now.ended, expected.ended, what);

@@ -1,7 +1,8 @@
 // Plays the page test's scenarios on the calculator without a window and
 // prints, after each step, the text of every field by element id, the error
 // report shown and whether the calculator has ended; and the window's tab
-// order, as JSON:
+// order, as JSON. Besides the scenarios of the file, one is made of the rows
+// of the table of typed keys that the page plays too.
 //     quorvel_page_expectations SCENARIOS DECIMAL GROUP
 
 #include <fstream>
@@ -12,15 +13,19 @@
 #include <string>
 
 #include "events/handlers.h"
-#include "test_support/headless_calculator.h"
 #include "frontend/error_message.h"
 #include "frontend/typed_limit.h"
 #include "frontend/window_layout.h"
+#include "test_support/headless_calculator.h"
+#include "test_support/typed_keys.h"
+#include "test_support/utf16.h"
 
 namespace {
 
 using namespace quorvel;
 using testing::HeadlessCalculator;
+using testing::Utf16;
+using testing::Utf8;
 
 std::string Json(const std::string& text) {
     std::string out = "\"";
@@ -36,38 +41,82 @@ FieldElement FieldOf(const std::string& id) {
     throw std::invalid_argument("no field " + id);
 }
 
-// An edit as the page takes it: the typed limit first, and nothing happens
-// to a refused one.
-void Edit(HeadlessCalculator& calculator, Field entry, int index, const std::u16string& text, int caret) {
-    const auto& before = calculator.fields.model.Text(entry, index);
-    const int limit = layout::ControlOf(entry, index).max_typed;
-    const std::u16string before16(before.begin(), before.end());  // entries hold ASCII here
-    const auto kept = limit ? LimitTyped(before16, {text, caret}, limit) : TypedText{text, caret};
-    if (kept) calculator.Type(entry, index, std::string(kept->text.begin(), kept->text.end()));
+std::optional<FieldElement> EntryNamed(const std::string& id) {
+    const auto named = FieldNamed(id);
+    if (named && KindOf(named->field) == FieldKind::entry) return named;
+    return std::nullopt;
 }
 
-// Where the caret of each entry stands after the step before: -1 while its
-// whole text is selected.
-std::map<std::pair<Field, int>, int> carets;
+// The page as the test drives it: the calculator, where the focus is, and
+// where the caret of each entry stands (-1 while its whole text is selected).
+class Page {
+public:
+    explicit Page(const NumberLocale& locale) : calculator_(locale) { calculator_.events.Load(); }
 
-void Play(HeadlessCalculator& calculator, const std::string& verb, const std::string& id, const std::string& text) {
-    if (verb == "clear") return calculator.events.ClearClick();
-    if (verb == "escape") return calculator.events.KeyPress(kEscape);
-    if (verb == "focus" || verb == "select" || verb == "list" || verb == "layout") return;  // moves no text
+    void Play(const std::string& verb, const std::string& id, const std::string& text);
+    const HeadlessCalculator& calculator() const { return calculator_; }
+
+private:
+    // The focus moves to the control: an entry it leaves is left.
+    void Focus(const std::string& id) {
+        if (id == focused_) return;
+        if (const auto left = EntryNamed(focused_)) calculator_.events.LostFocus(left->field, left->index);
+        focused_ = id;
+    }
+
+    // An edit as the page takes it: what is typed is held to the typed limit,
+    // and nothing happens to a refused edit; a paste is taken whole.
+    void Edit(Field entry, int index, const std::u16string& text, int caret, bool typed) {
+        const int limit = typed ? layout::ControlOf(entry, index).max_typed : 0;
+        const std::u16string before = Utf16(calculator_.fields.model.Text(entry, index));
+        const auto kept = limit ? LimitTyped(before, {text, caret}, limit) : TypedText{text, caret};
+        if (kept) calculator_.Type(entry, index, Utf8(kept->text));
+    }
+
+    HeadlessCalculator calculator_;
+    std::string focused_ = "txtRs(0)";
+    std::map<std::pair<Field, int>, int> carets_;
+};
+
+void Page::Play(const std::string& verb, const std::string& id, const std::string& text) {
+    if (verb == "clear") {
+        Focus("cmdClear");
+        return calculator_.events.ClearClick();
+    }
+    if (verb == "tab") {
+        const auto order = layout::TabOrder();
+        for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+            if (ControlName(order[i]->name, order[i]->index) == id) return Focus(ControlName(order[i + 1]->name, order[i + 1]->index));
+        }
+        return;
+    }
+    if (verb == "early") {  // before the calculator started: no event, the focus where it was put
+        focused_ = id;
+    } else if (verb != "keys" && verb != "layout") {
+        Focus(id);
+    }
+    if (verb == "escape") return calculator_.events.KeyPress(kEscape);
+    if (verb == "select" || verb == "list" || verb == "layout") return;  // moves no text
     const auto [field, index] = FieldOf(id);
-    if (verb == "pick") return calculator.fields.model.SetText(field, index, text);
-    const std::u16string typed(text.begin(), text.end());
+    int& caret = carets_[{field, index}];
+    if (verb == "focus") {  // a click into an entry that holds only its default selects it
+        if (KindOf(field) == FieldKind::entry && calculator_.fields.model.Text(field, index) == layout::ControlOf(field, index).text) {
+            caret = -1;
+        }
+        return;
+    }
+    if (verb == "pick") return calculator_.fields.model.SetText(field, index, text);
+    const std::u16string typed = Utf16(text);
     // The program's write leaves the caret at the end, and its "0" in place
     // of what was no number selected.
-    int& caret = carets[{field, index}];
     const auto caret_after = [&](const std::u16string& edited) {
-        const std::string after = calculator.fields.model.Text(field, index);
-        if (after != std::string(edited.begin(), edited.end())) caret = after == "0" ? -1 : static_cast<int>(after.size());
+        const std::u16string after = Utf16(calculator_.fields.model.Text(field, index));
+        if (after != edited) caret = after == u"0" ? -1 : static_cast<int>(after.size());
     };
     // What was typed before the calculator started counts as pasted once it has.
     if (verb == "paste" || verb == "early") {
         caret = static_cast<int>(typed.size());
-        Edit(calculator, field, index, typed, caret);
+        Edit(field, index, typed, caret, false);
         return caret_after(typed);
     }
     // A key at a time.
@@ -75,8 +124,7 @@ void Play(HeadlessCalculator& calculator, const std::string& verb, const std::st
     if (verb == "home") caret = 0;
     const std::u16string keys = verb == "erase" ? std::u16string(1, u'\b') : typed;
     for (const char16_t c : keys) {
-        const std::string now = calculator.fields.model.Text(field, index);
-        std::u16string edited(now.begin(), now.end());
+        std::u16string edited = Utf16(calculator_.fields.model.Text(field, index));
         if (caret < 0) {  // the key replaces the selected text
             edited.clear();
             caret = 0;
@@ -86,7 +134,7 @@ void Play(HeadlessCalculator& calculator, const std::string& verb, const std::st
         } else if (caret > 0) {
             edited.erase(static_cast<std::size_t>(--caret), 1);
         }
-        Edit(calculator, field, index, edited, caret);
+        Edit(field, index, edited, caret, true);
         caret_after(edited);
     }
 }
@@ -119,6 +167,52 @@ std::string TabOrder() {
     return ids;
 }
 
+// The scenarios as JSON, a step at a time.
+class Scenarios {
+public:
+    explicit Scenarios(NumberLocale locale) : locale_(std::move(locale)) {}
+
+    void Start(const std::string& name) {
+        page_ = std::make_unique<Page>(locale_);
+        json_ += std::string(json_.empty() ? "" : "]},\n") + "{\"name\": " + Json(name) +
+                 ", \"steps\": [{\"do\": [\"load\"], " + State(page_->calculator(), 0) + "}";
+    }
+    void Step(const std::string& verb, std::string id, std::string text) {
+        if (verb == "clear" || verb == "restart") text = id = "";
+        const std::size_t reports = page_->calculator().platform.reports.size();
+        if (verb == "restart") {
+            page_ = std::make_unique<Page>(locale_);
+        } else {
+            page_->Play(verb, id, text);
+        }
+        json_ += ",\n  {\"do\": [" + Json(verb) + ", " + Json(id) + ", " + Json(text) + "], " +
+                 State(page_->calculator(), reports) + "}";
+    }
+    std::string Text() const { return json_ + "]}"; }
+
+private:
+    NumberLocale locale_;
+    std::unique_ptr<Page> page_;
+    std::string json_;
+};
+
+// The table's rows that the page plays: each typed into its entry, then left by Tab.
+void TypedKeysScenario(Scenarios& scenarios) {
+    scenarios.Start("typed key by key, as the table of typed keys has it");
+    for (const auto& row : testing::kTypedKeys) {
+        if (!row.on_page) continue;
+        const std::string id = row.into == testing::Typed::current ? "txtIst" : "txtRs(1)";
+        std::string keys = row.keys;
+        if (keys.starts_with('\b')) {
+            scenarios.Step("erase", id, "");
+            scenarios.Step("keys", id, keys.substr(1));
+        } else {
+            scenarios.Step("type", id, keys);
+        }
+        scenarios.Step("tab", id, "");
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -126,36 +220,20 @@ int main(int argc, char** argv) {
         std::cerr << "usage: quorvel_page_expectations SCENARIOS DECIMAL GROUP\n";
         return 2;
     }
-    std::ifstream scenarios(argv[1]);
-    const NumberLocale locale{argv[2], argv[3], ""};
-    std::unique_ptr<HeadlessCalculator> calculator;
-    const auto start = [&] {
-        calculator = std::make_unique<HeadlessCalculator>(locale);
-        calculator->events.Load();
-    };
-    std::string json, line;
-    while (std::getline(scenarios, line)) {
+    std::ifstream file(argv[1]);
+    Scenarios scenarios(NumberLocale{argv[2], argv[3], ""});
+    std::string line;
+    while (std::getline(file, line)) {
         std::istringstream words(line);
         std::string verb, id, text;
         words >> verb >> id >> text;
         if (verb.empty() || verb[0] == '#') continue;
         if (verb == "scenario") {
-            start();
-            carets.clear();
-            json += std::string(json.empty() ? "" : "]},\n") + "{\"name\": " + Json(line.substr(9)) +
-                    ", \"steps\": [{\"do\": [\"load\"], " + State(*calculator, 0) + "}";
-            continue;
-        }
-        if (verb == "clear" || verb == "restart") text = id = "";
-        if (verb == "restart" || verb == "escape") carets.clear();
-        const std::size_t reports = calculator->platform.reports.size();
-        if (verb == "restart") {
-            start();
+            scenarios.Start(line.substr(9));
         } else {
-            Play(*calculator, verb, id, text);
+            scenarios.Step(verb, id, text);
         }
-        json += ",\n  {\"do\": [" + Json(verb) + ", " + Json(id) + ", " + Json(text) + "], " +
-                State(*calculator, reports) + "}";
     }
-    std::cout << "{\"tabOrder\": [" << TabOrder() << "],\n\"scenarios\": [" << json << "]}]}\n";
+    TypedKeysScenario(scenarios);
+    std::cout << "{\"tabOrder\": [" << TabOrder() << "],\n\"scenarios\": [" << scenarios.Text() << "]}\n";
 }
