@@ -7,7 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "calc/number_text.h"
+#include "number/number_text.h"
 #include "calc/recalculate.h"
 #include "calc/units.h"
 #include "test_support/field_texts.h"

@@ -23,6 +23,7 @@
 #include <QStyleHints>
 #include <QTest>
 
+#include "frontend/control_name.h"
 #include "calc/recalculate.h"
 #include "test_support/field_texts.h"
 #include "calc/units.h"

@@ -1,24 +1,27 @@
 #pragma once
 
 // The window's fields as the computing procedures see them: named texts,
-// some of them arrays of four, one per resistor.
+// some of them arrays of four, one per resistor, each described once in the
+// table below.
 
 #include <array>
+#include <cstdlib>
 #include <functional>
-#include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
 
-#include "calc/number_text.h"
+#include "calc/units.h"
+#include "number/number_text.h"
+#include "number/part_marking.h"
 
 namespace quorvel {
 
 enum class Field { txtRs, cboRs, txtIst, cboIst, txtRst, lblUMs, txtUst, txtUMUst,
                    txtUs, txtUMUs, txtPs, txtUMPs, txtPst, txtUMpst };
 
-inline constexpr int kFieldCount = 14;
 inline constexpr int kResistorCount = 4;
 
 enum class FieldKind {
@@ -28,33 +31,56 @@ enum class FieldKind {
     unit,     // the unit word of a result
 };
 
-constexpr FieldKind KindOf(Field field) {
-    switch (field) {
-        case Field::txtRs:
-        case Field::txtIst: return FieldKind::entry;
-        case Field::cboRs:
-        case Field::cboIst: return FieldKind::chooser;
-        case Field::lblUMs:
-        case Field::txtUMUst:
-        case Field::txtUMUs:
-        case Field::txtUMPs:
-        case Field::txtUMpst: return FieldKind::unit;
-        default: return FieldKind::result;
-    }
-}
+struct FieldInfo {
+    Field field;
+    std::string_view name;
+    FieldKind kind;
+    int count;                             // elements: four for the per-resistor arrays
+    Field partner;                         // an entry's chooser, a result's unit, a chooser's entry
+    std::string_view created;              // the text at creation
+    std::span<const ChooserUnit> list{};   // a chooser's units
+    const UnitLadder* ladder = nullptr;    // a result's units, from micro to mega (the resistance has its own)
+    Quantity quantity = Quantity::resistance;  // what an entry holds
+};
 
-// How many elements the field has: four for the per-resistor arrays.
-constexpr int CountOf(Field field) {
-    switch (field) {
-        case Field::txtRs:
-        case Field::cboRs:
-        case Field::txtUs:
-        case Field::txtUMUs:
-        case Field::txtPs:
-        case Field::txtUMPs: return kResistorCount;
-        default: return 1;
+// In the order of the window's rows: the inputs, then each result with its
+// unit, in the order a recalculation completes them.
+inline constexpr std::array kFields{
+    FieldInfo{Field::txtRs, "txtRs", FieldKind::entry, kResistorCount, Field::cboRs, "0"},
+    FieldInfo{Field::cboRs, "cboRs", FieldKind::chooser, kResistorCount, Field::txtRs, "", kResistanceUnits},
+    FieldInfo{Field::txtIst, "txtIst", FieldKind::entry, 1, Field::cboIst, "0", {}, nullptr, Quantity::current},
+    FieldInfo{Field::cboIst, "cboIst", FieldKind::chooser, 1, Field::txtIst, "", kCurrentUnits},
+    FieldInfo{Field::txtRst, "txtRst", FieldKind::result, 1, Field::lblUMs, ""},
+    FieldInfo{Field::lblUMs, "lblUMs", FieldKind::unit, 1, Field::txtRst, kResistanceUnits[0].word},
+    FieldInfo{Field::txtUst, "txtUst", FieldKind::result, 1, Field::txtUMUst, "", {}, &kVoltageUnits},
+    FieldInfo{Field::txtUMUst, "txtUMUst", FieldKind::unit, 1, Field::txtUst, ""},
+    FieldInfo{Field::txtUs, "txtUs", FieldKind::result, kResistorCount, Field::txtUMUs, "", {}, &kVoltageUnits},
+    FieldInfo{Field::txtUMUs, "txtUMUs", FieldKind::unit, kResistorCount, Field::txtUs, ""},
+    FieldInfo{Field::txtPs, "txtPs", FieldKind::result, kResistorCount, Field::txtUMPs, "", {}, &kPowerUnits},
+    FieldInfo{Field::txtUMPs, "txtUMPs", FieldKind::unit, kResistorCount, Field::txtPs, ""},
+    FieldInfo{Field::txtPst, "txtPst", FieldKind::result, 1, Field::txtUMpst, "", {}, &kPowerUnits},
+    FieldInfo{Field::txtUMpst, "txtUMpst", FieldKind::unit, 1, Field::txtPst, ""},
+};
+
+inline constexpr int kFieldCount = static_cast<int>(kFields.size());
+
+constexpr const FieldInfo& InfoOf(Field field) { return kFields[static_cast<std::size_t>(field)]; }
+static_assert([] {
+    for (int f = 0; f < kFieldCount; ++f) {
+        if (static_cast<int>(kFields[static_cast<std::size_t>(f)].field) != f) return false;
     }
-}
+    return true;
+}(), "kFields lists every field in the order of the enum");
+
+constexpr std::string_view NameOf(Field field) { return InfoOf(field).name; }
+constexpr FieldKind KindOf(Field field) { return InfoOf(field).kind; }
+constexpr int CountOf(Field field) { return InfoOf(field).count; }
+// The field that holds the unit of a result: lblUMs for txtRst, and so on.
+constexpr Field UnitOf(Field result) { return InfoOf(result).partner; }
+constexpr Field ChooserOf(Field entry) { return InfoOf(entry).partner; }
+constexpr Quantity QuantityOf(Field entry) { return InfoOf(entry).quantity; }
+// The fixed list of a chooser: cboRs or cboIst.
+constexpr std::span<const ChooserUnit> ListOf(Field chooser) { return InfoOf(chooser).list; }
 
 // The element a field's control carries: its index in the arrays, -1 for a
 // single control.
@@ -65,23 +91,47 @@ constexpr bool IsComputed(Field field) {
     return KindOf(field) == FieldKind::result || KindOf(field) == FieldKind::unit;
 }
 
-// The computed numbers, in the order a recalculation completes them; each
-// has its unit in the field UnitOf names, with the same index.
-inline constexpr std::array kResults{Field::txtRst, Field::txtUst, Field::txtUs, Field::txtPs, Field::txtPst};
-
-// The field that holds the unit of a result: lblUMs for txtRst, txtUMUst
-// for txtUst, and so on.
-constexpr Field UnitOf(Field result) {
-    switch (result) {
-        case Field::txtRst: return Field::lblUMs;
-        case Field::txtUst: return Field::txtUMUst;
-        case Field::txtUs: return Field::txtUMUs;
-        case Field::txtPs: return Field::txtUMPs;
-        default: return Field::txtUMpst;  // txtPst
+// The fields the predicate keeps, in the table's order.
+template <auto keeps>
+inline constexpr auto kFieldsWhere = [] {
+    constexpr std::size_t count = [] {
+        std::size_t n = 0;
+        for (const FieldInfo& info : kFields) n += keeps(info) ? 1 : 0;
+        return n;
+    }();
+    std::array<Field, count> fields{};
+    std::size_t n = 0;
+    for (const FieldInfo& info : kFields) {
+        if (keeps(info)) fields[n++] = info.field;
     }
+    return fields;
+}();
+
+// The computed numbers, in the order a recalculation completes them.
+inline constexpr auto kResults = kFieldsWhere<[](const FieldInfo& info) { return info.kind == FieldKind::result; }>;
+
+// The steps of a chooser's word; a word not on its list, the empty one
+// included, is the base unit.
+constexpr int StepsOf(Field chooser, std::string_view word) {
+    for (const ChooserUnit& unit : ListOf(chooser)) {
+        if (unit.word == word) return unit.steps;
+    }
+    return 0;
 }
 
-std::string_view NameOf(Field field);
+// The item of a chooser's list for a multiplier: its own unit, or where the
+// list lacks it the nearest it has (a G on a resistor: MOhm).
+constexpr int NearestItem(Field chooser, int steps) {
+    const auto units = ListOf(chooser);
+    std::size_t nearest = 0;
+    for (std::size_t item = 1; item < units.size(); ++item) {
+        if (std::abs(units[item].steps - steps) < std::abs(units[nearest].steps - steps)) nearest = item;
+    }
+    return static_cast<int>(nearest);
+}
+
+// The item start-up and the clear button pick: the base unit.
+constexpr int DefaultItemOf(Field chooser) { return NearestItem(chooser, 0); }
 
 // One T for each element of each field: four for the arrays, one for the
 // others. An element a field lacks is std::out_of_range.
@@ -101,19 +151,6 @@ private:
 
     std::array<std::array<T, kResistorCount>, kFieldCount> items_{};
 };
-
-// A control's name as the window and every front end give it: "txtRs(0)"
-// for an element of a control array, the bare name otherwise (index -1).
-std::string ControlName(std::string_view name, int index = -1);
-// A field's control name: "txtRs(0)" for the arrays' elements, "txtIst".
-std::string ControlName(Field field, int index = 0);
-
-struct FieldElement {
-    Field field;
-    int index;
-};
-// The field element a control name names, if any.
-std::optional<FieldElement> FieldNamed(std::string_view control_name);
 
 class FieldSet {  // what the computing procedures see of the window
 public:

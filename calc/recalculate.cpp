@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "calc/arithmetic.h"
-#include "calc/entry_text.h"
+#include "number/arithmetic.h"
+#include "number/entry_text.h"
 #include "calc/scaling.h"
 #include "calc/units.h"
 

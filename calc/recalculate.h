@@ -8,6 +8,6 @@ namespace quorvel {
 // current entry and their units, and writes each in its engineering unit.
 // On a run-time error, the results the call did not complete are left empty
 // and the error goes on to the caller.
-void Recalculate(FieldSet& fields);
+void Recalculate(FieldSet& form);
 
 }  // namespace quorvel

@@ -1,7 +1,7 @@
 #include "calc/scaling.h"
 
-#include "calc/arithmetic.h"
-#include "calc/units.h"
+#include "number/arithmetic.h"
+#include "calc/fields.h"
 
 namespace quorvel {
 namespace {
@@ -13,10 +13,10 @@ constexpr int kShownPlaces = 3;
 enum Range { micro, milli, base, kilo, mega };
 
 Range RangeOf(double value) {
-    if (value < 0.001) return micro;
+    if (value < 1 / kUnitStep) return micro;  // the double nearest to one thousandth
     if (value < 1) return milli;
-    if (value < 1000) return base;
-    if (value < 1000000) return kilo;
+    if (value < kUnitStep) return base;
+    if (value < kUnitStep * kUnitStep) return kilo;
     return mega;
 }
 
@@ -35,9 +35,9 @@ double InRange(double value, Range range) {
 // Voltages are shown as computed; powers are rounded, in every range.
 enum class Rounding { none, shown_places };
 
-void ScaleOnLadder(FieldSet& form, Field value_field, int i, const UnitLadder& units, Rounding rounding,
-                   const NumberLocale& locale) {
+void ScaleOnLadder(FieldSet& form, Field value_field, int i, Rounding rounding, const NumberLocale& locale) {
     const Field unit_field = UnitOf(value_field);
+    const UnitLadder& units = *InfoOf(value_field).ladder;
     const double value = ParseStrict(form.Text(value_field, i), locale);
     const Range range = RangeOf(value);
     if (rounding == Rounding::shown_places) {
@@ -50,11 +50,9 @@ void ScaleOnLadder(FieldSet& form, Field value_field, int i, const UnitLadder& u
     if (ParseStrict(form.Text(value_field, i), locale) == 0) form.SetText(unit_field, i, "");
 }
 
-void ScaleEachOnLadder(FieldSet& form, Field value_field, const UnitLadder& units, Rounding rounding) {
+void ScaleEachOnLadder(FieldSet& form, Field value_field, Rounding rounding) {
     const NumberLocale locale = form.Locale();
-    for (int i = 0; i < CountOf(value_field); ++i) {
-        ScaleOnLadder(form, value_field, i, units, rounding, locale);
-    }
+    for (int i = 0; i < CountOf(value_field); ++i) ScaleOnLadder(form, value_field, i, rounding, locale);
 }
 
 // One step up the resistance ladder: the value read back from txtRst, in
@@ -71,11 +69,11 @@ double StepUp(FieldSet& form, const NumberLocale& locale) {
 // before, so a kilo-ohm value that rounds to 1000 goes on to megohms.
 void ScaleTotalResistance(FieldSet& form) {
     const NumberLocale locale = form.Locale();
-    if (ParseStrict(form.Text(Field::txtRst), locale) < 1000) {
+    if (ParseStrict(form.Text(Field::txtRst), locale) < kUnitStep) {
         form.SetText(Field::lblUMs, std::string(kResistanceUnits[0].word));
         return;
     }
-    if (StepUp(form, locale) < 1000) {
+    if (StepUp(form, locale) < kUnitStep) {
         form.SetText(Field::lblUMs, std::string(kResistanceUnits[1].word));
         return;
     }
@@ -84,19 +82,19 @@ void ScaleTotalResistance(FieldSet& form) {
 }
 
 void ScaleTotalVoltage(FieldSet& form) {
-    ScaleEachOnLadder(form, Field::txtUst, kVoltageUnits, Rounding::none);
+    ScaleEachOnLadder(form, Field::txtUst, Rounding::none);
 }
 
 void ScaleVoltageDrops(FieldSet& form) {
-    ScaleEachOnLadder(form, Field::txtUs, kVoltageUnits, Rounding::none);
+    ScaleEachOnLadder(form, Field::txtUs, Rounding::none);
 }
 
 void ScalePowers(FieldSet& form) {
-    ScaleEachOnLadder(form, Field::txtPs, kPowerUnits, Rounding::shown_places);
+    ScaleEachOnLadder(form, Field::txtPs, Rounding::shown_places);
 }
 
 void ScaleTotalPower(FieldSet& form) {
-    ScaleEachOnLadder(form, Field::txtPst, kPowerUnits, Rounding::shown_places);
+    ScaleEachOnLadder(form, Field::txtPst, Rounding::shown_places);
 }
 
 }  // namespace quorvel

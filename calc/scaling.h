@@ -7,10 +7,10 @@
 
 namespace quorvel {
 
-void ScaleTotalResistance(FieldSet& fields);
-void ScaleTotalVoltage(FieldSet& fields);
-void ScaleVoltageDrops(FieldSet& fields);
-void ScalePowers(FieldSet& fields);
-void ScaleTotalPower(FieldSet& fields);
+void ScaleTotalResistance(FieldSet& form);
+void ScaleTotalVoltage(FieldSet& form);
+void ScaleVoltageDrops(FieldSet& form);
+void ScalePowers(FieldSet& form);
+void ScaleTotalPower(FieldSet& form);
 
 }  // namespace quorvel

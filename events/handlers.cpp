@@ -1,9 +1,8 @@
 #include "events/handlers.h"
 
-#include "calc/entry_text.h"
-#include "calc/number_text.h"
+#include "number/entry_text.h"
+#include "number/number_text.h"
 #include "calc/recalculate.h"
-#include "calc/units.h"
 
 namespace quorvel {
 namespace {
@@ -80,7 +79,7 @@ void Form_Load(FieldSet& form) {
         form.SetText(Field::cboRs, i, form.ListItem(Field::cboRs, i, DefaultItemOf(Field::cboRs)));
         form.SetText(Field::txtRs, i, Zero());
     }
-    form.SetText(Field::lblUMs, "Ohm");
+    form.SetText(Field::lblUMs, std::string(InfoOf(Field::lblUMs).created));  // the base unit's word
     form.SetText(Field::txtIst, Zero());
     form.SetText(Field::cboIst, form.ListItem(Field::cboIst, 0, DefaultItemOf(Field::cboIst)));
     Recalculate(form);

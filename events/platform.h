@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/runtime_error.h"
+#include "number/runtime_error.h"
 
 namespace quorvel {
 

@@ -1,14 +1,12 @@
 #include "frontend/held_field_set.h"
 
-#include "frontend/window_layout.h"
 
 namespace quorvel {
 
 HeldFieldSet::HeldFieldSet() {
-    for (int f = 0; f < kFieldCount; ++f) {
-        const auto field = static_cast<Field>(f);
-        if (!IsComputed(field)) continue;
-        for (int i = 0; i < CountOf(field); ++i) results_(field, i).shown = layout::ControlOf(field, i).text;
+    for (const FieldInfo& info : kFields) {
+        if (!IsComputed(info.field)) continue;
+        for (int i = 0; i < info.count; ++i) results_(info.field, i).shown = info.created;
     }
 }
 
@@ -26,7 +24,7 @@ void HeldFieldSet::SetText(Field field, int index, const std::string& text) {
         return;
     }
     if (!WriteControl(field, index, text)) return;
-    if (KindOf(field) == FieldKind::entry && text == layout::ControlOf(field, index).text) SelectDefault(field, index);
+    if (KindOf(field) == FieldKind::entry && text == InfoOf(field).created) SelectDefault(field, index);
     if (on_change_) RunEvent([this, field, index] { on_change_(field, index); });
 }
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/entry_text.h"
+#include "number/entry_text.h"
 #include "calc/fields.h"
 #include "calc/units.h"
 #include "test_support/field_texts.h"

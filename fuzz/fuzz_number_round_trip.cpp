@@ -10,7 +10,7 @@
 #include <string>
 #include <system_error>
 
-#include "calc/number_text.h"
+#include "number/number_text.h"
 #include "fuzz/check.h"
 #include "fuzz/locales.h"
 #include "test_support/fifteen_digits.h"

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "calc/entry_text.h"
-#include "calc/number_text.h"
+#include "number/entry_text.h"
+#include "number/number_text.h"
 #include "fuzz/check.h"
 #include "fuzz/input.h"
 #include "fuzz/locales.h"

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "calc/number_text.h"
+#include "number/number_text.h"
 #include "test_support/locales.h"
 
 namespace quorvel::fuzzing {

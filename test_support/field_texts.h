@@ -12,11 +12,10 @@
 
 namespace quorvel::testing {
 
-inline constexpr std::array kInputFields{Field::txtRs, Field::cboRs, Field::txtIst, Field::cboIst};
-
-// The results with their units, in the order of the window's rows.
-inline constexpr std::array kResultFields{Field::txtRst, Field::lblUMs, Field::txtUst, Field::txtUMUst, Field::txtUs,
-                                          Field::txtUMUs, Field::txtPs,  Field::txtUMPs, Field::txtPst, Field::txtUMpst};
+// The fields in the order of the window's rows: the inputs, then the results
+// with their units.
+inline constexpr auto kInputFields = kFieldsWhere<[](const FieldInfo& info) { return !IsComputed(info.field); }>;
+inline constexpr auto kResultFields = kFieldsWhere<[](const FieldInfo& info) { return IsComputed(info.field); }>;
 
 // The texts of the given fields, every element in turn.
 template <std::size_t N>

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "frontend/control_name.h"
 #include "calc/fields.h"
 #include "test_support/field_texts.h"
 #include "test_support/locales.h"

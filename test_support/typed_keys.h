@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "calc/fields.h"
-#include "calc/number_text.h"
+#include "number/number_text.h"
 
 namespace quorvel::testing {
 

@@ -1,3 +1,4 @@
+#include "frontend/control_name.h"
 #include "ui/frm_quorvel.h"
 
 #include <QApplication>

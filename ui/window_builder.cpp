@@ -1,3 +1,4 @@
+#include "frontend/control_name.h"
 #include "ui/window_builder.h"
 
 #include <algorithm>

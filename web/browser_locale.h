@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/number_text.h"
+#include "number/number_text.h"
 
 namespace quorvel {
 

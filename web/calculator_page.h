@@ -6,6 +6,7 @@
 
 #include <emscripten/val.h>
 
+#include "frontend/control_name.h"
 #include "calc/fields.h"
 #include "events/dispatcher.h"
 #include "web/web_field_set.h"

@@ -1,3 +1,4 @@
+#include "frontend/control_name.h"
 #include "web/page_markup.h"
 
 #include <cstdio>

@@ -7,6 +7,7 @@
 
 #include <string_view>
 
+#include "frontend/control_name.h"
 #include "frontend/window_layout.h"
 
 namespace quorvel::phone {

@@ -1,3 +1,4 @@
+#include "frontend/control_name.h"
 #include "web/web_field_set.h"
 
 #include <algorithm>

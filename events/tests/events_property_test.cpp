@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/entry_text.h"
+#include "number/entry_text.h"
 #include "calc/units.h"
 #include "test_support/headless_calculator.h"
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "frontend/control_name.h"
 #include "calc/units.h"
 #include "events/handlers.h"
 #include "test_support/headless_calculator.h"

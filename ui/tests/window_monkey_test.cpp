@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-#include "calc/entry_text.h"
+#include "number/entry_text.h"
 #include "calc/units.h"
 #include "ui/tests/window_support.h"
 

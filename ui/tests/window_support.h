@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "frontend/control_name.h"
 #include "test_support/field_texts.h"
 #include "ui/frm_quorvel.h"
 #include "ui/system_locale.h"

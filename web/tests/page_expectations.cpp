@@ -12,6 +12,7 @@
 #include <sstream>
 #include <string>
 
+#include "frontend/control_name.h"
 #include "events/handlers.h"
 #include "frontend/error_message.h"
 #include "frontend/typed_limit.h"

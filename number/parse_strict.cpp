@@ -1,9 +1,9 @@
 #include <string>
 
-#include "calc/decimal.h"
-#include "calc/number_text.h"
-#include "calc/strict_reading.h"
-#include "calc/text_cursor.h"
+#include "number/decimal.h"
+#include "number/number_text.h"
+#include "number/strict_reading.h"
+#include "number/text_cursor.h"
 
 namespace quorvel {
 namespace detail {

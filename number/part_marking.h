@@ -10,7 +10,7 @@
 #include <array>
 #include <string_view>
 
-#include "calc/strict_reading.h"
+#include "number/strict_reading.h"
 
 namespace quorvel {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/runtime_error.h"
+#include "number/runtime_error.h"
 
 namespace quorvel {
 

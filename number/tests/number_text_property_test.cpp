@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/number_text.h"
+#include "number/number_text.h"
 #include "test_support/fifteen_digits.h"
 #include "test_support/locales.h"
 

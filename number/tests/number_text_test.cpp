@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/entry_text.h"
-#include "calc/number_text.h"
+#include "number/entry_text.h"
+#include "number/number_text.h"
 #include "test_support/locales.h"
 
 namespace quorvel {

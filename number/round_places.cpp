@@ -2,8 +2,8 @@
 #include <cmath>
 #include <string_view>
 
-#include "calc/decimal.h"
-#include "calc/number_text.h"
+#include "number/decimal.h"
+#include "number/number_text.h"
 
 namespace quorvel {
 

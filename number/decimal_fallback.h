@@ -13,7 +13,7 @@
 
 #include <fast_float/fast_float.h>
 
-#include "calc/decimal.h"
+#include "number/decimal.h"
 
 namespace quorvel::detail {
 

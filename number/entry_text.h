@@ -19,8 +19,8 @@
 #include <optional>
 #include <string_view>
 
-#include "calc/number_text.h"
-#include "calc/part_marking.h"
+#include "number/number_text.h"
+#include "number/part_marking.h"
 
 namespace quorvel {
 

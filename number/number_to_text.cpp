@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "calc/decimal.h"
-#include "calc/number_text.h"
+#include "number/decimal.h"
+#include "number/number_text.h"
 
 namespace quorvel {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "calc/runtime_error.h"
+#include "number/runtime_error.h"
 
 namespace quorvel {
 

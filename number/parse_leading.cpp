@@ -4,8 +4,8 @@
 #include <string>
 #include <system_error>
 
-#include "calc/decimal.h"
-#include "calc/number_text.h"
+#include "number/decimal.h"
+#include "number/number_text.h"
 
 namespace quorvel {
 namespace {

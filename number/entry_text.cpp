@@ -1,9 +1,9 @@
-#include "calc/entry_text.h"
+#include "number/entry_text.h"
 
 #include <string>
 
-#include "calc/decimal.h"
-#include "calc/strict_reading.h"
+#include "number/decimal.h"
+#include "number/strict_reading.h"
 
 namespace quorvel {
 namespace {

@@ -1,9 +1,9 @@
-#include "calc/part_marking.h"
+#include "number/part_marking.h"
 
 #include <span>
 
-#include "calc/decimal.h"
-#include "calc/text_cursor.h"
+#include "number/decimal.h"
+#include "number/text_cursor.h"
 
 namespace quorvel {
 namespace {

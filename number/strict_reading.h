@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "calc/number_text.h"
+#include "number/number_text.h"
 
 namespace quorvel::detail {
 

@@ -1,4 +1,4 @@
-#include "calc/decimal.h"
+#include "number/decimal.h"
 
 #include <algorithm>
 #include <charconv>
@@ -7,7 +7,7 @@
 #include <system_error>
 
 #if !QUORVEL_FROM_CHARS_DOUBLE || !QUORVEL_TO_CHARS_DOUBLE
-#include "calc/decimal_fallback.h"
+#include "number/decimal_fallback.h"
 #endif
 
 namespace quorvel::detail {

@@ -15,8 +15,8 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/decimal.h"
-#include "calc/decimal_fallback.h"
+#include "number/decimal.h"
+#include "number/decimal_fallback.h"
 
 namespace quorvel::detail {
 namespace {
