@@ -82,4 +82,6 @@ void Recalculate(FieldSet& form) {
     }
 }
 
+bool ResultsUndone(const FieldSet& form) { return form.Text(Field::txtPst).empty(); }
+
 }  // namespace quorvel

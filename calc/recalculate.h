@@ -10,4 +10,8 @@ namespace quorvel {
 // and the error goes on to the caller.
 void Recalculate(FieldSet& form);
 
+// Whether the last recalculation was stopped by a run-time error: its last
+// result, the total power, is then empty.
+bool ResultsUndone(const FieldSet& form);
+
 }  // namespace quorvel

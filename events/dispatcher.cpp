@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "calc/recalculate.h"
 #include "events/handlers.h"
 
 namespace quorvel {
@@ -25,8 +26,11 @@ private:
 
 // An event raised by a handler's own write runs nested, and a run-time error
 // in it passes through the outer handler, which stops. Only the outermost
-// event catches the error: it is reported, and the program goes on with the
-// inputs as the user left them.
+// event catches the error and has it reported once the event is over; the
+// program goes on with the inputs as the user left them. The report is not
+// repeated while the inputs stay too large to compute, so that it takes none
+// of the keys typed meanwhile; a number too large for an entry is told each
+// time, since the entry lost it.
 template <class Handler>
 void EventDispatcher::Dispatch(Handler handler) {
     if (depth_ > 0 && clearing_) {
@@ -42,17 +46,33 @@ void EventDispatcher::Dispatch(Handler handler) {
         handler();
         return;
     }
+    struct Scope {
+        EventDispatcher& events;
+        explicit Scope(EventDispatcher& dispatcher) : events(dispatcher) {
+            ++events.depth_;
+            if (events.scope_) events.scope_->EventBegins();
+        }
+        ~Scope() {
+            if (events.scope_) events.scope_->EventEnds();
+            --events.depth_;
+        }
+    };
+    const bool undone_before = ResultsUndone(form_);
     std::optional<RuntimeError> error;
+    bool entry_lost_its_number = false;
     {
-        const ScopedValue outermost(depth_, depth_ + 1);
+        const Scope outermost(*this);
         try {
             handler();
+        } catch (const EntryTooLargeError& caught) {
+            error = caught;
+            entry_lost_its_number = true;
         } catch (const RuntimeError& caught) {
             error = caught;
         }
     }
-    // Reported once the event is over: the report may wait for the user.
-    if (error) platform_.ReportError(*error);
+    const bool still_too_large = undone_before && ResultsUndone(form_) && !entry_lost_its_number;
+    if (error && !still_too_large) platform_.ReportError(*error);
 }
 
 void EventDispatcher::Load() {

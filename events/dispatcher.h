@@ -3,31 +3,34 @@
 // The one point through which every event of the window enters its handlers.
 //
 // One keystroke, from the entry to the boxes: the user types "5" into
-// txtRs(1). The front end (the window's line edit, the page's input) has
-// applied the typed limit; it runs the event through its field set
-// (HeldFieldSet::RunEvent, frontend/held_field_set.h), which calls
-// Changed(txtRs, 1) here. Dispatch calls txtRs_Change (handlers.h): it reads
-// the entry (ReadEntry, calc/entry_text.h); a text no key can mend becomes
-// "0", a negative one its positive value, and that write raises the same
-// handler again, nested inside the write, through the field set's change
-// callback and Dispatch at depth 2, which recalculates. Otherwise the
-// handler calls Recalculate (calc/recalculate.h) at once. Recalculate writes
-// every result several times, the running totals and the raw values before
-// the scaled ones; the field set holds them and shows none. When the
-// outermost event is over, the field set writes each box whose text or unit
-// changed, once. A run-time error unwinds to the outermost Dispatch, which
-// hands it to the platform's report once the held results are shown.
+// txtRs(1). The front end (the window's entry box, the page's input) has
+// held what was typed to the typed limit, and calls Changed(txtRs, 1) here.
+// The outermost event begins its scope (event_scope.h): the field set holds
+// the results from now on. Dispatch calls txtRs_Change (handlers.h): it reads
+// the entry (ReadEntry, number/entry_text.h); a text no key can mend becomes
+// "0", a letter picks its unit, a negative number loses its minus, and each
+// such write raises a handler again, nested inside the write, through the
+// field set's change callback and Dispatch at depth 2, which recalculates.
+// Otherwise the handler calls Recalculate (calc/recalculate.h) at once.
+// Recalculate writes every result several times, the running totals and the
+// raw values before the scaled ones; the field set holds them and shows none.
+// When the outermost event ends, the field set writes each box whose text or
+// unit changed, once. A run-time error unwinds to the outermost Dispatch,
+// which hands it to the platform's report once the event is over.
 
 #include <cstdint>
 
 #include "calc/fields.h"
+#include "events/event_scope.h"
 #include "events/platform.h"
 
 namespace quorvel {
 
 class EventDispatcher {
 public:
-    EventDispatcher(FieldSet& form, Platform& platform) : form_(form), platform_(platform) {}
+    // scope: the front end's, where it has one.
+    EventDispatcher(FieldSet& form, Platform& platform, EventScope* scope = nullptr)
+        : form_(form), platform_(platform), scope_(scope) {}
     EventDispatcher(const EventDispatcher&) = delete;
     EventDispatcher& operator=(const EventDispatcher&) = delete;
 
@@ -41,12 +44,17 @@ public:
     // popup, a message box or another window.
     void LostFocus(Field field, int index);
 
+    // An event is running: a change a front end sees now is a handler's own
+    // write, which raises its handler itself.
+    bool Running() const { return depth_ > 0; }
+
 private:
     template <class Handler>
     void Dispatch(Handler handler);
 
     FieldSet& form_;
     Platform& platform_;
+    EventScope* scope_;
     int depth_ = 0;
     bool clearing_ = false;  // the clear button's writes are running
 };

@@ -37,7 +37,14 @@ void ValidateEntry(FieldSet& form, Field entry, int index) {
     const EntryText read = Read(form, entry, index);
     switch (read.reading) {
         case EntryReading::no_number: form.SetText(entry, index, Zero()); return;
-        case EntryReading::too_large: form.SetText(entry, index, Zero()); throw OverflowError();
+        case EntryReading::too_large:
+            // Told even where the inputs left are too large as well: that
+            // error, from the "0"'s own recalculation, would hide this one.
+            try {
+                form.SetText(entry, index, Zero());
+            } catch (const RuntimeError&) {
+            }
+            throw EntryTooLargeError();
         case EntryReading::number:
         case EntryReading::beginning: break;
     }

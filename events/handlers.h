@@ -12,6 +12,9 @@ namespace quorvel {
 
 inline constexpr std::int16_t kEscape = 27;
 
+// A number beyond the double range typed into an entry, which becomes "0".
+class EntryTooLargeError : public OverflowError {};
+
 void Form_Load(FieldSet& form);                                 // once, before the window is shown
 void Form_KeyPress(Platform& platform, std::int16_t KeyAscii);  // a character typed into any control
 void cmdClear_Click(FieldSet& form);                            // the button pressed

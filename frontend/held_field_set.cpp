@@ -1,6 +1,5 @@
 #include "frontend/held_field_set.h"
 
-
 namespace quorvel {
 
 HeldFieldSet::HeldFieldSet() {
@@ -20,22 +19,32 @@ void HeldFieldSet::SetText(Field field, int index, const std::string& text) {
         Held& result = results_(field, index);
         result.held = text;
         result.is_held = true;
-        if (depth_ == 0) ShowHeld();
+        if (!in_event_) WriteHeldResults();
         return;
     }
     if (!WriteControl(field, index, text)) return;
     if (KindOf(field) == FieldKind::entry && text == InfoOf(field).created) SelectDefault(field, index);
-    if (on_change_) RunEvent([this, field, index] { on_change_(field, index); });
+    if (on_change_) on_change_(field, index);
 }
 
 NumberLocale HeldFieldSet::Locale() const {
-    if (depth_ == 0) return ReadLocale();
+    if (!in_event_) return ReadLocale();
     if (!locale_) locale_ = ReadLocale();
     return *locale_;
 }
 
-void HeldFieldSet::ShowHeld() {
-    std::vector<ShownResult> changed;
+void HeldFieldSet::EventBegins() {
+    in_event_ = true;
+    locale_.reset();
+}
+
+void HeldFieldSet::EventEnds() {
+    in_event_ = false;
+    WriteHeldResults();
+}
+
+void HeldFieldSet::WriteHeldResults() {
+    std::vector<ChangedResult> changed;
     for (Field value : kResults) {
         const Field unit = UnitOf(value);
         for (int i = 0; i < CountOf(value); ++i) {
@@ -49,7 +58,7 @@ void HeldFieldSet::ShowHeld() {
             if (differs) changed.push_back({value, i, number.shown, unit_word.shown});
         }
     }
-    if (!changed.empty()) ShowResults(changed);
+    if (!changed.empty()) WriteResultBoxes(changed);
 }
 
 }  // namespace quorvel

@@ -4,8 +4,8 @@
 // the only store of their texts. A recalculation writes most results several
 // times (running totals, raw values, then scaled ones): results and units are
 // held while an event runs, and each box whose text or unit changed is
-// written once, when the outermost event is over. A front end supplies only
-// how its controls are read and written.
+// written once, when the event ends. A front end supplies only how its
+// controls are read and written.
 
 #include <functional>
 #include <optional>
@@ -14,13 +14,14 @@
 #include <vector>
 
 #include "calc/fields.h"
+#include "events/event_scope.h"
 
 namespace quorvel {
 
-class HeldFieldSet : public FieldSet {
+class HeldFieldSet : public FieldSet, public EventScope {
 public:
-    // Runs, as an event, after every write that changed an entry's or a
-    // chooser's text, as the user's edit or pick would.
+    // Raises the handler of an entry or a chooser after every write that
+    // changed its text, as the user's edit or pick would.
     void OnChange(std::function<void(Field field, int index)> handler) { on_change_ = std::move(handler); }
 
     using FieldSet::SetText;
@@ -30,18 +31,13 @@ public:
     // by an event of its own, which waits for the running one.
     NumberLocale Locale() const final;
 
-    // Runs an event of the front end; nested ones run straight through, and
-    // once the outermost is over, what it held is shown.
-    template <class Event>
-    void RunEvent(Event&& event);
-    // Shows each result whose text or unit changed: when an event is over,
-    // or before a report covers the calculator.
-    void ShowHeld();
+    void EventBegins() final;
+    void EventEnds() final;  // writes each result whose text or unit changed
 
 protected:
     HeldFieldSet();  // every result and unit shows its creation text
 
-    struct ShownResult {
+    struct ChangedResult {
         Field value;
         int index;
         std::string_view text;
@@ -53,10 +49,12 @@ protected:
     // The default written in place of what was no number, selected where
     // the user is typing, so that the next key replaces it.
     virtual void SelectDefault(Field entry, int index) = 0;
-    virtual void ShowResults(const std::vector<ShownResult>& results) = 0;  // each box once
+    virtual void WriteResultBoxes(const std::vector<ChangedResult>& results) = 0;  // each box once
     virtual NumberLocale ReadLocale() const = 0;
 
 private:
+    void WriteHeldResults();
+
     struct Held {
         std::string shown;  // what its box shows
         std::string held;   // written while an event runs, not shown yet
@@ -66,22 +64,8 @@ private:
 
     PerElement<Held> results_;
     std::function<void(Field field, int index)> on_change_;
-    int depth_ = 0;  // events running, nested ones included
+    bool in_event_ = false;
     mutable std::optional<NumberLocale> locale_;  // as the running event found them
 };
-
-template <class Event>
-void HeldFieldSet::RunEvent(Event&& event) {
-    struct Depth {
-        int& depth;
-        ~Depth() { --depth; }
-    };
-    if (depth_ == 0) locale_.reset();
-    {
-        const Depth running{++depth_};
-        event();
-    }
-    if (depth_ == 0) ShowHeld();
-}
 
 }  // namespace quorvel

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopedValueRollback>
 
 #include "ui/result_box.h"
 #include "ui/system_locale.h"
@@ -15,8 +14,8 @@
 namespace quorvel {
 frmQuorvel::frmQuorvel(QWidget* parent)
     : QWidget(parent),
-      platform_(*this, [this] { ShowHeld(); }),
-      events_(*this, platform_),
+      platform_(*this),
+      events_(*this, platform_, this),
       key_preview_(*this, events_, platform_) {
     // Whatever the settings' language: every word of the window is Romanian.
     if (toolkit_texts_.load(QStringLiteral(":/translations/toolkit_ro.qm"))) {
@@ -39,7 +38,7 @@ frmQuorvel::frmQuorvel(QWidget* parent)
 // The first entry's text is selected, as Tab would select it, so that what
 // the user types replaces it.
 void frmQuorvel::Load() {
-    RunEvent([this] { events_.Load(); });
+    events_.Load();
     static_cast<QLineEdit*>(controls_(Field::txtRs, 0))->selectAll();
 }
 
@@ -50,7 +49,7 @@ void frmQuorvel::BindEvents() {
     for (Field field : {Field::txtRs, Field::txtIst, Field::cboRs, Field::cboIst}) {
         for (int i = 0; i < CountOf(field); ++i) {
             const auto changed = [this, field, i] {
-                if (!writing_) RunEvent([this, field, i] { events_.Changed(field, i); });
+                if (!events_.Running()) events_.Changed(field, i);
             };
             if (auto* edit = qobject_cast<QLineEdit*>(controls_(field, i))) {
                 connect(edit, &QLineEdit::textChanged, this, changed);
@@ -61,7 +60,7 @@ void frmQuorvel::BindEvents() {
         }
     }
     connect(findChild<QPushButton*>(QStringLiteral("cmdClear")), &QPushButton::clicked, this,
-            [this] { RunEvent([this] { events_.ClearClick(); }); });
+            [this] { events_.ClearClick(); });
     connect(qApp, &QApplication::focusChanged, this, &frmQuorvel::FocusMoved);
 }
 
@@ -73,7 +72,7 @@ void frmQuorvel::FocusMoved(QWidget* old, QWidget* now) {
     for (Field entry : {Field::txtRs, Field::txtIst}) {
         for (int i = 0; i < CountOf(entry); ++i) {
             if (controls_(entry, i) != old) continue;
-            RunEvent([this, entry, i] { events_.LostFocus(entry, i); });
+            events_.LostFocus(entry, i);
             static_cast<QLineEdit*>(old)->setCursorPosition(0);
         }
     }
@@ -88,7 +87,6 @@ std::string frmQuorvel::ControlText(Field input, int index) const {
 bool frmQuorvel::WriteControl(Field input, int index, const std::string& utf8) {
     QWidget* control = controls_(input, index);
     const QString text = QString::fromStdString(utf8);
-    const QScopedValueRollback writing(writing_, true);
     if (KindOf(input) == FieldKind::chooser) {
         auto* chooser = static_cast<QComboBox*>(control);
         const int item = chooser->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -110,8 +108,8 @@ void frmQuorvel::SelectDefault(Field entry, int index) {
 }
 
 // Each box with its unit in its tooltip where the box cuts its text.
-void frmQuorvel::ShowResults(const std::vector<ShownResult>& results) {
-    for (const ShownResult& result : results) {
+void frmQuorvel::WriteResultBoxes(const std::vector<ChangedResult>& results) {
+    for (const ChangedResult& result : results) {
         const QString unit = QString::fromUtf8(result.unit);
         QWidget* unit_control = controls_(UnitOf(result.value), result.index);
         if (auto* label = qobject_cast<QLabel*>(unit_control)) {

@@ -29,7 +29,7 @@ protected:
     std::string ControlText(Field input, int index) const override;
     bool WriteControl(Field input, int index, const std::string& text) override;
     void SelectDefault(Field entry, int index) override;
-    void ShowResults(const std::vector<ShownResult>& results) override;
+    void WriteResultBoxes(const std::vector<ChangedResult>& results) override;
     NumberLocale ReadLocale() const override;
 
 private:
@@ -41,7 +41,6 @@ private:
     WindowPlatform platform_;
     EventDispatcher events_;
     KeyPreview key_preview_;
-    bool writing_ = false;  // a handler is writing a control: its signals are not the user's
 };
 
 }  // namespace quorvel

@@ -14,7 +14,6 @@ void WindowPlatform::End() {
 }
 
 void WindowPlatform::ReportError(const RuntimeError& error) {
-    if (before_report_) before_report_();
     const QString title = QString::fromUtf8(kErrorTitle.data(), static_cast<qsizetype>(kErrorTitle.size()));
     QMessageBox box(QMessageBox::Warning, title, QString::fromStdString(ErrorMessage(error)), QMessageBox::Ok,
                     &window_);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-#include <utility>
 
 #include <QWidget>
 
@@ -13,9 +11,7 @@ namespace quorvel {
 // event loop; a run-time error is told in a modal message box, in Romanian.
 class WindowPlatform : public Platform {
 public:
-    // before_report brings the window up to date before a report covers it.
-    explicit WindowPlatform(QWidget& window, std::function<void()> before_report = {})
-        : window_(window), before_report_(std::move(before_report)) {}
+    explicit WindowPlatform(QWidget& window) : window_(window) {}
 
     void End() override;
     void ReportError(const RuntimeError& error) override;
@@ -23,7 +19,6 @@ public:
 
 private:
     QWidget& window_;
-    std::function<void()> before_report_;
     bool ended_ = false;
 };
 

@@ -25,8 +25,8 @@ CalculatorPage::CalculatorPage(const val& document, std::function<void()> end)
     : calculator_(document.call<val>("getElementById", std::string("frmQuorvel"))),
       lists_tell_open_(val::global("CSS").call<bool>("supports", std::string("selector(:open)"))),
       fields_(document),
-      platform_([this] { fields_.ShowHeld(); }, [this] { End(); }),
-      events_(fields_, platform_),
+      platform_([this] { End(); }),
+      events_(fields_, platform_, &fields_),
       end_(std::move(end)) {
     fields_.OnChange([this](Field field, int index) { events_.Changed(field, index); });
     const val listener = val::module_property(kEventListener);
@@ -50,7 +50,7 @@ CalculatorPage::~CalculatorPage() {
 // as if just done, after the load event; the focus stays where the user put
 // it, else the first entry takes it, its text selected.
 void CalculatorPage::Load() {
-    fields_.RunEvent([this] { events_.Load(); });
+    events_.Load();
     for (const WebFieldSet::Edit& edit : fields_.EarlyEdits()) {
         val(fields_.Element(edit.field, edit.index)).set("value", edit.text);
         Changed(edit.field, edit.index, KindOf(edit.field) == FieldKind::entry ? "input" : "change");
@@ -71,7 +71,7 @@ void CalculatorPage::Handle(const val& event) {
     const val target = event["target"];
     if (target["readOnly"].as<bool>()) return ResultBoxEvent(type, target);
     const std::string id = target["id"].as<std::string>();
-    if (type == "click" && id == "cmdClear") return fields_.RunEvent([this] { events_.ClearClick(); });
+    if (type == "click" && id == "cmdClear") return events_.ClearClick();
     const auto named = FieldNamed(id);
     if (!named || IsComputed(named->field)) return;
     if (type == "input" || type == "change") {  // keyup, mouseup and the like change nothing
@@ -87,7 +87,7 @@ void CalculatorPage::Handle(const val& event) {
 // An entry's input or a chooser's change: the typed limit first, then its handler.
 void CalculatorPage::Changed(Field field, int index, const std::string& type, bool typed) {
     const bool entry = KindOf(field) == FieldKind::entry;
-    const auto changed = [this, field, index] { fields_.RunEvent([&] { events_.Changed(field, index); }); };
+    const auto changed = [this, field, index] { events_.Changed(field, index); };
     if (entry && type == "input") {
         if (fields_.Typed(field, index, typed)) changed();
         fields_.FitEntry(field, index);
@@ -109,7 +109,7 @@ void CalculatorPage::EntryEvent(const std::string& type, const FieldElement& ent
     if (type != "focusout") return;
     const val to = event["relatedTarget"];
     if (to.isNull() || to.isUndefined() || to.call<bool>("matches", std::string("dialog *"))) return;
-    fields_.RunEvent([&] { events_.LostFocus(entry.field, entry.index); });
+    events_.LostFocus(entry.field, entry.index);
     fields_.ShowBeginning(entry.field, entry.index);
 }
 

@@ -113,8 +113,8 @@ void WebFieldSet::Fit(Box& box) {
     if (!fits) box.element.call<void>("setAttribute", std::string("data-long"), std::string());
 }
 
-void WebFieldSet::ShowResults(const std::vector<ShownResult>& results) {
-    for (const ShownResult& result : results) {
+void WebFieldSet::WriteResultBoxes(const std::vector<ChangedResult>& results) {
+    for (const ChangedResult& result : results) {
         const Field unit = UnitOf(result.value);
         val& unit_element = boxes_(unit, result.index).element;
         const char* property = unit == Field::lblUMs ? "textContent" : "value";
@@ -122,7 +122,7 @@ void WebFieldSet::ShowResults(const std::vector<ShownResult>& results) {
         boxes_(result.value, result.index).element.set("value", std::string(result.text));
     }
     // Measured once all are written, so that the page is laid out once.
-    for (const ShownResult& result : results) Measure(result);
+    for (const ChangedResult& result : results) Measure(result);
 }
 
 // The boxes take other sizes when the page changes layout.
@@ -139,7 +139,7 @@ void WebFieldSet::Relayout() {
     }
 }
 
-void WebFieldSet::Measure(const ShownResult& result) {
+void WebFieldSet::Measure(const ChangedResult& result) {
     const Field unit = UnitOf(result.value);
     ShowWhole(boxes_(result.value, result.index), std::string(result.text), std::string(result.unit));
     if (unit != Field::lblUMs) ShowWhole(boxes_(unit, result.index), std::string(result.unit), std::string());

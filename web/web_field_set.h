@@ -46,7 +46,7 @@ protected:
     void SelectDefault(Field entry, int index) override;
     // Writes the boxes, then says the whole text with its unit in the
     // tooltip and to a screen reader where a box cuts it.
-    void ShowResults(const std::vector<ShownResult>& results) override;
+    void WriteResultBoxes(const std::vector<ChangedResult>& results) override;
     NumberLocale ReadLocale() const override;
 
 private:
@@ -58,7 +58,7 @@ private:
         std::string tooltip;        // results and units: the whole text where the box cuts it
     };
 
-    void Measure(const ShownResult& result);
+    void Measure(const ChangedResult& result);
     static void ShowWhole(Box& box, const std::string& text, const std::string& unit);
     static void Fit(Box& box);
     static void MarkCut(emscripten::val mark, const std::string& text);

@@ -16,7 +16,6 @@ void WebPlatform::End() {
 
 void WebPlatform::ReportError(const RuntimeError& error) {
     using emscripten::val;
-    before_report_();
     const val document = val::global("document");
     document.call<val>("getElementById", std::string("lblErrorTitle")).set("textContent", std::string(kErrorTitle));
     document.call<val>("getElementById", std::string("lblErrorText")).set("textContent", ErrorMessage(error));

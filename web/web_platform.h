@@ -12,16 +12,13 @@ namespace quorvel {
 // away; a run-time error is told in the page's modal dialog, in Romanian.
 class WebPlatform : public Platform {
 public:
-    // before_report brings the page up to date before the report covers it.
-    WebPlatform(std::function<void()> before_report, std::function<void()> end)
-        : before_report_(std::move(before_report)), end_(std::move(end)) {}
+    explicit WebPlatform(std::function<void()> end) : end_(std::move(end)) {}
 
     void End() override;
     void ReportError(const RuntimeError& error) override;
     bool Ended() const { return ended_; }
 
 private:
-    std::function<void()> before_report_;
     std::function<void()> end_;
     bool ended_ = false;
 };

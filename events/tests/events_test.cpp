@@ -304,11 +304,19 @@ TEST(RunTimeErrors, AreReportedAndTheProgramGoesOn) {
             EXPECT_EQ(results[i], "") << c.stage << ", result " << i;
         }
 
+        // Not told again while the inputs stay too large, so no key is lost
+        // to the report; a number too large for an entry is, each time.
+        calculator.TypeKeys(Field::txtRs, 2, "999999");
+        EXPECT_EQ(calculator.fields.model.Text(Field::txtRs, 2), "999999") << c.stage;
+        EXPECT_EQ(calculator.platform.reports.size(), 1u) << c.stage;
+        calculator.Type(Field::txtRs, 2, "1E400");
+        EXPECT_EQ(calculator.platform.reports.size(), 2u) << c.stage;
+
         calculator.Type(Field::txtRs, 0, "1");
         calculator.Type(Field::txtRs, 1, "0");
         EXPECT_EQ(calculator.fields.model.Text(Field::txtRst), "1") << c.stage;
         EXPECT_EQ(calculator.Results(), calculator.ExpectedResults()) << c.stage;
-        EXPECT_EQ(calculator.platform.reports.size(), 1u) << c.stage;
+        EXPECT_EQ(calculator.platform.reports.size(), 2u) << c.stage;
     }
 }
 

@@ -454,6 +454,10 @@ TEST(WindowEvents, ReportARunTimeErrorAndGoOn) {
     EXPECT_EQ(Find<QLineEdit>(*window, "txtRs", 0)->text(), "9E307");
     EXPECT_EQ(Results(*window), Texts(22, ""));
     EXPECT_TRUE(window->isVisible());
+    // While the inputs stay too large, the report comes not again to take the keys.
+    TypeOver(Find<QLineEdit>(*window, "txtRs", 1), "999999");
+    EXPECT_EQ(Find<QLineEdit>(*window, "txtRs", 1)->text(), "999999");
+    EXPECT_EQ(answerer.seen.size(), 1u);
 
     QTest::keyClick(Find<QLineEdit>(*window, "txtRs", 0), Qt::Key_Backspace);
     EXPECT_EQ(window->Text(Field::txtRst), LocalText("9E+30"));
