@@ -48,11 +48,14 @@ void ValidateEntry(FieldSet& form, Field entry, int index) {
         case EntryReading::number:
         case EntryReading::beginning: break;
     }
-    if (read.steps) FollowTheLetter(form, entry, index, *read.steps);
+    // The minus goes first: the letter's pick recalculates, and an error there
+    // must not leave the entry counting below zero.
     if (read.negative) {
         std::string positive = form.Text(entry, index);
         positive.erase(positive.find('-'), 1);
         form.SetText(entry, index, positive);
+    } else if (read.steps) {
+        FollowTheLetter(form, entry, index, *read.steps);
     }
     Recalculate(form);
 }

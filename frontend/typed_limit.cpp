@@ -1,20 +1,29 @@
 #include "frontend/typed_limit.h"
 
+#include <algorithm>
+
 namespace quorvel {
 
-// The edit put its new characters just before the caret. A text the program
-// wrote longer than the limit stays, but cannot grow.
+// The edit is found from the texts before and after it, whatever the caret
+// says (a drop leaves its text selected, the caret before it): it replaced
+// what lies between their common beginning and their common end. A text the
+// program wrote longer than the limit stays, but cannot grow.
 std::optional<TypedText> LimitTyped(std::u16string_view before, TypedText typed, int limit) {
-    const auto size = static_cast<int>(typed.text.size());
-    if (size <= limit || size <= static_cast<int>(before.size())) return typed;
+    const std::u16string_view after = typed.text;
+    if (static_cast<int>(after.size()) <= limit || after.size() <= before.size()) return typed;
     if (static_cast<int>(before.size()) > limit) return std::nullopt;
 
-    const int after_caret = size - typed.caret;
-    const int kept_before_caret = limit - after_caret;
-    std::u16string kept = typed.text.substr(0, static_cast<std::size_t>(kept_before_caret)) +
-                          typed.text.substr(static_cast<std::size_t>(typed.caret));
+    const std::size_t shorter = before.size();
+    std::size_t beginning = 0;
+    while (beginning < shorter && before[beginning] == after[beginning]) ++beginning;
+    std::size_t end = 0;
+    while (end < shorter - beginning && before[before.size() - 1 - end] == after[after.size() - 1 - end]) ++end;
+
+    const std::size_t room = static_cast<std::size_t>(limit) - beginning - end;
+    const std::u16string_view added = after.substr(beginning, std::min(room, after.size() - beginning - end));
+    std::u16string kept = std::u16string(before.substr(0, beginning)).append(added).append(before.substr(before.size() - end));
     if (kept == before) return std::nullopt;  // nothing new fits: no change at all
-    return TypedText{std::move(kept), kept_before_caret};
+    return TypedText{std::move(kept), static_cast<int>(beginning + added.size())};
 }
 
 }  // namespace quorvel

@@ -19,8 +19,8 @@ struct TypedText {
 
 // What the edit from before to typed leaves in an entry that takes at most
 // limit characters from the user: typed itself where it fits or shrinks,
-// typed without the characters it added beyond the limit before the caret,
-// or nothing where the edit must be refused as a whole.
+// else before with as many of the characters the edit put in as fit, the
+// caret after them, or nothing where the edit must be refused as a whole.
 std::optional<TypedText> LimitTyped(std::u16string_view before, TypedText typed, int limit);
 
 }  // namespace quorvel

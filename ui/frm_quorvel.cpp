@@ -118,9 +118,9 @@ void frmQuorvel::WriteResultBoxes(const std::vector<ChangedResult>& results) {
                 label->adjustSize();
             }
         } else {
-            static_cast<ResultBox*>(unit_control)->Show(unit, {});
+            static_cast<ResultBox*>(unit_control)->SetResult(unit, {});
         }
-        static_cast<ResultBox*>(controls_(result.value, result.index))->Show(QString::fromUtf8(result.text), unit);
+        static_cast<ResultBox*>(controls_(result.value, result.index))->SetResult(QString::fromUtf8(result.text), unit);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "ui/result_box.h"
 
+#include "ui/system_locale.h"
+
 #include <algorithm>
 
 #include <QFocusEvent>
@@ -14,26 +16,25 @@ constexpr int kHorizontalMargin = 2;
 
 }  // namespace
 
-ResultBox::ResultBox(const QString& description, QWidget* parent) : QLineEdit(parent), description_(description) {
+ResultBox::ResultBox(const QString& description, QWidget* parent)
+    : QLineEdit(parent), description_(description.toStdString()) {
     setReadOnly(true);
     setFrame(false);
-    setAccessibleDescription(description_);
+    setAccessibleDescription(description);
     // Measured once per new text, not at every paint.
     connect(this, &QLineEdit::textChanged, this, &ResultBox::Measure);
 }
 
-void ResultBox::Show(const QString& text, const QString& unit) {
+void ResultBox::SetResult(const QString& text, const QString& unit) {
     if (text == this->text() && unit == unit_) return;
-    if (text != this->text()) {
-        setText(text);
-        // A write leaves the caret at the end, and a long text's beginning out of sight.
-        if (!fits_) setCursorPosition(0);
-    }
     unit_ = unit;
-    const QString whole = unit.isEmpty() ? text : text + QLatin1Char(' ') + unit;
-    if (fits_ && toolTip().isEmpty()) return;  // nothing cut before or now
-    setToolTip(fits_ ? QString() : whole);
-    setAccessibleDescription(fits_ ? description_ : whole + QStringLiteral(". ") + description_);
+    if (text != this->text()) {
+        setText(text);  // measured
+        // A write leaves the caret at the end, and a long text's beginning out of sight.
+        if (display_.cut) setCursorPosition(0);
+    } else {
+        Measure();
+    }
 }
 
 // The room the line edit gives its text, as it lays the text out.
@@ -46,41 +47,39 @@ QRect ResultBox::LineRect() const {
             contents.width() - 2 * kHorizontalMargin, height};
 }
 
-// As the line edit decides whether to scroll: the text, a pixel and the caret.
+// A text fits as the line edit decides whether to scroll: with a pixel and
+// the caret beside it.
 void ResultBox::Measure() {
     QStyleOptionFrame panel;
     initStyleOption(&panel);
     const int caret = style()->pixelMetric(QStyle::PM_TextCursorWidth, &panel, this);
-    fits_ = text().isEmpty() ||
-            qRound(QFontMetricsF(font()).horizontalAdvance(text())) + 1 + caret <= LineRect().width();
-}
-
-// A number in exponent form keeps its exponent in sight: only the mantissa
-// is cut, so that "9.99…E+19" can never pass for nine. Its first digit
-// always stays, in the box's margins where the line has no room for it.
-QString ResultBox::Shown() const {
-    if (fits_) return text();
-    const qsizetype at = text().indexOf(QLatin1Char('E'));
-    const QString exponent = at < 0 ? QString() : text().mid(at);
-    const QString mantissa = text().left(text().size() - exponent.size());
-    const QFontMetrics metrics = fontMetrics();
-    QString cut = metrics.elidedText(mantissa, Qt::ElideRight, LineRect().width() - metrics.horizontalAdvance(exponent));
-    if (!cut.startsWith(mantissa.left(1))) cut = mantissa.left(1) + QStringLiteral("…");
-    return cut + exponent;
+    const QFontMetricsF metrics(font());
+    const auto width = [&metrics](std::string_view utf8) {
+        return static_cast<double>(qRound(metrics.horizontalAdvance(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())))));
+    };
+    const bool was_cut = display_.cut;
+    const int room = LineRect().width();
+    const bool fits = width(text().toStdString()) + 1 + caret <= room;
+    display_ = DisplayResult(text().toStdString(), unit_.toStdString(), description_,
+                             SystemNumberLocale().DecimalPoint(), fits, room, width);
+    if (!display_.cut && !was_cut) return;  // nothing cut before or now
+    setToolTip(QString::fromStdString(display_.tooltip));
+    setAccessibleDescription(QString::fromStdString(display_.spoken));
 }
 
 void ResultBox::paintEvent(QPaintEvent* event) {
     // The user scrolls or selects through a long text as in any line edit.
     const bool scrolling = cursorPosition() != 0 || hasSelectedText();
-    if (fits_ || scrolling) {
+    if (!display_.cut || scrolling) {
         QLineEdit::paintEvent(event);
     } else {
         QPainter painter(this);
         QStyleOptionFrame panel;
         initStyleOption(&panel);
         style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
-        const QString shown = Shown();
+        const QString shown = VisibleText();
         QRect line = LineRect();
+        // Where no cut fits, the text stands in the box's margins.
         const int overflow = fontMetrics().horizontalAdvance(shown) - line.width();
         if (overflow > 0) line.setLeft(std::max(0, line.left() - overflow));
         painter.setPen(palette().color(QPalette::Text));

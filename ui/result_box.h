@@ -2,25 +2,26 @@
 
 #include <QLineEdit>
 
+#include "frontend/result_display.h"
+
 namespace quorvel {
 
 // A read-only box of a computed number or unit word. A text too long for the
-// box shows its beginning and "…" (before the exponent, if it has one), so
-// that a cut number can never pass for a whole one; its text stays whole, for the field set, select-all
-// and copy. Focused, it is framed in the highlight colour, since a read-only
-// line edit draws no caret.
+// box is drawn cut as the display rule cuts it (frontend/result_display.h);
+// its text stays whole, for the field set, select-all and copy, and so does
+// its tooltip and what a screen reader says. Focused, it is framed in the
+// highlight colour, since a read-only line edit draws no caret.
 //
 // No Q_OBJECT: it adds no signals, and to every check it is a line edit.
 class ResultBox : public QLineEdit {
 public:
     ResultBox(const QString& description, QWidget* parent);
 
-    // Writes the whole text with the beginning in view, and says it with its
-    // unit in the tooltip and to a screen reader where the box cuts it.
-    // Nothing is touched when neither changed.
-    void Show(const QString& text, const QString& unit);
+    // Writes the whole text with the beginning in view, and its unit for the
+    // tooltip and the screen reader. Nothing is touched when neither changed.
+    void SetResult(const QString& text, const QString& unit);
     // What the box draws when the user is not scrolling through it.
-    QString Shown() const;
+    QString VisibleText() const { return QString::fromStdString(display_.shown); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,9 +34,9 @@ private:
     QRect LineRect() const;
     void Measure();
 
-    QString description_;  // what a screen reader says of the box whatever it holds
+    std::string description_;  // what a screen reader says of the box whatever it holds
     QString unit_;
-    bool fits_ = true;
+    ResultDisplay display_;
 };
 
 }  // namespace quorvel

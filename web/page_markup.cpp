@@ -155,18 +155,16 @@ std::string Placed(const layout::Control& control, const layout::Control* moved_
 }
 
 // What a box too small for its text shows over it while the user is not
-// selecting or scrolling through it: the beginning, "…" and the exponent,
-// if the number has one, so that a cut number never passes for a whole one
-// (filled by the field set, shown by the page's style). It stands where the
-// box stands.
+// selecting or scrolling through it: the text as the display rule cuts it,
+// so that a cut number never passes for a whole one (filled by the field
+// set, shown by the page's style). It stands where the box stands.
 std::string CutMark(const std::string& placed, const layout::Control& box) {
-    return Tag("span")
-               .Attribute("class", "cut")
-               .Attribute("aria-hidden", "true")
-               .Attribute("style", placed + ";background-color:" + Colour(box.colour))
-               .Open() +
-           Element("span", Tag("span").Attribute("class", "mantissa"), "") +
-           Element("span", Tag("span").Attribute("class", "exponent"), "") + "</span>";
+    return Element("span",
+                   Tag("span")
+                       .Attribute("class", "cut")
+                       .Attribute("aria-hidden", "true")
+                       .Attribute("style", placed + ";background-color:" + Colour(box.colour)),
+                   "");
 }
 
 std::string Options(Field chooser, const std::string& shown) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "calc/units.h"
+#include "frontend/result_display.h"
 #include "frontend/typed_limit.h"
 #include "frontend/window_layout.h"
 #include "web/browser_locale.h"
@@ -15,7 +16,8 @@ using emscripten::val;
 // The page as built shows the calculator loaded; the load event starts from
 // the creation texts. An entry whose text is not the one it was built with,
 // or a chooser not on its default unit, was edited before.
-WebFieldSet::WebFieldSet(const val& document) {
+WebFieldSet::WebFieldSet(const val& document)
+    : measure_(document.call<val>("createElement", std::string("canvas")).call<val>("getContext", std::string("2d"))) {
     for (int f = 0; f < kFieldCount; ++f) {
         const Field field = static_cast<Field>(f);
         for (int i = 0; i < CountOf(field); ++i) {
@@ -141,44 +143,41 @@ void WebFieldSet::Relayout() {
 
 void WebFieldSet::Measure(const ChangedResult& result) {
     const Field unit = UnitOf(result.value);
-    ShowWhole(boxes_(result.value, result.index), std::string(result.text), std::string(result.unit));
-    if (unit != Field::lblUMs) ShowWhole(boxes_(unit, result.index), std::string(result.unit), std::string());
+    Display(boxes_(result.value, result.index), result.text, result.unit);
+    if (unit != Field::lblUMs) Display(boxes_(unit, result.index), result.unit, {});
 }
 
-// The mark over a cut text cuts the mantissa and keeps the exponent. Its
-// first digit always stays, in the box's padding where the line has no
-// room for it and "…".
-void WebFieldSet::MarkCut(val mark, const std::string& text) {
-    const std::size_t at = std::min(text.find('E'), text.size());
-    val mantissa = mark["children"][0];
-    mark["children"][1].set("textContent", text.substr(at));
-    mark.call<void>("removeAttribute", std::string("data-tight"));
-    const std::string first = text.substr(0, at == 0 ? 0 : 1) + "…";
-    mantissa.set("textContent", first);
-    if (at < text.size() && mantissa["scrollWidth"].as<int>() > mantissa["clientWidth"].as<int>()) {
-        mark.call<void>("setAttribute", std::string("data-tight"), std::string());
-        return;
-    }
-    mantissa.set("textContent", text.substr(0, at));
-}
-
-void WebFieldSet::ShowWhole(Box& box, const std::string& text, const std::string& unit) {
+// The box shows its text, or over it the mark that draws the display rule's
+// cut; its tooltip and what a screen reader says keep the whole text.
+void WebFieldSet::Display(Box& box, std::string_view text, std::string_view unit) {
+    const val style = val::global("getComputedStyle")(box.element);
+    const double padding = std::stod(style["paddingLeft"].as<std::string>()) +
+                           std::stod(style["paddingRight"].as<std::string>());
+    // Firefox gives no shorthand of a computed font.
+    measure_.set("font", style["fontStyle"].as<std::string>() + " " + style["fontWeight"].as<std::string>() + " " +
+                             style["fontSize"].as<std::string>() + " " + style["fontFamily"].as<std::string>());
+    const auto width = [this](std::string_view utf8) {
+        return measure_.call<val>("measureText", std::string(utf8))["width"].as<double>();
+    };
+    const double room = box.element["clientWidth"].as<double>() - padding;
     const bool fits = box.element["scrollWidth"].as<int>() <= box.element["clientWidth"].as<int>();
-    if (!fits) {
+    const ResultDisplay display = DisplayResult(text, unit, box.description, Locale().DecimalPoint(), fits, room, width);
+    val mark = box.element["nextElementSibling"];
+    if (display.cut) {
         // A write leaves the caret at the end, where focus would scroll to;
         // home, it keeps the beginning in sight.
         box.element.call<void>("setSelectionRange", 0, 0);
         box.element.set("scrollLeft", 0);
-        MarkCut(box.element["nextElementSibling"], text);
+        mark.set("textContent", display.shown);
+        // Where no cut fits, the text stands in the box's padding.
+        mark.call<void>("toggleAttribute", std::string("data-tight"), width(display.shown) > room);
     }
-    const std::string whole = unit.empty() ? text : text + " " + unit;
-    const std::string tooltip = fits ? std::string() : whole;
-    if (tooltip == box.tooltip) return;
-    box.tooltip = tooltip;
-    box.element.set("title", tooltip);
-    box.element.call<void>("toggleAttribute", std::string("data-cut"), !fits);
-    box.element.call<void>("setAttribute", std::string("aria-description"),
-                           fits ? box.description : whole + ". " + box.description);
+    if (display.tooltip == box.tooltip && display.cut == box.cut) return;
+    box.tooltip = display.tooltip;
+    box.cut = display.cut;
+    box.element.set("title", display.tooltip);
+    box.element.call<void>("toggleAttribute", std::string("data-cut"), display.cut);
+    box.element.call<void>("setAttribute", std::string("aria-description"), display.spoken);
 }
 
 }  // namespace quorvel

@@ -56,14 +56,15 @@ private:
         std::u16string before;      // entries with a limit: the text before the edit
         std::string description;    // results and units: what a screen reader says of the box
         std::string tooltip;        // results and units: the whole text where the box cuts it
+        bool cut = false;
     };
 
     void Measure(const ChangedResult& result);
-    static void ShowWhole(Box& box, const std::string& text, const std::string& unit);
+    void Display(Box& box, std::string_view text, std::string_view unit);
     static void Fit(Box& box);
-    static void MarkCut(emscripten::val mark, const std::string& text);
 
     PerElement<Box> boxes_;
+    emscripten::val measure_;  // a canvas's context, which measures texts in a box's font
     std::vector<Edit> early_edits_;
 };
 

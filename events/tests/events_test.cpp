@@ -63,6 +63,7 @@ TEST(Events, RecalculateAsOftenAsEachTriggerCalls) {
         {"resistor unit", [](C& c) { c.Pick(Field::cboRs, 2, 1); }, 1, Field::cboRs, 2, "kOhm"},
         {"current unit", [](C& c) { c.Pick(Field::cboIst, 0, 0); }, 1, Field::cboIst, 0, "uA"},
         {"a multiplier letter", [](C& c) { c.Type(Field::txtRs, 1, "4K7"); }, 2, Field::cboRs, 1, "kOhm"},
+        {"a negative multiplier", [](C& c) { c.Type(Field::txtRs, 1, "-4K7"); }, 3, Field::txtRs, 1, "4K7"},
         {"a pick over a letter of another unit",
          [](C& c) {
              c.Type(Field::txtRs, 1, "4K7");

@@ -32,13 +32,25 @@ function shown(page) {
         const entries = [...calculator?.querySelectorAll('input:not([readonly])') ?? []];
         const unshown = [...results.filter(box => !inUse(box)), ...entries.filter(entry => entry !== document.activeElement)]
             .filter(box => box.scrollLeft > 0).map(box => box.id);
+        // A mark keeps every digit before the point and the whole exponent,
+        // or writes the number in exponent form; its "…" shows, and so does it.
         const misdrawn = results.filter(box => marked.includes(box.id)).filter(box => {
-            const [mantissa, exponent] = box.nextElementSibling.children;
-            const at = box.value.includes('E') ? box.value.indexOf('E') : box.value.length;
-            const edge = box.getBoundingClientRect().right;
-            const beginning = [box.value.slice(0, at), box.value.slice(0, 1) + '…'];
-            return !beginning.includes(mantissa.textContent) || exponent.textContent !== box.value.slice(at) ||
-                mantissa.getBoundingClientRect().width < 1 || exponent.getBoundingClientRect().right > edge;
+            const mark = box.nextElementSibling.textContent, value = box.value;
+            const digits = text => text.replace(/E.*$/, '').replace(/\D/g, '');
+            const at = value.indexOf('E');
+            let sound;
+            if (at >= 0) {
+                sound = mark.endsWith('…' + value.slice(at)) && digits(value).startsWith(digits(mark));
+            } else if (mark.includes('E')) {
+                const magnitude = Math.floor(Math.log10(Math.abs(parseFloat(value.replace(',', '.')))));
+                sound = digits(value).replace(/^0+/, '').startsWith(digits(mark)) &&
+                    Number(mark.slice(mark.indexOf('E') + 1)) === magnitude;
+            } else {
+                sound = mark.endsWith('…') && mark.startsWith(value.split(/[.,]/)[0]) && value.startsWith(mark.slice(0, -1));
+            }
+            const edge = box.getBoundingClientRect();
+            const drawn = box.nextElementSibling.getBoundingClientRect();
+            return !sound || drawn.width < 1 || drawn.right > edge.right + 1;
         }).map(box => box.id);
         // An entry shows whole a text that fits inside its frame, as the window's does.
         const measure = document.createElement('canvas').getContext('2d');

@@ -1,0 +1,37 @@
+#include <gtest/gtest.h>
+
+#include "frontend/typed_limit.h"
+
+namespace quorvel {
+namespace {
+
+// Wherever the caret stands: the edit is found from the texts alone.
+TEST(LimitTyped, TakesWhatFitsOfTheCharactersPutIn) {
+    struct Case {
+        std::u16string before, typed;
+        int caret;
+        std::optional<std::u16string> kept;
+        int kept_caret = 0;
+    };
+    const Case cases[] = {
+        {u"12345", u"123456", 6, u"123456", 6},      // fits
+        {u"123456", u"12345", 5, u"12345", 5},       // shrinks
+        {u"123456", u"1234567", 7, std::nullopt},    // full: refused
+        {u"12", u"1234567812", 8, u"123456", 6},     // a paste between, caret after it
+        {u"12", u"123456712", 2, u"123456", 6},      // dropped before the "2"s, caret at its start
+        {u"", u"1234567", 0, u"123456", 6},          // dropped into nothing, caret at its start
+        {u"1234", u"1x234", 2, u"1x234", 2},         // an input method's text
+        {u"12345", u"1abc2345", 4, u"1a2345", 2},    // only one of three fits
+        {u"1000000000", u"10000000005", 11, std::nullopt},  // the program's long text cannot grow
+    };
+    for (const auto& c : cases) {
+        const auto kept = LimitTyped(c.before, {c.typed, c.caret}, 6);
+        ASSERT_EQ(kept.has_value(), c.kept.has_value()) << c.typed.size();
+        if (!kept) continue;
+        EXPECT_TRUE(kept->text == *c.kept) << c.typed.size();
+        EXPECT_EQ(kept->caret, c.kept_caret) << c.typed.size();
+    }
+}
+
+}  // namespace
+}  // namespace quorvel
