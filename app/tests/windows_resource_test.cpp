@@ -1,105 +1,40 @@
 // The Windows resources: app/quorvel.rc compiled by Debian's mingw-w64
-// windres, read back from the .res file as Windows reads it. The strings of
-// the version record are UTF-16LE there, in a tree of blocks.
+// windres, and the .res file turned back into a script by windres itself, so
+// that what is checked is what the compiled file holds. windres refuses a
+// version record whose key, fixed signature or fixed size is wrong; it leaves
+// out fixed fields that are zero.
 
-#include <cstdint>
 #include <map>
-#include <vector>
 
+#include <QDataStream>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr int kIconType = 3;       // RT_ICON
-constexpr int kIconGroupType = 14;  // RT_GROUP_ICON
-constexpr int kVersionType = 16;    // RT_VERSION
-
-std::uint32_t U16(const QByteArray& b, qsizetype at) {
-    return static_cast<std::uint8_t>(b.at(at)) | static_cast<std::uint8_t>(b.at(at + 1)) << 8;
-}
-std::uint32_t U32(const QByteArray& b, qsizetype at) { return U16(b, at) | U16(b, at + 2) << 16; }
-qsizetype Align4(qsizetype at) { return (at + 3) & ~qsizetype{3}; }
-
-// A UTF-16LE text ending in a zero character; `at` moves past it.
-QString Utf16z(const QByteArray& b, qsizetype& at, qsizetype end) {
-    QString text;
-    while (at + 1 < end && U16(b, at) != 0) {
-        text += QChar(static_cast<char16_t>(U16(b, at)));
-        at += 2;
-    }
-    at += 2;
-    return text;
+// The resources of one type in the script, by number: each one's text from
+// after the number up to its END.
+std::map<int, QString> Resources(const QString& script, const QString& type) {
+    std::map<int, QString> found;
+    const QRegularExpression resource(QStringLiteral(R"(^(\d+) %1(.*?)^END$)").arg(type),
+                                      QRegularExpression::MultilineOption |
+                                          QRegularExpression::DotMatchesEverythingOption);
+    for (const auto& match : resource.globalMatch(script)) found[match.captured(1).toInt()] = match.captured(2);
+    return found;
 }
 
-struct Resource {
-    int type;  // -1 when named by a text
-    int id;
-    int language;
-    QByteArray data;
-};
-
-std::vector<Resource> ReadRes(const QByteArray& b) {
-    std::vector<Resource> resources;
-    qsizetype at = 0;
-    while (at + 8 <= b.size()) {
-        const qsizetype data_size = U32(b, at);
-        const qsizetype header_size = U32(b, at + 4);
-        qsizetype p = at + 8;
-        const auto ordinal = [&b, &p, at, header_size] {
-            if (U16(b, p) == 0xFFFF) {
-                p += 4;
-                return static_cast<int>(U16(b, p - 2));
-            }
-            Utf16z(b, p, at + header_size);
-            return -1;
-        };
-        const int type = ordinal();
-        const int id = ordinal();
-        p = Align4(p);
-        const int language = static_cast<int>(U16(b, p + 6));  // after DataVersion and MemoryFlags
-        if (data_size > 0) resources.push_back({type, id, language, b.mid(at + header_size, data_size)});
-        at = Align4(at + header_size + data_size);
+// windres shows binary data as little-endian words: 0x...L of four bytes,
+// then 0x... of two.
+QByteArray Bytes(const QString& data) {
+    QByteArray bytes;
+    for (const auto& word : QRegularExpression(QStringLiteral("0x([0-9a-f]+)(L?)")).globalMatch(data)) {
+        const quint32 value = word.captured(1).toUInt(nullptr, 16);
+        for (int i = 0; i < (word.captured(2).isEmpty() ? 2 : 4); ++i) bytes.append(static_cast<char>(value >> 8 * i));
     }
-    return resources;
-}
-
-// One block of the version record: a key, a value and the blocks inside.
-struct Block {
-    QString key;
-    bool text = false;
-    QByteArray value;
-    std::vector<Block> children;
-
-    const Block* Child(const QString& name) const {
-        for (const auto& child : children) {
-            if (child.key == name) return &child;
-        }
-        return nullptr;
-    }
-    QString TextValue() const {
-        qsizetype at = 0;
-        return Utf16z(value, at, value.size());
-    }
-};
-
-Block ReadBlock(const QByteArray& b, qsizetype at) {
-    const qsizetype end = std::min<qsizetype>(at + U16(b, at), b.size());
-    const qsizetype value_length = U16(b, at + 2);
-    Block block;
-    block.text = U16(b, at + 4) == 1;
-    qsizetype p = at + 6;
-    block.key = Utf16z(b, p, end);
-    p = Align4(p);
-    const qsizetype value_bytes = std::min(block.text ? value_length * 2 : value_length, end - p);
-    block.value = b.mid(p, value_bytes);
-    for (p = Align4(p + value_bytes); p + 6 <= end; p = Align4(p + U16(b, p))) {
-        if (U16(b, p) == 0) break;
-        block.children.push_back(ReadBlock(b, p));
-    }
-    return block;
+    return bytes;
 }
 
 class WindowsResources : public ::testing::Test {
@@ -107,129 +42,121 @@ protected:
     static void SetUpTestSuite() {
         static QTemporaryDir dir;
         ASSERT_TRUE(dir.isValid());
-        const QString res = dir.filePath(QStringLiteral("quorvel.res"));
+        res_ = dir.filePath(QStringLiteral("quorvel.res"));
+        const QString rc = dir.filePath(QStringLiteral("quorvel.rc"));
+        // The host's C preprocessor: the script needs no Windows headers.
+        ASSERT_NO_FATAL_FAILURE(
+            Windres({"--preprocessor=" QUORVEL_CPP, "-I", QUORVEL_ICON_DIR, "-O", "res", "-i", QUORVEL_RC, "-o", res_}));
+        ASSERT_NO_FATAL_FAILURE(Windres({"-J", "res", "-O", "rc", "-i", res_, "-o", rc}));
+        QFile file(rc);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        script_ = QString::fromUtf8(file.readAll());
+        const auto versions = Resources(script_, QStringLiteral("VERSIONINFO"));
+        ASSERT_EQ(versions.size(), 1u) << script_.toStdString();
+        version_ = versions.begin()->second;
+    }
+
+    static void Windres(const QStringList& arguments) {
         QProcess windres;
         windres.setProcessChannelMode(QProcess::MergedChannels);
-        // The host's C preprocessor: the script needs no Windows headers.
-        windres.start(QStringLiteral(QUORVEL_WINDRES),
-                      {QStringLiteral("--preprocessor=" QUORVEL_CPP), QStringLiteral("-I"),
-                       QStringLiteral(QUORVEL_ICON_DIR), QStringLiteral("-O"), QStringLiteral("res"),
-                       QStringLiteral("-i"), QStringLiteral(QUORVEL_RC), QStringLiteral("-o"), res});
+        windres.start(QStringLiteral(QUORVEL_WINDRES), arguments);
         ASSERT_TRUE(windres.waitForFinished(60000)) << windres.errorString().toStdString();
         ASSERT_EQ(windres.exitStatus(), QProcess::NormalExit);
         ASSERT_EQ(windres.exitCode(), 0) << windres.readAll().toStdString();
-        QFile file(res);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        resources_ = ReadRes(file.readAll());
     }
 
-    static std::vector<const Resource*> OfType(int type) {
-        std::vector<const Resource*> found;
-        for (const auto& r : resources_) {
-            if (r.type == type) found.push_back(&r);
-        }
-        return found;
-    }
-
-    static Block Version() {
-        const auto versions = OfType(kVersionType);
-        EXPECT_EQ(versions.size(), 1u);
-        return versions.empty() ? Block{} : ReadBlock(versions.front()->data, 0);
-    }
-
-    static inline std::vector<Resource> resources_;
+    static inline QString res_;
+    static inline QString script_;
+    static inline QString version_;
 };
 
 TEST_F(WindowsResources, VersionRecordHoldsExactlyTheProgramsStrings) {
-    const Block version = Version();
-    EXPECT_EQ(version.key.toStdString(), "VS_VERSION_INFO");
-    const Block* strings = version.Child(QStringLiteral("StringFileInfo"));
-    ASSERT_NE(strings, nullptr);
-    ASSERT_EQ(strings->children.size(), 1u);
-    const Block& table = strings->children.front();
-    EXPECT_EQ(table.key.toUpper().toStdString(), "040904B0");
+    EXPECT_TRUE(version_.contains(QStringLiteral(R"(
+  BLOCK "StringFileInfo"
+  BEGIN
+    BLOCK "040904B0"
+    BEGIN
+      VALUE "FileVersion", "1.00"
+      VALUE "InternalName", "Quorvel"
+      VALUE "OriginalFilename", "Quorvel.exe"
+      VALUE "ProductName", "Quorvel"
+      VALUE "ProductVersion", "1.00"
+    END
+  END
+)"))) << version_.toStdString();
 
-    std::map<std::string, std::string> found;
-    for (const auto& string : table.children) {
-        EXPECT_TRUE(string.text) << string.key.toStdString();
-        found[string.key.toStdString()] = string.TextValue().toStdString();
+    // windres shows a value as text whatever its type says, so the type (1,
+    // text) just before each name is looked for in the .res file itself.
+    QFile file(res_);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray res = file.readAll();
+    for (const char* name : {"FileVersion", "InternalName", "OriginalFilename", "ProductName", "ProductVersion"}) {
+        const QString typed = QString(QChar(1)) + QLatin1String(name) + QChar(0);
+        EXPECT_TRUE(res.contains(QByteArray(reinterpret_cast<const char*>(typed.utf16()), typed.size() * 2))) << name;
     }
-    const std::map<std::string, std::string> expected = {
-        {"ProductName", "Quorvel"},       {"InternalName", "Quorvel"}, {"OriginalFilename", "Quorvel.exe"},
-        {"FileVersion", "1.00"},          {"ProductVersion", "1.00"},
-    };
-    EXPECT_EQ(found, expected);
 }
 
+// No FILEFLAGS line: no flags.
 TEST_F(WindowsResources, FixedVersionIsOnePointZeroOfAnApplication) {
-    const QByteArray fixed = Version().value;
-    ASSERT_EQ(fixed.size(), 52);  // VS_FIXEDFILEINFO
-    struct Field {
-        const char* name;
-        qsizetype offset;
-        std::uint32_t value;
-    };
-    const Field fields[] = {
-        {"signature", 0, 0xFEEF04BD},
-        {"file version, major.minor", 8, 0x00010000},
-        {"file version, build.revision", 12, 0},
-        {"product version, major.minor", 16, 0x00010000},
-        {"product version, build.revision", 20, 0},
-        {"flags", 28, 0},
-        {"file type (application)", 36, 1},
-    };
-    for (const Field& f : fields) {
-        EXPECT_EQ(U32(fixed, f.offset), f.value) << f.name;
-    }
+    EXPECT_TRUE(version_.startsWith(QStringLiteral(R"(
+ FILEVERSION 1, 0, 0, 0
+ PRODUCTVERSION 1, 0, 0, 0
+ FILEFLAGSMASK 0x3f
+ FILEOS 0x40004
+ FILETYPE 0x1
+BEGIN
+)"))) << version_.toStdString();
 }
 
 // Windows looks the strings up by the translation: the two must agree.
 TEST_F(WindowsResources, TranslationIsUsEnglishInUnicodeAndNamesTheStringTable) {
-    const Block version = Version();
-    const Block* variables = version.Child(QStringLiteral("VarFileInfo"));
-    ASSERT_NE(variables, nullptr);
-    const Block* translation = variables->Child(QStringLiteral("Translation"));
-    ASSERT_NE(translation, nullptr);
-    ASSERT_EQ(translation->value.size(), 4);
-    const std::uint32_t language = U16(translation->value, 0);
-    const std::uint32_t code_page = U16(translation->value, 2);
+    const auto translation =
+        QRegularExpression(QStringLiteral(R"(VALUE "Translation", (\w+), (\w+)\n)")).match(version_);
+    ASSERT_TRUE(translation.hasMatch()) << version_.toStdString();
+    const uint language = translation.captured(1).toUInt(nullptr, 0);
+    const uint code_page = translation.captured(2).toUInt(nullptr, 0);
     EXPECT_EQ(language, 0x0409u);
     EXPECT_EQ(code_page, 0x04B0u);
-    const Block* strings = version.Child(QStringLiteral("StringFileInfo"));
-    ASSERT_TRUE(strings && !strings->children.empty());
-    const QString named = QStringLiteral("%1%2").arg(language, 4, 16, QChar('0')).arg(code_page, 4, 16, QChar('0'));
-    EXPECT_EQ(strings->children.front().key.toUpper().toStdString(), named.toUpper().toStdString());
+    const QString table = QStringLiteral("%1%2").arg(language, 4, 16, QChar('0')).arg(code_page, 4, 16, QChar('0'));
+    EXPECT_TRUE(version_.contains(QStringLiteral("\n    BLOCK \"%1\"\n").arg(table.toUpper())))
+        << version_.toStdString();
 }
 
-// The program's icon is its first icon group; each image in it is the one
-// the build made from the drawing.
+// The program's icon is its one icon group; each image in it is the one the
+// build made from the drawing.
 TEST_F(WindowsResources, IconIsTheIcoMadeFromTheDrawing) {
     QFile file(QStringLiteral(QUORVEL_ICON_DIR "/quorvel.ico"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray ico = file.readAll();
-    const int images = static_cast<int>(U16(ico, 4));
+    QDataStream in(ico);
+    in.setByteOrder(QDataStream::LittleEndian);
+    quint16 reserved = 0, kind = 0, images = 0;
+    in >> reserved >> kind >> images;
     ASSERT_GE(images, 1);
 
-    const auto groups = OfType(kIconGroupType);
-    ASSERT_EQ(groups.size(), 1u);
-    const QByteArray& group = groups.front()->data;
-    ASSERT_EQ(static_cast<int>(U16(group, 4)), images);
+    const auto groups = Resources(script_, QStringLiteral(R"(14 /\* RT_GROUP_ICON \*/)"));
+    ASSERT_EQ(groups.size(), 1u) << script_.toStdString();
+    const QString& group = groups.begin()->second;
+    EXPECT_TRUE(group.contains(QStringLiteral("/* Has %1 elements.  */").arg(images))) << group.toStdString();
+    const auto icons = Resources(script_, QStringLiteral(R"(3 /\* RT_ICON \*/)"));
     for (int i = 0; i < images; ++i) {
-        const qsizetype entry = 6 + 14 * i;       // GRPICONDIRENTRY
-        const qsizetype ico_entry = 6 + 16 * i;   // ICONDIRENTRY
-        EXPECT_EQ(group.mid(entry, 12), ico.mid(ico_entry, 12)) << "size, colours and bytes of image " << i;
-        const int id = static_cast<int>(U16(group, entry + 12));
-        const QByteArray expected = ico.mid(U32(ico, ico_entry + 12), U32(ico, ico_entry + 8));
-        bool found = false;
-        for (const Resource* icon : OfType(kIconType)) {
-            if (icon->id != id) continue;
-            found = true;
-            EXPECT_EQ(icon->data, expected) << "image " << i;
+        quint8 width = 0, height = 0, colours = 0, pad = 0;
+        quint16 planes = 0, bits = 0;
+        quint32 size = 0, offset = 0;
+        in >> width >> height >> colours >> pad >> planes >> bits >> size >> offset;
+        if (i == 0) {
+            EXPECT_TRUE(width == 32 && height == 32) << "the first image is 32 by 32";
         }
-        EXPECT_TRUE(found) << "image " << i;
+        const QString entry = QString::asprintf(R"("\%03o\%03o\%03o\%03o", %d, %d, 0x%xL, )", width, height, colours,
+                                                pad, planes, bits, static_cast<unsigned>(size));
+        const auto element = QRegularExpression(QRegularExpression::escape(entry) +
+                                                QStringLiteral(R"((\d+),?\s*/\* Element no %1\.)").arg(i + 1))
+                                 .match(group);
+        ASSERT_TRUE(element.hasMatch()) << "size, colours and bytes of image " << i << '\n' << group.toStdString();
+        const auto icon = icons.find(element.captured(1).toInt());
+        ASSERT_NE(icon, icons.end()) << "image " << i;
+        EXPECT_EQ(Bytes(icon->second), ico.mid(offset, size)) << "image " << i;
     }
-    EXPECT_EQ(static_cast<int>(static_cast<std::uint8_t>(group.at(6))), 32);  // width of the first image
-    EXPECT_EQ(static_cast<int>(static_cast<std::uint8_t>(group.at(7))), 32);  // height
 }
 
 }  // namespace
