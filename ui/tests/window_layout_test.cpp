@@ -1,103 +1,119 @@
-// The window as it stands: its controls, colours, fonts, tab order and drawing.
+// The window as it stands: each control as its row of the layout says; the
+// window itself, a label's growth, the tab order and the drawing as a whole.
 
-#include <QFontInfo>
+#include <algorithm>
+#include <array>
+
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+#include "frontend/window_layout.h"
 #include "ui/tests/window_support.h"
 
 namespace quorvel {
 namespace {
 
+using layout::Align;
+using layout::Container;
+using layout::Kind;
+using layout::Pixels;
 using testing::Find;
 using testing::Name;
 
-struct Placed {
-    const char* name;
-    int index;
-    const char* class_name;
-    const char* parent;
-    QRect geometry;  // pixels, in the parent
-    QColor background;
-    bool read_only;
-};
-
-const QColor kGreen(0xC0, 0xFF, 0xC0);
 const QColor kYellow(0xFF, 0xFF, 0x80);
 const QColor kGrey(0xE0, 0xE0, 0xE0);
 
-TEST(WindowLayout, PlacesEachControlInItsContainer) {
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// In the order of layout::Kind and layout::Align. Entries and results add no
+// signals: to every check they are line edits.
+const char* const kClassOf[] = {"quorvel::CircuitFrame", "QLineEdit", "QComboBox",
+                                "QLineEdit",             "QLabel",    "QPushButton"};
+const Qt::Alignment kAcross[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+
+// The window as created, before the load event picks the units and computes
+// the results; typing recalculates, so it goes to a started window.
+TEST(WindowLayout, ShowsEachControlAsItsRowSays) {
     frmQuorvel window;
-    const Placed controls[] = {
-        {"fraSerie", -1, "quorvel::CircuitFrame", "frmQuorvel", {8, 8, 777, 177}, kGrey, false},
-        {"txtRs", 0, "QLineEdit", "fraSerie", {40, 52, 57, 24}, kGreen, false},
-        {"txtRs", 3, "QLineEdit", "fraSerie", {448, 52, 57, 24}, kGreen, false},
-        {"cboRs", 1, "QComboBox", "fraSerie", {232, 52, 73, 24}, QColor(), false},
-        {"txtIst", -1, "QLineEdit", "fraSerie", {608, 52, 57, 25}, kGreen, false},
-        {"cboIst", -1, "QComboBox", "fraSerie", {664, 52, 73, 24}, QColor(), false},
-        {"txtRst", -1, "QLineEdit", "fraSerie", {320, 20, 73, 25}, kYellow, true},
-        {"txtUs", 2, "QLineEdit", "fraSerie", {312, 80, 57, 24}, kYellow, true},
-        {"txtUMUs", 2, "QLineEdit", "fraSerie", {368, 80, 41, 25}, kGrey, true},
-        {"txtPs", 3, "QLineEdit", "fraSerie", {448, 104, 57, 25}, kYellow, true},
-        {"txtUMPs", 0, "QLineEdit", "fraSerie", {96, 104, 41, 25}, kGrey, true},
-        {"txtPst", -1, "QLineEdit", "fraSerie", {608, 104, 57, 24}, kYellow, true},
-        {"txtUMpst", -1, "QLineEdit", "fraSerie", {664, 104, 41, 25}, kGrey, true},
-        {"txtUst", -1, "QLineEdit", "fraSerie", {336, 144, 57, 24}, kYellow, true},
-        {"txtUMUst", -1, "QLineEdit", "fraSerie", {392, 144, 41, 25}, kGrey, true},
-        {"cmdClear", -1, "QPushButton", "frmQuorvel", {688, 192, 97, 25}, QColor(), false},
-    };
-    for (const auto& c : controls) {
-        QWidget* widget = Find(window, c.name, c.index);
+    const QImage image = window.grab().toImage();
+    const auto shows = [&](const QWidget* on, QPoint at) { return QColor(image.pixel(on->mapTo(&window, at))); };
+    const QWidget* frame = Find(window, "fraSerie");
+    const auto started = testing::StartedWindow();
+    int widgets = 0;
+    for (const auto& row : layout::kControls) {
+        const QString name = Name(row.name, row.index);
+        SCOPED_TRACE(name.toStdString());
+        QWidget* widget = window.findChild<QWidget*>(name);
+        const QRect place(Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height));
+        const QColor colour = QColor::fromRgb(row.colour);
+        // The frame draws in ink a line from its first pixel to its last, and
+        // a dot above and below its middle, off the wire through it.
+        if (row.kind == Kind::line || row.kind == Kind::dot) {
+            EXPECT_EQ(widget, nullptr);
+            const QPoint last(std::max(place.left(), place.right()), std::max(place.top(), place.bottom()));
+            const QPoint quarter(0, place.height() / 4);
+            const auto inked = row.kind == Kind::dot ? std::array{place.center() - quarter, place.center() + quarter}
+                                                     : std::array{place.topLeft(), last};
+            for (const QPoint p : inked) EXPECT_EQ(shows(frame, p), colour) << p.x() << ',' << p.y();
+            continue;
+        }
         ASSERT_NE(widget, nullptr);
-        const std::string what = Name(c.name, c.index).toStdString();
-        EXPECT_STREQ(widget->metaObject()->className(), c.class_name) << what;
-        EXPECT_EQ(widget->parentWidget()->objectName(), c.parent) << what;
-        EXPECT_EQ(widget->geometry(), c.geometry) << what;
-        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-            EXPECT_EQ(edit->palette().color(QPalette::Base), c.background) << what;
-            EXPECT_EQ(edit->isReadOnly(), c.read_only) << what;
-            EXPECT_EQ(edit->hasFrame(), !c.read_only) << what;  // results stand borderless
+        ++widgets;
+        ASSERT_STREQ(widget->metaObject()->className(), kClassOf[static_cast<int>(row.kind)]);
+        EXPECT_EQ(widget->parentWidget(), row.container == Container::frmQuorvel ? &window : frame);
+        EXPECT_EQ(widget->property(row.kind == Kind::chooser ? "currentText" : "text").toString(), Utf8(row.text));
+        if (const QVariant align = widget->property("alignment"); align.isValid()) {
+            EXPECT_EQ(align.value<Qt::Alignment>() & Qt::AlignHorizontal_Mask, kAcross[static_cast<int>(row.align)]);
+        }
+        // The colour inside the control; the style shades a button's.
+        if (row.kind == Kind::button) {
+            EXPECT_EQ(widget->palette().color(QPalette::Button), colour);
+        } else if (row.colour != layout::kNoColour) {
+            EXPECT_EQ(shows(widget, QPoint(4, 4)), colour);
+        }
+        const layout::Typeface face = layout::TypefaceOf(row.font);
+        EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), face.points);
+        EXPECT_EQ(widget->font().bold(), face.bold);
+        const bool tabs_in = row.tab_index >= 0 && row.kind != Kind::frame && row.kind != Kind::label;
+        EXPECT_EQ(widget->focusPolicy() == Qt::NoFocus, !tabs_in);
+        EXPECT_EQ(widget->accessibleName(), Utf8(row.spoken.name));
+        EXPECT_EQ(widget->accessibleDescription(), Utf8(row.spoken.description));
+
+        if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+            EXPECT_EQ(box->isReadOnly(), row.kind == Kind::result);
+            EXPECT_EQ(box->hasFrame(), row.kind == Kind::entry);  // results stand borderless
+        }
+        if (row.kind == Kind::entry) {  // the limit and one key more, or a long number
+            auto* typed = Find<QLineEdit>(*started, row.name, row.index);
+            typed->selectAll();
+            QTest::keyClicks(typed, QString(row.max_typed > 0 ? row.max_typed + 1 : 12, u'1'));
+            EXPECT_EQ(typed->text().size(), row.max_typed > 0 ? row.max_typed : 12);
+        }
+        if (auto* chooser = qobject_cast<QComboBox*>(widget)) {
+            const auto units = ListOf(FieldNamed(name.toStdString())->field);
+            ASSERT_EQ(chooser->count(), std::ssize(units));
+            for (int i = 0; i < chooser->count(); ++i) EXPECT_EQ(chooser->itemText(i), Utf8(units[i].word));
+            EXPECT_EQ(chooser->currentIndex(), -1);
+            EXPECT_FALSE(chooser->isEditable());
+        }
+        // A label stands on its container's colour, as large as its caption:
+        // centred on its place or at its left edge, and on its vertical middle.
+        // Any other control fills its place.
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            EXPECT_FALSE(label->autoFillBackground());
+            EXPECT_EQ(label->size(), label->sizeHint());
+            const QRect shown = label->geometry();
+            EXPECT_NEAR(shown.center().y(), place.top() + place.height() / 2, 1);
+            if (row.align == Align::centre) {
+                EXPECT_NEAR(shown.center().x(), place.left() + place.width() / 2, 1);
+            } else {
+                EXPECT_EQ(shown.left(), place.left());
+            }
+        } else {
+            EXPECT_EQ(widget->geometry(), place);
         }
     }
-    EXPECT_EQ(Find(window, "fraSerie")->palette().color(QPalette::Window), kGrey);
-    EXPECT_EQ(Find(window, "cmdClear")->palette().color(QPalette::Button), kGrey);
-    EXPECT_EQ(Find<QPushButton>(window, "cmdClear")->text(), "Sterge valori");
-    // The button's right edge lines up with the frame's.
-    EXPECT_EQ(Find(window, "cmdClear")->geometry().right(), Find(window, "fraSerie")->geometry().right());
-}
-
-TEST(WindowLayout, HasEveryNamedControl) {
-    frmQuorvel window;
-    int controls = 0;
-    for (const char* name : {"txtRs", "cboRs", "txtUs", "txtUMUs", "txtPs", "txtUMPs"}) {
-        for (int i = 0; i < 4; ++i) controls += Find(window, name, i) != nullptr;
-    }
-    for (int i = 0; i < 6; ++i) controls += Find<QLabel>(window, "lblEticheteS", i) != nullptr;
-    for (const char* name : {"fraSerie", "txtRst", "txtIst", "cboIst", "txtPst", "txtUMpst", "txtUst", "txtUMUst",
-                             "lblUMs", "cmdClear", "lblVelmar"}) {
-        controls += Find(window, name) != nullptr;
-    }
-    EXPECT_EQ(controls, 41);
-}
-
-TEST(WindowLayout, StartsWithCreationTextsAndEmptyChoosers) {
-    frmQuorvel window;
-    for (int i = 0; i < 4; ++i) {
-        auto* chooser = Find<QComboBox>(window, "cboRs", i);
-        EXPECT_EQ(chooser->currentIndex(), -1);
-        EXPECT_EQ(chooser->currentText(), "");
-        EXPECT_EQ(chooser->count(), 3);
-        EXPECT_EQ(chooser->itemText(0) + chooser->itemText(1) + chooser->itemText(2), "OhmkOhmMOhm");
-        EXPECT_FALSE(chooser->isEditable());
-        EXPECT_EQ(Find<QLineEdit>(window, "txtRs", i)->text(), "0");
-        EXPECT_EQ(Find<QLineEdit>(window, "txtUs", i)->text(), "");
-    }
-    auto* current = Find<QComboBox>(window, "cboIst");
-    EXPECT_EQ(current->itemText(0) + current->itemText(1) + current->itemText(2), "uAmAA");
-    EXPECT_EQ(current->currentIndex(), -1);
-    EXPECT_EQ(Find<QLineEdit>(window, "txtIst")->text(), "0");
-    EXPECT_EQ(Find<QLabel>(window, "lblUMs")->text(), "Ohm");
-    EXPECT_EQ(Find<QLineEdit>(window, "txtRst")->text(), "");
+    EXPECT_EQ(widgets, 41);
 }
 
 TEST(WindowLayout, IsAFixedWindowWithItsTitleFontAndIcon) {
@@ -113,32 +129,18 @@ TEST(WindowLayout, IsAFixedWindowWithItsTitleFontAndIcon) {
     EXPECT_EQ(window.font().styleHint(), QFont::SansSerif);
     EXPECT_FALSE(window.windowIcon().isNull());
     EXPECT_EQ(window.windowIcon().pixmap(32, 32).size(), QSize(32, 32));
-
-    EXPECT_DOUBLE_EQ(Find(window, "lblEticheteS", 3)->font().pointSizeF(), 8.25);
-    EXPECT_DOUBLE_EQ(Find(window, "lblEticheteS", 0)->font().pointSizeF(), 9.75);
-    EXPECT_TRUE(Find(window, "lblVelmar")->font().bold());
-    EXPECT_DOUBLE_EQ(Find(window, "lblVelmar")->font().pointSizeF(), 12);
-    EXPECT_EQ(Find<QLabel>(window, "lblEticheteS", 0)->text(), "Rezistentă totală:");
-    EXPECT_EQ(Find<QLabel>(window, "lblEticheteS", 5)->text(), "Curentul în circuit");
+    // The button's right edge lines up with the frame's.
+    EXPECT_EQ(Find(window, "cmdClear")->geometry().right(), Find(window, "fraSerie")->geometry().right());
 }
 
-TEST(WindowLayout, LabelsFitTheirCaptionsOnTheFrameColour) {
+TEST(WindowLayout, AUnitLabelGrowsWithItsCaptionWithinTheBracket) {
     auto window = testing::StartedWindow();
     auto* unit = Find<QLabel>(*window, "lblUMs");
-    EXPECT_EQ(unit->size(), unit->sizeHint());
-    EXPECT_FALSE(unit->autoFillBackground());
     const int narrow = unit->width();
     window->SetText(Field::lblUMs, "MOhm");
     EXPECT_GT(unit->width(), narrow);
-    EXPECT_LT(unit->geometry().right(), 464);  // left of the upper bracket's right arm
-    for (int i = 0; i < 6; ++i) {
-        auto* label = Find<QLabel>(*window, "lblEticheteS", i);
-        EXPECT_EQ(label->size(), label->sizeHint()) << i;
-        EXPECT_EQ(label->focusPolicy(), Qt::NoFocus) << i;
-    }
-    // The captions across the brackets stand with their middles on the bracket lines.
-    EXPECT_NEAR(Find(*window, "lblEticheteS", 0)->geometry().center().y(), 32, 1);
-    EXPECT_NEAR(unit->geometry().center().y(), 32, 1);
+    EXPECT_EQ(unit->size(), unit->sizeHint());
+    EXPECT_LT(unit->geometry().right(), Pixels(layout::Find("linS3", 3)->left));  // the upper bracket's right arm
 }
 
 TEST(WindowLayout, TabsThroughTheInputsFirst) {
@@ -187,28 +189,14 @@ TEST(WindowDrawing, ShowsTheCircuitBeneathTheBoxes) {
     ASSERT_EQ(image.size(), QSize(794, 225));
     const auto at = [&image](int x, int y) { return QColor(image.pixel(x, y)); };
     const QColor black(Qt::black);
-    const QColor blue(0x80, 0x80, 0xFF);
 
     // The wire between the pairs, left of the first dot and right of the current.
     for (int x : {20, 180, 316, 452, 590, 760}) EXPECT_EQ(at(x, 72), black) << "wire at " << x;
-    // The dots at both ends of the chain.
-    EXPECT_EQ(at(36, 72), black);
-    EXPECT_EQ(at(596, 72), black);
-    EXPECT_EQ(at(36, 66), kGrey);  // above the dot
-    // Brackets: arms, end ticks, and their open middles.
-    for (const QPoint p : {QPoint(40, 40), QPoint(150, 40), QPoint(480, 40), QPoint(590, 40), QPoint(40, 168),
-                           QPoint(590, 168), QPoint(32, 46), QPoint(592, 46), QPoint(32, 150), QPoint(592, 150)}) {
-        EXPECT_EQ(at(p.x(), p.y()), blue) << p.x() << ',' << p.y();
-    }
+    EXPECT_EQ(at(36, 66), kGrey);  // above the first dot
+    // The brackets stay open in their middles.
     for (const QPoint p : {QPoint(170, 40), QPoint(458, 40), QPoint(32, 56), QPoint(32, 140)}) {
         EXPECT_EQ(at(p.x(), p.y()), kGrey) << p.x() << ',' << p.y();
     }
-    // The colour code inside the boxes: entries green, numbers yellow, units grey.
-    EXPECT_EQ(at(8 + 44, 8 + 56), kGreen);
-    EXPECT_EQ(at(8 + 612, 8 + 56), kGreen);
-    EXPECT_EQ(at(8 + 324, 8 + 24), kYellow);
-    EXPECT_EQ(at(8 + 44, 8 + 84), kYellow);
-    EXPECT_EQ(at(8 + 100, 8 + 84), kGrey);
     // The wire does not show through a box.
     EXPECT_NE(at(8 + 70, 72), black);
 }
