@@ -11,9 +11,11 @@ namespace {
 using emscripten::val;
 
 // The character a key types, as the window's key preview sees it; -1 for
-// keys that type none.
+// keys that type none, and for a keydown without a key, as autofill and
+// browser extensions send.
 int CharacterOf(const val& event) {
     const val key = event["key"];
+    if (!key.isString()) return -1;
     if (key.as<std::string>() == "Escape") return kEscape;
     if (key["length"].as<int>() != 1) return -1;
     return key.call<int>("charCodeAt", 0);
