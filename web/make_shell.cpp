@@ -29,8 +29,12 @@ int main(int argc, char** argv) {
         std::cerr << "usage: quorvel_make_shell SHELL_IN SHELL_OUT\n";
         return 2;
     }
+    std::ifstream in(argv[1], std::ios::binary);
     std::stringstream shell;
-    shell << std::ifstream(argv[1]).rdbuf();
+    if (!in || !(shell << in.rdbuf())) {
+        std::cerr << "quorvel_make_shell: cannot read " << argv[1] << "\n";
+        return 1;
+    }
     std::string page = shell.str();
     const auto at = page.find(kPlaceholder);
     if (at == std::string::npos) {
@@ -44,6 +48,15 @@ int main(int argc, char** argv) {
     quorvel::BindEvents(fields, events);
     events.Load();
     page.replace(at, kPlaceholder.size(), quorvel::CalculatorMarkup(fields));
-    std::ofstream(argv[2]) << page;
+
+    // A shell cut short must not be built into the page: the build fails,
+    // and make deletes what was written.
+    std::ofstream out(argv[2], std::ios::binary);
+    out << page;
+    out.close();
+    if (!out) {
+        std::cerr << "quorvel_make_shell: cannot write " << argv[2] << "\n";
+        return 1;
+    }
     return 0;
 }
