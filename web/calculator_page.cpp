@@ -11,9 +11,11 @@ namespace {
 using emscripten::val;
 
 // The character a key types, as the window's key preview sees it; -1 for
-// keys that type none.
+// keys that type none, and for a keydown without a key, as autofill and
+// browser extensions send.
 int CharacterOf(const val& event) {
     const val key = event["key"];
+    if (!key.isString()) return -1;
     if (key.as<std::string>() == "Escape") return kEscape;
     if (key["length"].as<int>() != 1) return -1;
     return key.call<int>("charCodeAt", 0);
@@ -46,14 +48,26 @@ CalculatorPage::~CalculatorPage() {
     calculator_.call<void>("remove");
 }
 
-// What the user typed or picked before the calculator started is handled
-// as if just done, after the load event; the focus stays where the user put
-// it, else the first entry takes it, its text selected.
+// What the user did before the calculator started, as the page logged it,
+// is done again after the load event, in order: each text put into an entry
+// at once, as a paste is, each pick, each click on the button. Taken, the log
+// ends. The focus stays where the user put it, else the first entry takes
+// it, its text selected.
 void CalculatorPage::Load() {
     events_.Load();
-    for (const WebFieldSet::Edit& edit : fields_.EarlyEdits()) {
-        val(fields_.Element(edit.field, edit.index)).set("value", edit.text);
-        Changed(edit.field, edit.index, KindOf(edit.field) == FieldKind::entry ? "input" : "change");
+    const val early = val::global("quorvelEarly");
+    val::global("window").set("quorvelEarly", val::null());
+    const int actions = early.isArray() ? early["length"].as<int>() : 0;
+    for (int n = 0; n < actions; ++n) {
+        const std::string id = early[n]["id"].as<std::string>();
+        if (id == "cmdClear") {
+            events_.ClearClick();
+            continue;
+        }
+        const auto named = FieldNamed(id);
+        if (!named) continue;
+        val(fields_.Element(named->field, named->index)).set("value", early[n]["value"]);
+        Changed(named->field, named->index, KindOf(named->field) == FieldKind::entry ? "input" : "change");
     }
     if (calculator_.call<bool>("contains", val::global("document")["activeElement"])) return;
     const val& first = fields_.Element(Field::txtRs, 0);

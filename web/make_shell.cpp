@@ -1,5 +1,6 @@
 // Writes the page's shell with the calculator in it as it stands once
-// loaded, for the browser to paint before any script runs:
+// loaded, for the browser to paint before any script runs, and the widths
+// its style takes from the window's layout:
 //     quorvel_make_shell SHELL_IN SHELL_OUT
 // Built for Node.js, which runs it while the page is built.
 
@@ -7,13 +8,18 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include "events/dispatcher.h"
+#include "frontend/window_layout.h"
 #include "web/page_markup.h"
 
 namespace {
 
-constexpr std::string_view kPlaceholder = "<!-- calculator -->";
+// The page's margin around the calculator, in CSS pixels. A screen narrower
+// than the window's layout and both margins takes the phone layout.
+constexpr int kMargin = 16;
+constexpr int kWidestPhone = quorvel::layout::Pixels(quorvel::layout::kClientWidth) + 2 * kMargin - 1;
 
 // Loading the defaults neither ends nor fails.
 class Quiet final : public quorvel::Platform {
@@ -22,6 +28,25 @@ public:
     void ReportError(const quorvel::RuntimeError&) override {}
 };
 
+std::string CalculatorLoaded() {
+    quorvel::FieldModel fields;
+    Quiet platform;
+    quorvel::EventDispatcher events(fields, platform);
+    quorvel::BindEvents(fields, events);
+    events.Load();
+    return quorvel::CalculatorMarkup(fields);
+}
+
+bool Fill(std::string& page, std::string_view placeholder, const std::string& text, const char* shell) {
+    const auto at = page.find(placeholder);
+    if (at == std::string::npos) {
+        std::cerr << "quorvel_make_shell: " << shell << " has no " << placeholder << "\n";
+        return false;
+    }
+    page.replace(at, placeholder.size(), text);
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -29,21 +54,27 @@ int main(int argc, char** argv) {
         std::cerr << "usage: quorvel_make_shell SHELL_IN SHELL_OUT\n";
         return 2;
     }
+    std::ifstream in(argv[1], std::ios::binary);
     std::stringstream shell;
-    shell << std::ifstream(argv[1]).rdbuf();
+    if (!in || !(shell << in.rdbuf())) {
+        std::cerr << "quorvel_make_shell: cannot read " << argv[1] << "\n";
+        return 1;
+    }
     std::string page = shell.str();
-    const auto at = page.find(kPlaceholder);
-    if (at == std::string::npos) {
-        std::cerr << "quorvel_make_shell: " << argv[1] << " has no " << kPlaceholder << "\n";
+    if (!Fill(page, "/* margin */", std::to_string(kMargin) + "px", argv[1]) ||
+        !Fill(page, "/* widest phone */", std::to_string(kWidestPhone) + "px", argv[1]) ||
+        !Fill(page, "<!-- calculator -->", CalculatorLoaded(), argv[1])) {
         return 1;
     }
 
-    quorvel::FieldModel fields;
-    Quiet platform;
-    quorvel::EventDispatcher events(fields, platform);
-    quorvel::BindEvents(fields, events);
-    events.Load();
-    page.replace(at, kPlaceholder.size(), quorvel::CalculatorMarkup(fields));
-    std::ofstream(argv[2]) << page;
+    // A shell cut short must not be built into the page: the build fails,
+    // and make deletes what was written.
+    std::ofstream out(argv[2], std::ios::binary);
+    out << page;
+    out.close();
+    if (!out) {
+        std::cerr << "quorvel_make_shell: cannot write " << argv[2] << "\n";
+        return 1;
+    }
     return 0;
 }

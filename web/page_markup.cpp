@@ -197,6 +197,11 @@ std::string Control(const layout::Control& control, const layout::Control& frame
     if (control.kind == Kind::entry || control.kind == Kind::result) {
         style += ";text-align:" + std::string(AlignOf(control.align, false));
         tag.Attribute("type", "text").Attribute("value", text).Attribute("spellcheck", "false");
+    }
+    // The browser neither offers earlier inputs nor puts any back on a reload,
+    // which raises no event: the calculator starts from what it built, and
+    // finds what the user did before it started in the page's log.
+    if (control.kind == Kind::entry || control.kind == Kind::result || control.kind == Kind::chooser) {
         tag.Attribute("autocomplete", "off");
     }
     // Phones offer their keypad of digits and a decimal mark; any text may still be pasted.

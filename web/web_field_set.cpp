@@ -14,8 +14,7 @@ namespace quorvel {
 using emscripten::val;
 
 // The page as built shows the calculator loaded; the load event starts from
-// the creation texts. An entry whose text is not the one it was built with,
-// or a chooser not on its default unit, was edited before.
+// the creation texts. What the user did before is in the page's log.
 WebFieldSet::WebFieldSet(const val& document)
     : measure_(document.call<val>("createElement", std::string("canvas")).call<val>("getContext", std::string("2d"))) {
     for (int f = 0; f < kFieldCount; ++f) {
@@ -28,18 +27,8 @@ WebFieldSet::WebFieldSet(const val& document)
             box.before.assign(control.text.begin(), control.text.end());  // "0"
             box.description = control.spoken.description;
             switch (KindOf(field)) {
-                case FieldKind::entry:
-                    if (ControlText(field, i) != box.element["defaultValue"].as<std::string>()) {
-                        early_edits_.push_back({field, i, ControlText(field, i)});
-                    }
-                    box.element.set("value", std::string(control.text));
-                    break;
-                case FieldKind::chooser:
-                    if (box.element["selectedIndex"].as<int>() != DefaultItemOf(field)) {
-                        early_edits_.push_back({field, i, ControlText(field, i)});
-                    }
-                    box.element.set("selectedIndex", -1);
-                    break;
+                case FieldKind::entry: box.element.set("value", std::string(control.text)); break;
+                case FieldKind::chooser: box.element.set("selectedIndex", -1); break;
                 default:
                     box.element.set(field == Field::lblUMs ? "textContent" : "value", std::string(control.text));
             }

@@ -18,14 +18,6 @@ public:
     // creation state.
     explicit WebFieldSet(const emscripten::val& document);
 
-    // What the user typed or picked before the field set took over.
-    struct Edit {
-        Field field;
-        int index;
-        std::string text;
-    };
-    const std::vector<Edit>& EarlyEdits() const { return early_edits_; }
-
     std::string ListItem(Field chooser, int index, int item) const override;
 
     // The user has edited an entry: what was typed is held to its typed
@@ -65,7 +57,6 @@ private:
 
     PerElement<Box> boxes_;
     emscripten::val measure_;  // a canvas's context, which measures texts in a box's font
-    std::vector<Edit> early_edits_;
 };
 
 }  // namespace quorvel

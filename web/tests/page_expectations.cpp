@@ -93,6 +93,7 @@ void Page::Play(const std::string& verb, const std::string& id, const std::strin
     }
     if (verb == "early") {  // before the calculator started: no event, the focus where it was put
         focused_ = id;
+        if (id == "cmdClear") return calculator_.events.ClearClick();  // clicked, in its turn
     } else if (verb != "keys" && verb != "layout") {
         Focus(id);
     }
