@@ -12,14 +12,13 @@
 
 #include "number/entry_text.h"
 #include "calc/units.h"
+#include "test_support/soundness.h"
 #include "ui/tests/window_support.h"
 
 namespace quorvel {
 namespace {
 
-using testing::ExpectedResults;
 using testing::Find;
-using testing::Results;
 
 class Monkey {
 public:
@@ -182,18 +181,7 @@ TEST(WindowMonkey, EveryActionLeavesTheWindowSound) {
         const std::string where = "seed " + std::to_string(seed) + ", step " + std::to_string(step) + ": " + action;
 
         ASSERT_TRUE(window->isVisible()) << where;
-        for (Field entry : {Field::txtRs, Field::txtIst}) {
-            for (int i = 0; i < CountOf(entry); ++i) {
-                // A number or one on its way, never counting below zero.
-                const std::string text = window->Text(entry, i);
-                const EntryText read = ReadEntry(text, locale, QuantityOf(entry));
-                ASSERT_TRUE(read.reading == EntryReading::number || read.reading == EntryReading::beginning)
-                    << where << ": \"" << text << '"';
-                ASSERT_FALSE(read.negative) << where << ": \"" << text << '"';
-            }
-        }
-        const auto results = Results(*window);
-        ASSERT_EQ(results, ExpectedResults(*window)) << where;
+        ASSERT_EQ(testing::Unsoundness(*window), "") << where;
         // One press of the button restores every default, from any state.
         if (action == "click cmdClear") {
             ASSERT_EQ(testing::InputTexts(*window), testing::kDefaultInputs) << where;
