@@ -5,6 +5,7 @@
 
 #include "calc/recalculate.h"
 #include "test_support/field_texts.h"
+#include "test_support/overflows.h"
 #include "test_support/recording_fields.h"
 
 namespace quorvel {
@@ -34,6 +35,7 @@ void Enter(FieldSet& fields, const Inputs& inputs) {
 Texts Results(const FieldSet& fields) { return testing::ResultTexts(fields); }
 
 const Inputs kTyped{{"100", "2.2", "1", "470"}, {"Ohm", "kOhm", "MOhm", "Ohm"}, "5", "mA"};
+const Inputs kDefaults{{"0", "0", "0", "0"}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "0", "A"};
 
 TEST(Recalculate, WritesEachRawResultBeforeScalingIt) {
     RecordingFields fields;
@@ -67,7 +69,7 @@ TEST(Recalculate, ShowsEveryResultInItsUnit) {
         // The entry "2,2" counts as 2.2 where "," is the decimal separator.
         {kRomanian, {{"100", "2,2", "1", "470"}, {"Ohm", "kOhm", "MOhm", "Ohm"}, "5", "mA"}, typed_comma},
         {kRomanian, kTyped, typed_comma},
-        {kDotLocale, {{"0", "0", "0", "0"}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "0", "A"}, zeros},
+        {kDotLocale, kDefaults, zeros},
         {kDotLocale, {{"100", "2.2", "1", "470"}, {"Ohm", "kOhm", "MOhm", "Ohm"}, "0", "mA"},
          {"1.003", "MOhm", "0", "", "0", "0", "0", "0", "", "", "", "", "0", "0", "0", "0", "", "", "", "",
           "0", ""}},
@@ -113,36 +115,19 @@ TEST(Recalculate, GivesTheSameTextsWhateverTheCallBeforeLeft) {
 
 // An overflow leaves the results it reached empty, and those before it new.
 TEST(Recalculate, EmptiesTheResultsAnOverflowLeftUndone) {
-    const std::string e;
-    struct Case {
-        const char* stage;
-        Inputs inputs;
-        Texts results;
-    };
-    const Case cases[] = {
-        {"a unit factor", {{"9E307", "0", "0", "0"}, {"kOhm", "Ohm", "Ohm", "Ohm"}, "1", "A"}, Texts(22, e)},
-        {"the sum", {{"1E308", "1E308", "0", "0"}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "1", "A"}, Texts(22, e)},
-        {"the total voltage", {{"1E300", "0", "0", "0"}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "1E10", "A"},
-         {"1E+294", "MOhm", e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e}},
-        {"a resistor's power", {{"1E200", "0", "0", "0"}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "1E60", "A"},
-         {"1E+194", "MOhm", "1E+254", "MV", "1E+254", "0", "0", "0", "MV", "", "", "", e, e, e, e, e, e, e, e,
-          e, e}},
-        {"the total power", {{"5E199", "5E199", "5E199", "5E199"}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "1E54", "A"},
-         {"2E+194", "MOhm", "2E+248", "MV", "5E+247", "5E+247", "5E+247", "5E+247", "MV", "MV", "MV", "MV",
-          "5E+301", "5E+301", "5E+301", "5E+301", "MW", "MW", "MW", "MW", e, e}},
-    };
-    for (const auto& c : cases) {
+    for (const auto& overflow : testing::kOverflows) {
         FieldModel fields;
         Enter(fields, kTyped);
         Recalculate(fields);  // results of earlier inputs must not survive
-        Enter(fields, c.inputs);
-        EXPECT_THROW(Recalculate(fields), OverflowError) << c.stage;
-        EXPECT_EQ(Results(fields), c.results) << c.stage;
+        Enter(fields, kDefaults);
+        testing::EnterEdits(fields, overflow.edits);
+        EXPECT_THROW(Recalculate(fields), OverflowError) << overflow.stage;
+        EXPECT_EQ(Results(fields), overflow.results) << overflow.stage;
 
         Enter(fields, kTyped);
         Recalculate(fields);
-        EXPECT_EQ(Results(fields)[0], "1.003") << c.stage;
-        EXPECT_EQ(Results(fields).back(), "W") << c.stage;
+        EXPECT_EQ(Results(fields)[0], "1.003") << overflow.stage;
+        EXPECT_EQ(Results(fields).back(), "W") << overflow.stage;
     }
 }
 
