@@ -11,20 +11,17 @@
 #include "calc/units.h"
 #include "test_support/headless_calculator.h"
 #include "test_support/soundness.h"
+#include "test_support/text_pieces.h"
 
 namespace quorvel {
 namespace {
 
 using testing::HeadlessCalculator;
-
+using testing::kTextPieces;
 
 std::string RandomText(std::mt19937& random) {
-    static const std::vector<std::string> kPieces = {
-        "0", "1", "2", "5", "9", "-", "+", ".", ",", "E", "e", "&H", " ", "a", "Z", "$", "\u00E2", "\u0103",
-        "\u202F", "\xFF", "9E307", "1E200", "K", "k", "M", "R", "G", "m", "u", "\u00B5", "Ohm", "A", "'",
-    };
     std::string text;
-    while (text.size() < 12 && random() % 6 != 0) text += kPieces[random() % kPieces.size()];
+    while (text.size() < 12 && random() % 6 != 0) text += kTextPieces[random() % kTextPieces.size()];
     return text.substr(0, 12);
 }
 

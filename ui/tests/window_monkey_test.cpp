@@ -13,6 +13,7 @@
 #include "number/entry_text.h"
 #include "calc/units.h"
 #include "test_support/soundness.h"
+#include "test_support/text_pieces.h"
 #include "ui/tests/window_support.h"
 
 namespace quorvel {
@@ -43,10 +44,16 @@ public:
 private:
     int Pick(int count) { return static_cast<int>(random_() % static_cast<unsigned>(count)); }
 
+    // The pieces of the texts a user might type, as the toolkit holds them.
+    static QStringList Pieces(bool characters) {
+        QStringList pieces;
+        for (const std::string& piece : testing::kTextPieces) pieces += QString::fromStdString(piece);
+        if (characters) pieces.removeIf([](const QString& piece) { return piece.size() != 1; });
+        return pieces;
+    }
+
     QString RandomText(int max_length) {
-        static const QStringList kPieces = {"0", "1", "2", "5", "9", "-", "+", ".", ",", "E", "e", " ", "a", "x",
-                                            "$", "&H", "ă", "î", "\u202F", "€", "1E300", "9E307", "-3.5", "2,5",
-                                            "4K7", "k", "M", "R", "m", "µ", "Ohm", "A", "1,000"};
+        static const QStringList kPieces = Pieces(false);
         QString text;
         const int pieces = Pick(max_length + 1);
         for (int i = 0; i < pieces; ++i) text += kPieces[Pick(static_cast<int>(kPieces.size()))];
