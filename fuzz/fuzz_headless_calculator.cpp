@@ -11,9 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "number/entry_text.h"
 #include "calc/fields.h"
-#include "calc/units.h"
 #include "test_support/field_texts.h"
 #include "test_support/headless_calculator.h"
 #include "test_support/soundness.h"
@@ -31,28 +29,9 @@ constexpr std::size_t kLongestEntry = 16;
 
 using testing::RecordingPlatform;
 
-void CheckFields(const FieldModel& model, const RecordingPlatform& platform) {
-    const std::string wrong = testing::Unsoundness(model, platform.reports);
+// Stops the run where a check finds something wrong, and says what.
+void Check(const std::string& wrong) {
     if (!wrong.empty()) FUZZ_FAIL(wrong.c_str());
-}
-
-// A number typed a key at a time into the current's entry: every beginning
-// stays as typed (a negative one turns positive), and it ends counting as
-// the same text pasted.
-void CheckTypedKeyByKey(const std::string& text, const NumberLocale& locale) {
-    if (ReadEntry(text, locale, Quantity::current).reading != EntryReading::number) return;
-    testing::HeadlessCalculator keys(locale);
-    keys.events.Load();
-    for (const auto& [typed, shown] : keys.TypeKeys(Field::txtIst, 0, text)) {
-        const EntryText read = ReadEntry(typed, locale, Quantity::current);
-        if (read.reading == EntryReading::too_large) return;  // told, and zeroed
-        FUZZ_CHECK(shown == typed || read.negative);
-    }
-    testing::HeadlessCalculator pasted(locale);
-    pasted.events.Load();
-    pasted.Type(Field::txtIst, 0, text);
-    FUZZ_CHECK(keys.Results() == pasted.Results());
-    FUZZ_CHECK(testing::InputTexts(keys.fields.model).back() == testing::InputTexts(pasted.fields.model).back());
 }
 
 }  // namespace
@@ -67,14 +46,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Whatever the user does, the dispatch point stops every error.
     try {
         events.Load();
-        CheckFields(model, platform);
+        Check(testing::Unsoundness(model, platform.reports));
         for (int step = 0; step < kMostSteps && !input.AtEnd(); ++step) {
             switch (input.Pick(4)) {
                 case 0:
                 case 1: {
                     const int which = input.Pick(kResistorCount + 1);
                     const std::string text = input.Text(kLongestEntry);
-                    CheckTypedKeyByKey(text, model.Locale());
+                    Check(testing::TypedUnlikePasted(text, model.Locale()));
                     if (which < kResistorCount) {
                         model.SetText(Field::txtRs, which, text);
                     } else {
@@ -98,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     FUZZ_CHECK(platform.reports.size() == reports);
                 }
             }
-            CheckFields(model, platform);
+            Check(testing::Unsoundness(model, platform.reports));
         }
     } catch (...) {
         FUZZ_FAIL("an error got past the dispatch point");

@@ -1,7 +1,7 @@
 #pragma once
 
-// What must hold of the calculator's fields after any event, whatever the
-// user did: one check for the property tests, the monkey and the fuzz target.
+// What must hold of the calculator whatever the user did: one check for the
+// property tests, the monkey and the fuzz target.
 
 #include <string>
 #include <utility>
@@ -13,6 +13,7 @@
 #include "number/entry_text.h"
 #include "number/runtime_error.h"
 #include "test_support/field_texts.h"
+#include "test_support/headless_calculator.h"
 
 namespace quorvel::testing {
 
@@ -61,6 +62,30 @@ inline std::string Unsoundness(const FieldSet& fields, const std::vector<std::pa
     for (const auto& [number, what] : reports) {
         if (number != kOverflowError && number != kTypeMismatchError) return "error " + std::to_string(number) + " reported";
     }
+    return "";
+}
+
+// What differs between a number typed a key at a time into the current's
+// entry and the same text pasted, or "": each beginning stays as typed (but
+// for a negative one, which turns positive), nothing is told, and the whole
+// counts as the paste does, in the same unit. Passed over: a text that is no
+// number, and one that reads too large on the way, which is told and zeroed.
+inline std::string TypedUnlikePasted(const std::string& text, const NumberLocale& locale) {
+    if (ReadEntry(text, locale, Quantity::current).reading != EntryReading::number) return "";
+    HeadlessCalculator keys(locale);
+    keys.events.Load();
+    for (const auto& [typed, shown] : keys.TypeKeys(Field::txtIst, 0, text)) {
+        const EntryText read = ReadEntry(typed, locale, Quantity::current);
+        if (read.reading == EntryReading::too_large) return "";
+        if (shown != typed && !read.negative) return "\"" + typed + "\" became \"" + shown + '"';
+    }
+    if (!keys.platform.reports.empty()) return "error " + std::to_string(keys.platform.reports[0].first) + " reported";
+    HeadlessCalculator pasted(locale);
+    pasted.events.Load();
+    pasted.Type(Field::txtIst, 0, text);
+    if (keys.Results() != pasted.Results()) return "results " + Joined(keys.Results()) + ", pasted " + Joined(pasted.Results());
+    const std::string unit = keys.fields.model.Text(Field::cboIst);
+    if (unit != pasted.fields.model.Text(Field::cboIst)) return "in " + unit + ", pasted in " + pasted.fields.model.Text(Field::cboIst);
     return "";
 }
 
