@@ -8,7 +8,6 @@
 #include "calc/units.h"
 #include "events/handlers.h"
 #include "test_support/headless_calculator.h"
-#include "test_support/overflows.h"
 #include "test_support/typed_keys.h"
 
 namespace quorvel {
