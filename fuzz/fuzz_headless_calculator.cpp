@@ -9,16 +9,13 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "calc/fields.h"
-#include "test_support/field_texts.h"
 #include "test_support/headless_calculator.h"
 #include "test_support/soundness.h"
 #include "fuzz/check.h"
 #include "fuzz/input.h"
 #include "fuzz/locales.h"
-#include "events/dispatcher.h"
 
 namespace {
 
@@ -27,7 +24,7 @@ using namespace quorvel;
 constexpr int kMostSteps = 64;
 constexpr std::size_t kLongestEntry = 16;
 
-using testing::RecordingPlatform;
+using testing::Action;
 
 // Stops the run where a check finds something wrong, and says what.
 void Check(const std::string& wrong) {
@@ -38,46 +35,23 @@ void Check(const std::string& wrong) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzzing::Input input(data, size);
-    FieldModel model(fuzzing::kSoundLocales[input.Pick(static_cast<int>(fuzzing::kSoundLocales.size()))]);
-    RecordingPlatform platform;
-    EventDispatcher events(model, platform);
-    BindEvents(model, events);
+    const auto& locale = fuzzing::kSoundLocales[input.Pick(static_cast<int>(fuzzing::kSoundLocales.size()))];
+    testing::HeadlessCalculator calculator(locale);
 
     // Whatever the user does, the dispatch point stops every error.
     try {
-        events.Load();
-        Check(testing::Unsoundness(model, platform.reports));
+        calculator.events.Load();
+        Check(testing::Unsoundness(calculator.fields.model, calculator.platform.reports));
         for (int step = 0; step < kMostSteps && !input.AtEnd(); ++step) {
-            switch (input.Pick(4)) {
-                case 0:
-                case 1: {
-                    const int which = input.Pick(kResistorCount + 1);
-                    const std::string text = input.Text(kLongestEntry);
-                    Check(testing::TypedUnlikePasted(text, model.Locale()));
-                    if (which < kResistorCount) {
-                        model.SetText(Field::txtRs, which, text);
-                    } else {
-                        model.SetText(Field::txtIst, text);
-                    }
-                    break;
-                }
-                case 2: {
-                    const int which = input.Pick(kResistorCount + 1);
-                    const int item = input.Pick(3);
-                    const Field chooser = which < kResistorCount ? Field::cboRs : Field::cboIst;
-                    const int index = which < kResistorCount ? which : 0;
-                    model.SetText(chooser, index, model.ListItem(chooser, index, item));
-                    break;
-                }
-                default: {
-                    // One press, from any state: the defaults, and nothing to tell.
-                    const auto reports = platform.reports.size();
-                    events.ClearClick();
-                    FUZZ_CHECK(testing::InputTexts(model) == testing::kDefaultInputs);
-                    FUZZ_CHECK(platform.reports.size() == reports);
-                }
+            const int kind = input.Pick(4);
+            Action action{kind < 2 ? Action::type : kind == 2 ? Action::pick : Action::clear};
+            if (kind < 3) action.which = input.Pick(kResistorCount + 1);
+            if (kind < 2) {
+                action.text = input.Text(kLongestEntry);
+                Check(testing::TypedUnlikePasted(action.text, locale));
             }
-            Check(testing::Unsoundness(model, platform.reports));
+            if (kind == 2) action.item = input.Pick(3);
+            Check(testing::UnsoundAfter(calculator, action));
         }
     } catch (...) {
         FUZZ_FAIL("an error got past the dispatch point");

@@ -32,31 +32,17 @@ TEST(EventsProperty, EveryEventLeavesSoundFields) {
         HeadlessCalculator calculator(locale);
         calculator.events.Load();
         for (int step = 0; step < 3000; ++step) {
-            std::string what;
-            switch (random() % 8) {
-                case 0:
-                    what = "pick";
-                    calculator.Pick(random() % 2 ? Field::cboRs : Field::cboIst, 0, static_cast<int>(random() % 3));
-                    break;
-                case 1: {
-                    what = "clear";
-                    const auto reports = calculator.platform.reports.size();
-                    ASSERT_NO_THROW(calculator.events.ClearClick());
-                    // One press, from any state: the defaults, and nothing to tell.
-                    ASSERT_EQ(calculator.fields.CurrentInputs(), testing::kDefaultInputs) << seed << ", step " << step;
-                    ASSERT_EQ(calculator.platform.reports.size(), reports) << seed << ", step " << step;
-                    break;
-                }
-                default: {
-                    const bool resistor = random() % 5 != 0;
-                    const int index = resistor ? static_cast<int>(random() % 4) : 0;
-                    const std::string text = RandomText(random);
-                    what = "type \"" + text + "\"";
-                    ASSERT_NO_THROW(calculator.Type(resistor ? Field::txtRs : Field::txtIst, index, text));
-                }
+            testing::Action action{testing::Action::type};
+            if (const auto kind = random() % 8; kind == 0) {
+                action = {testing::Action::pick, random() % 2 ? 0 : kResistorCount, {}, static_cast<int>(random() % 3)};
+            } else if (kind == 1) {
+                action.kind = testing::Action::clear;
+            } else {
+                action.which = random() % 5 != 0 ? static_cast<int>(random() % 4) : kResistorCount;
+                action.text = RandomText(random);
             }
-            ASSERT_EQ(testing::Unsoundness(calculator.fields.model, calculator.platform.reports), "")
-                << "seed " << seed << ", step " << step << ": " << what;
+            ASSERT_EQ(testing::UnsoundAfter(calculator, action), "") << "seed " << seed << ", step " << step << ": "
+                << action.kind << ' ' << action.which << " \"" << action.text << '"';
         }
         for (const auto& report : calculator.platform.reports) EXPECT_EQ(report.first, 6);
     }
