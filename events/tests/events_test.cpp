@@ -41,6 +41,7 @@ struct Trigger {
     Field field;
     int index;
     const char* text_after;
+    testing::InputEdit before = {Field::txtIst, 0, "2"};  // typed before the trigger, after a "2" in txtIst
 };
 
 TEST(Events, RecalculateAsOftenAsEachTriggerCalls) {
@@ -62,40 +63,20 @@ TEST(Events, RecalculateAsOftenAsEachTriggerCalls) {
         {"resistor unit", [](C& c) { c.Pick(Field::cboRs, 2, 1); }, 1, Field::cboRs, 2, "kOhm"},
         {"current unit", [](C& c) { c.Pick(Field::cboIst, 0, 0); }, 1, Field::cboIst, 0, "uA"},
         {"a multiplier letter", [](C& c) { c.Type(Field::txtRs, 1, "4K7"); }, 2, Field::cboRs, 1, "kOhm"},
-        {"a pick over a letter of another unit",
-         [](C& c) {
-             c.Type(Field::txtRs, 1, "4K7");
-             c.fields.Forget();
-             c.Pick(Field::cboRs, 1, 2);
-         },
-         2, Field::txtRs, 1, "4.7"},
-        {"a pick of the letter's own unit",
-         [](C& c) {
-             c.Type(Field::txtIst, 0, "5m");
-             c.fields.Forget();
-             c.Pick(Field::cboIst, 0, 1);
-         },
-         0, Field::txtIst, 0, "5m"},
-        {"left with a letter",
-         [](C& c) {
-             c.Type(Field::txtRs, 1, "4K7");
-             c.fields.Forget();
-             c.events.LostFocus(Field::txtRs, 1);
-         },
-         1, Field::txtRs, 1, "4.7"},
+        {"a pick over a letter of another unit", [](C& c) { c.Pick(Field::cboRs, 1, 2); }, 2, Field::txtRs, 1, "4.7",
+         {Field::txtRs, 1, "4K7"}},
+        {"a pick of the letter's own unit", [](C& c) { c.Pick(Field::cboIst, 0, 1); }, 0, Field::txtIst, 0, "5m",
+         {Field::txtIst, 0, "5m"}},
+        {"left with a letter", [](C& c) { c.events.LostFocus(Field::txtRs, 1); }, 1, Field::txtRs, 1, "4.7",
+         {Field::txtRs, 1, "4K7"}},
         {"left as typed", [](C& c) { c.events.LostFocus(Field::txtIst, 0); }, 0, Field::txtIst, 0, "2"},
-        {"clear at the defaults",
-         [](C& c) {
-             c.Type(Field::txtIst, 0, "0");
-             c.fields.Forget();
-             c.events.ClearClick();
-         },
-         0, Field::txtRs, 0, "0"},
+        {"clear at the defaults", [](C& c) { c.events.ClearClick(); }, 0, Field::txtRs, 0, "0", {Field::txtIst, 0, "0"}},
     };
     for (const auto& trigger : triggers) {
         HeadlessCalculator calculator;
         calculator.events.Load();
         calculator.Type(Field::txtIst, 0, "2");
+        calculator.Type(trigger.before.field, trigger.before.index, trigger.before.text);
         calculator.fields.Forget();
 
         trigger.act(calculator);
@@ -266,7 +247,8 @@ TEST(KeyPress, EscapeAloneEndsTheProgram) {
 TEST(RunTimeErrors, AreReportedAndTheProgramGoesOn) {
     auto overflows = testing::kOverflows;
     // Reached in the recalculation the handler of a negative entry calls.
-    overflows.push_back({"nested in a negative entry", {{Field::cboRs, 0, "MOhm"}, {Field::txtRs, 0, "-1E303"}}, Texts(22)});
+    overflows.push_back(
+        {"nested in a negative entry", {{Field::cboRs, 0, "MOhm"}, {Field::txtRs, 0, "-1E303"}}, Texts(22)});
     for (const auto& overflow : overflows) {
         HeadlessCalculator calculator;
         calculator.events.Load();
