@@ -101,10 +101,7 @@ private:
     std::string PasteOverEntry() {
         QLineEdit* entry = RandomEntry();
         const QString text = RandomText(4);
-        QApplication::clipboard()->setText(text);
-        entry->setFocus();
-        if (Pick(2) == 0) QTest::keyClick(entry, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(entry, Qt::Key_V, Qt::ControlModifier);
+        testing::PasteOver(entry, text, Pick(2) == 0);
         return "paste \"" + text.toStdString() + "\" into " + entry->objectName().toStdString();
     }
 
