@@ -9,17 +9,13 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
-#include "number/entry_text.h"
 #include "calc/fields.h"
-#include "calc/units.h"
-#include "test_support/field_texts.h"
 #include "test_support/headless_calculator.h"
+#include "test_support/soundness.h"
 #include "fuzz/check.h"
 #include "fuzz/input.h"
 #include "fuzz/locales.h"
-#include "events/dispatcher.h"
 
 namespace {
 
@@ -28,99 +24,34 @@ using namespace quorvel;
 constexpr int kMostSteps = 64;
 constexpr std::size_t kLongestEntry = 16;
 
-using testing::RecordingPlatform;
+using testing::Action;
 
-bool ShowsNoInfinity(const std::string& text) {
-    for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
-        const std::string word{static_cast<char>(text[i] | 0x20), static_cast<char>(text[i + 1] | 0x20),
-                               static_cast<char>(text[i + 2] | 0x20)};
-        if (word == "inf" || word == "nan") return false;
-    }
-    return true;
-}
-
-void CheckFields(const FieldModel& model, const RecordingPlatform& platform) {
-    const NumberLocale locale = model.Locale();
-    for (Field entry : {Field::txtRs, Field::txtIst}) {
-        for (int i = 0; i < CountOf(entry); ++i) {
-            // A number or one on its way, never counting below zero.
-            const std::string text = model.Text(entry, i);
-            const EntryText read = ReadEntry(text, locale, QuantityOf(entry));
-            FUZZ_CHECK(read.reading == EntryReading::number || read.reading == EntryReading::beginning);
-            FUZZ_CHECK(!read.negative);
-        }
-    }
-    for (int i = 0; i < kFieldCount; ++i) {
-        const auto field = static_cast<Field>(i);
-        for (int j = 0; j < CountOf(field); ++j) FUZZ_CHECK(ShowsNoInfinity(model.Text(field, j)));
-    }
-    FUZZ_CHECK(testing::ResultTexts(model) == testing::RecalculateInputsOf(model, locale).results);
-    for (const auto& [number, what] : platform.reports) FUZZ_CHECK(number == kOverflowError || number == kTypeMismatchError);
-}
-
-// A number typed a key at a time into the current's entry: every beginning
-// stays as typed (a negative one turns positive), and it ends counting as
-// the same text pasted.
-void CheckTypedKeyByKey(const std::string& text, const NumberLocale& locale) {
-    if (ReadEntry(text, locale, Quantity::current).reading != EntryReading::number) return;
-    testing::HeadlessCalculator keys(locale);
-    keys.events.Load();
-    for (const auto& [typed, shown] : keys.TypeKeys(Field::txtIst, 0, text)) {
-        const EntryText read = ReadEntry(typed, locale, Quantity::current);
-        if (read.reading == EntryReading::too_large) return;  // told, and zeroed
-        FUZZ_CHECK(shown == typed || read.negative);
-    }
-    testing::HeadlessCalculator pasted(locale);
-    pasted.events.Load();
-    pasted.Type(Field::txtIst, 0, text);
-    FUZZ_CHECK(keys.Results() == pasted.Results());
-    FUZZ_CHECK(testing::InputTexts(keys.fields.model).back() == testing::InputTexts(pasted.fields.model).back());
+// Stops the run where a check finds something wrong, and says what.
+void Check(const std::string& wrong) {
+    if (!wrong.empty()) FUZZ_FAIL(wrong.c_str());
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzzing::Input input(data, size);
-    FieldModel model(fuzzing::kSoundLocales[input.Pick(static_cast<int>(fuzzing::kSoundLocales.size()))]);
-    RecordingPlatform platform;
-    EventDispatcher events(model, platform);
-    BindEvents(model, events);
+    const auto& locale = fuzzing::kSoundLocales[input.Pick(static_cast<int>(fuzzing::kSoundLocales.size()))];
+    testing::HeadlessCalculator calculator(locale);
 
     // Whatever the user does, the dispatch point stops every error.
     try {
-        events.Load();
-        CheckFields(model, platform);
+        calculator.events.Load();
+        Check(testing::Unsoundness(calculator.fields.model, calculator.platform.reports));
         for (int step = 0; step < kMostSteps && !input.AtEnd(); ++step) {
-            switch (input.Pick(4)) {
-                case 0:
-                case 1: {
-                    const int which = input.Pick(kResistorCount + 1);
-                    const std::string text = input.Text(kLongestEntry);
-                    CheckTypedKeyByKey(text, model.Locale());
-                    if (which < kResistorCount) {
-                        model.SetText(Field::txtRs, which, text);
-                    } else {
-                        model.SetText(Field::txtIst, text);
-                    }
-                    break;
-                }
-                case 2: {
-                    const int which = input.Pick(kResistorCount + 1);
-                    const int item = input.Pick(3);
-                    const Field chooser = which < kResistorCount ? Field::cboRs : Field::cboIst;
-                    const int index = which < kResistorCount ? which : 0;
-                    model.SetText(chooser, index, model.ListItem(chooser, index, item));
-                    break;
-                }
-                default: {
-                    // One press, from any state: the defaults, and nothing to tell.
-                    const auto reports = platform.reports.size();
-                    events.ClearClick();
-                    FUZZ_CHECK(testing::InputTexts(model) == testing::kDefaultInputs);
-                    FUZZ_CHECK(platform.reports.size() == reports);
-                }
+            const int kind = input.Pick(4);
+            Action action{kind < 2 ? Action::type : kind == 2 ? Action::pick : Action::clear};
+            if (kind < 3) action.which = input.Pick(kResistorCount + 1);
+            if (kind < 2) {
+                action.text = input.Text(kLongestEntry);
+                Check(testing::TypedUnlikePasted(action.text, locale));
             }
-            CheckFields(model, platform);
+            if (kind == 2) action.item = input.Pick(3);
+            Check(testing::UnsoundAfter(calculator, action));
         }
     } catch (...) {
         FUZZ_FAIL("an error got past the dispatch point");

@@ -1,7 +1,8 @@
 #pragma once
 
 // The inputs and results of a field set as lists of texts, for checks that
-// compare what a field set shows with what a recalculation computes.
+// compare what a field set shows with what a recalculation computes, and the
+// inputs whose recalculation overflows.
 
 #include <array>
 #include <string>
@@ -36,17 +37,22 @@ inline const std::vector<std::string> kDefaultInputs{"0", "0", "0", "0", "Ohm", 
 inline const std::vector<std::string> kZeroResults{"0", "Ohm", "0", "", "0", "0", "0", "0", "", "", "", "",
                                                    "0", "0", "0", "0", "", "", "", "", "0", ""};
 
-// Enters the typed example: 100 Ohm, 2.2 kOhm, 1 MOhm and 470 Ohm at 5 mA,
-// or another text for the first resistor.
-inline void EnterTypedExample(FieldSet& fields, const std::string& first = "100") {
-    const char* values[] = {"100", "2.2", "1", "470"};
-    const char* units[] = {"Ohm", "kOhm", "MOhm", "Ohm"};
-    for (int i = 0; i < kResistorCount; ++i) {
-        fields.SetText(Field::txtRs, i, i == 0 ? first : values[i]);
-        fields.SetText(Field::cboRs, i, units[i]);
+// Writes the inputs, as InputTexts lists them.
+inline void SetInputTexts(FieldSet& fields, const std::vector<std::string>& texts) {
+    auto text = texts.begin();
+    for (Field input : kInputFields) {
+        for (int i = 0; i < CountOf(input); ++i) fields.SetText(input, i, *text++);
     }
-    fields.SetText(Field::txtIst, "5");
-    fields.SetText(Field::cboIst, "mA");
+}
+
+// The typed example, as InputTexts lists it: 100 Ohm, 2.2 kOhm, 1 MOhm and 470 Ohm at 5 mA.
+inline const std::vector<std::string> kTypedExample{"100", "2.2", "1", "470", "Ohm", "kOhm", "MOhm", "Ohm", "5", "mA"};
+
+// Enters the typed example, or another text for the first resistor.
+inline void EnterTypedExample(FieldSet& fields, const std::string& first = "100") {
+    std::vector<std::string> texts = kTypedExample;
+    texts[0] = first;
+    SetInputTexts(fields, texts);
 }
 
 struct Recalculation {
@@ -57,9 +63,7 @@ struct Recalculation {
 // What one recalculation computes from the inputs of a field set as they stand.
 inline Recalculation RecalculateInputsOf(const FieldSet& fields, NumberLocale locale) {
     FieldModel fresh(std::move(locale));
-    for (Field input : kInputFields) {
-        for (int i = 0; i < CountOf(input); ++i) fresh.SetText(input, i, fields.Text(input, i));
-    }
+    SetInputTexts(fresh, InputTexts(fields));
     Recalculation recalculation;
     try {
         Recalculate(fresh);
@@ -69,5 +73,49 @@ inline Recalculation RecalculateInputsOf(const FieldSet& fields, NumberLocale lo
     recalculation.results = ResultTexts(fresh);
     return recalculation;
 }
+
+// What one recalculation computes from the inputs as they stand.
+inline std::vector<std::string> ExpectedResults(const FieldSet& fields) {
+    return RecalculateInputsOf(fields, fields.Locale()).results;
+}
+
+struct InputEdit {
+    Field field;
+    int index;
+    const char* text;
+};
+
+inline void EnterEdits(FieldSet& fields, const std::vector<InputEdit>& edits) {
+    for (const auto& edit : edits) fields.SetText(edit.field, edit.index, edit.text);
+}
+
+// Inputs whose recalculation overflows, a row for each stage where it can.
+struct Overflow {
+    const char* stage;
+    // From the defaults, and only the last overflows. None in txtRs(0), which
+    // the clear writes first, nor in txtRs(2), left for the tests to type in.
+    std::vector<InputEdit> edits;
+    // What the failed recalculation leaves, as ResultTexts lists them: empty
+    // from the stage that overflowed on.
+    std::vector<std::string> results;
+};
+
+inline const std::vector<Overflow> kOverflows = [] {
+    using enum Field;
+    const std::string e;
+    const std::vector<std::string> none(22, e);
+    return std::vector<Overflow>{
+        {"a unit factor", {{txtRs, 0, "1"}, {cboRs, 3, "kOhm"}, {txtRs, 3, "9E307"}}, none},
+        {"the sum", {{txtRs, 0, "1"}, {txtRs, 1, "1E308"}, {txtRs, 3, "1E308"}}, none},
+        {"the total voltage", {{txtRs, 0, "1"}, {txtIst, 0, "1E10"}, {txtRs, 3, "1E300"}},
+         {"1E+294", "MOhm", e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e}},
+        {"a resistor's power", {{txtRs, 0, "1"}, {txtIst, 0, "1E60"}, {txtRs, 3, "1E200"}},
+         {"1E+194", "MOhm", "1E+254", "MV", "1E+54", "0", "0", "1E+254", "MV", e, e, "MV", e, e, e, e, e, e, e, e,
+          e, e}},
+        {"the total power", {{txtRs, 0, "1"}, {txtRs, 1, "9E199"}, {txtRs, 3, "9E199"}, {txtIst, 0, "1E54"}},
+         {"1.8E+194", "MOhm", "1.8E+248", "MV", "1E+48", "9E+247", "0", "9E+247", "MV", "MV", e, "MV", "1E+102",
+          "9E+301", "0", "9E+301", "MW", "MW", e, "MW", e, e}},
+    };
+}();
 
 }  // namespace quorvel::testing

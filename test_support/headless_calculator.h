@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "frontend/control_name.h"
+#include "frontend/window_layout.h"
 #include "calc/fields.h"
 #include "test_support/field_texts.h"
 #include "test_support/locales.h"
 #include "test_support/recording_fields.h"
+#include "test_support/typing.h"
 #include "events/dispatcher.h"
 
 namespace quorvel::testing {
@@ -60,22 +62,6 @@ public:
     mutable std::vector<std::vector<std::string>> seen_by_recalculations;  // the inputs each one saw
 };
 
-// A text cut into the characters a key types: UTF-8 sequences, and any
-// other byte alone.
-inline std::vector<std::string> Characters(std::string_view text) {
-    std::vector<std::string> characters;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-        for (std::size_t k = 1; k < length; ++k) {
-            if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) length = 1;
-        }
-        characters.emplace_back(text.substr(i, length));
-        i += length;
-    }
-    return characters;
-}
-
 class HeadlessCalculator {
 public:
     explicit HeadlessCalculator(NumberLocale locale = kDotLocale) : fields(std::move(locale)), events(fields, platform) {
@@ -84,28 +70,12 @@ public:
 
     // The user's own edits and picks: straight into the model, as typing does.
     void Type(Field entry, int index, const std::string& text) { fields.model.SetText(entry, index, text); }
-    struct Keystroke {
-        std::string typed;  // the entry's text as the key left it
-        std::string shown;  // and as the program left it after
-    };
     // The entry's text selected, then keys typed one at a time, "\b" for
-    // Backspace; where the program writes the entry's default in place of
-    // what is no number, the default stands selected for the next key.
+    // Backspace, held to the entry's typed limit as the window holds them.
     std::vector<Keystroke> TypeKeys(Field entry, int index, std::string_view keys) {
-        std::vector<Keystroke> keystrokes;
-        bool selected = true;
-        for (const std::string& key : Characters(keys)) {
-            std::string typed = selected ? std::string() : fields.model.Text(entry, index);
-            if (key != "\b") {
-                typed += key;
-            } else if (!typed.empty()) {
-                typed.erase(typed.size() - Characters(typed).back().size());
-            }
-            Type(entry, index, typed);
-            keystrokes.push_back({typed, fields.model.Text(entry, index)});
-            selected = keystrokes.back().shown != typed && keystrokes.back().shown == "0";
-        }
-        return keystrokes;
+        TypingEntry typing(fields.model, entry, index, layout::ControlOf(entry, index).max_typed);
+        typing.SelectAll();
+        return typing.TypeKeys(keys);
     }
     void Pick(Field chooser, int index, int item) {
         fields.model.SetText(chooser, index, fields.model.ListItem(chooser, index, item));
@@ -114,10 +84,7 @@ public:
     // Every result with its unit.
     std::vector<std::string> Results() const { return ResultTexts(fields.model); }
 
-    // What one recalculation computes from the inputs as they stand now.
-    std::vector<std::string> ExpectedResults() const {
-        return RecalculateInputsOf(fields.model, fields.model.Locale()).results;
-    }
+    std::vector<std::string> ExpectedResults() const { return testing::ExpectedResults(fields.model); }
 
     CountingFields fields;
     RecordingPlatform platform;

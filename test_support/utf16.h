@@ -8,27 +8,30 @@
 
 namespace quorvel::testing {
 
+// The bytes of the UTF-8 sequence at i, or 1 where none begins there.
+inline std::size_t SequenceLength(std::string_view text, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    for (std::size_t k = 1; k < length; ++k) {
+        if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 1;
+    }
+    return length;
+}
+
 // Bytes that are no UTF-8 stand for themselves, as Latin-1.
 inline std::u16string Utf16(std::string_view text) {
     std::u16string out;
-    for (std::size_t i = 0; i < text.size();) {
+    for (std::size_t i = 0, length; i < text.size(); i += length) {
+        length = SequenceLength(text, i);
         const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
         char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-        bool sound = i + length <= text.size();
-        for (std::size_t k = 1; sound && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            sound = (next & 0xC0) == 0x80;
-            code = (code << 6) | (next & 0x3F);
-        }
-        if (!sound) code = lead;
+        for (std::size_t k = 1; k < length; ++k) code = (code << 6) | (text[i + k] & 0x3F);
         if (code >= 0x10000) {
             out += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
             out += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
         } else {
             out += static_cast<char16_t>(code);
         }
-        i += sound ? length : 1;
     }
     return out;
 }

@@ -13,31 +13,15 @@ namespace {
 using testing::kDotLocale;
 using testing::kRomanian;
 using testing::RecordingFields;
+using testing::kTypedExample;
+using testing::SetInputTexts;
 using Texts = std::vector<std::string>;
-
-struct Inputs {
-    std::array<const char*, 4> resistors;
-    std::array<const char*, 4> resistor_units;
-    const char* current;
-    const char* current_unit;
-};
-
-void Enter(FieldSet& fields, const Inputs& inputs) {
-    for (int i = 0; i < 4; ++i) {
-        fields.SetText(Field::txtRs, i, inputs.resistors[i]);
-        fields.SetText(Field::cboRs, i, inputs.resistor_units[i]);
-    }
-    fields.SetText(Field::txtIst, inputs.current);
-    fields.SetText(Field::cboIst, inputs.current_unit);
-}
 
 Texts Results(const FieldSet& fields) { return testing::ResultTexts(fields); }
 
-const Inputs kTyped{{"100", "2.2", "1", "470"}, {"Ohm", "kOhm", "MOhm", "Ohm"}, "5", "mA"};
-
 TEST(Recalculate, WritesEachRawResultBeforeScalingIt) {
     RecordingFields fields;
-    Enter(fields.model, kTyped);
+    SetInputTexts(fields.model, kTypedExample);
     Recalculate(fields);
 
     EXPECT_EQ(fields.WritesTo(Field::txtRst), (Texts{"0", "100", "2300", "1002300", "1002770", "1002.77", "1.003"}));
@@ -54,7 +38,7 @@ TEST(Recalculate, WritesEachRawResultBeforeScalingIt) {
 TEST(Recalculate, ShowsEveryResultInItsUnit) {
     struct Case {
         NumberLocale locale;
-        Inputs inputs;
+        Texts inputs;  // as InputTexts lists them
         Texts results;
     };
     const Texts typed{"1.003", "MOhm", "5.01385", "kV", "500", "11", "5", "2.35", "mV", "V", "kV", "V",
@@ -63,40 +47,40 @@ TEST(Recalculate, ShowsEveryResultInItsUnit) {
                             "2,5", "55", "25", "11,75", "mW", "mW", "W", "mW", "25,069", "W"};
     const Texts& zeros = testing::kZeroResults;
     const Case cases[] = {
-        {kDotLocale, kTyped, typed},
+        {kDotLocale, kTypedExample, typed},
         // The entry "2,2" counts as 2.2 where "," is the decimal separator.
-        {kRomanian, {{"100", "2,2", "1", "470"}, {"Ohm", "kOhm", "MOhm", "Ohm"}, "5", "mA"}, typed_comma},
-        {kRomanian, kTyped, typed_comma},
-        {kDotLocale, {{"0", "0", "0", "0"}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "0", "A"}, zeros},
-        {kDotLocale, {{"100", "2.2", "1", "470"}, {"Ohm", "kOhm", "MOhm", "Ohm"}, "0", "mA"},
+        {kRomanian, {"100", "2,2", "1", "470", "Ohm", "kOhm", "MOhm", "Ohm", "5", "mA"}, typed_comma},
+        {kRomanian, kTypedExample, typed_comma},
+        {kDotLocale, testing::kDefaultInputs, zeros},
+        {kDotLocale, {"100", "2.2", "1", "470", "Ohm", "kOhm", "MOhm", "Ohm", "0", "mA"},
          {"1.003", "MOhm", "0", "", "0", "0", "0", "0", "", "", "", "", "0", "0", "0", "0", "", "", "", "",
           "0", ""}},
         // Unit texts outside the lists, other case included, count as ohms and amperes.
-        {kDotLocale, {{"1", "1", "1", "1"}, {"kohm", "", "MOHM", " Ohm"}, "2", "MA"},
+        {kDotLocale, {"1", "1", "1", "1", "kohm", "", "MOHM", " Ohm", "2", "MA"},
          {"4", "Ohm", "8", "V", "2", "2", "2", "2", "V", "V", "V", "V", "4", "4", "4", "4", "W", "W", "W", "W",
           "16", "W"}},
         // "1,5" reads as 1.5 and "1,0" as 1 where "." is the decimal separator;
         // a text that is no number counts as what starts it.
-        {kDotLocale, {{"1,5", "1,0", "abc", ""}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "1", "uA"},
+        {kDotLocale, {"1,5", "1,0", "abc", "", "Ohm", "Ohm", "Ohm", "Ohm", "1", "uA"},
          {"2.5", "Ohm", "2.5", "uV", "1.5", "1", "0", "0", "uV", "uV", "", "", "0", "0", "0", "0", "", "", "", "",
           "0", ""}},
         // A multiplier letter counts whatever the chooser shows; "1,000" is the
         // locale's thousand, "$5" five: 4700 + 1000000 + 5 + 1000000 ohms at 5 mA.
-        {kDotLocale, {{"4K7", "1,000", "$5", "1M"}, {"Ohm", "kOhm", "Ohm", "kOhm"}, "5mA", "A"},
+        {kDotLocale, {"4K7", "1,000", "$5", "1M", "Ohm", "kOhm", "Ohm", "kOhm", "5mA", "A"},
          {"2.005", "MOhm", "10.023525", "kV", "23.5", "5", "25", "5", "V", "kV", "mV", "kV", "117.5", "25", "125",
           "25", "mW", "W", "uW", "W", "50.118", "W"}},
     };
     for (const auto& c : cases) {
         FieldModel fields(c.locale);
-        Enter(fields, c.inputs);
+        SetInputTexts(fields, c.inputs);
         Recalculate(fields);
-        EXPECT_EQ(Results(fields), c.results) << c.inputs.resistors[1] << ' ' << c.locale.decimal_separator;
+        EXPECT_EQ(Results(fields), c.results) << c.inputs[1] << ' ' << c.locale.decimal_separator;
     }
 }
 
 TEST(Recalculate, CarriesPartialSumsThroughText) {
     RecordingFields fields;
-    Enter(fields.model, {{"0.1", "0.2", "0.3", "0.4"}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "1", "A"});
+    SetInputTexts(fields.model, {"0.1", "0.2", "0.3", "0.4", "Ohm", "Ohm", "Ohm", "Ohm", "1", "A"});
     Recalculate(fields);
     EXPECT_EQ(fields.WritesTo(Field::txtRst), (Texts{"0", "0.1", "0.3", "0.6", "1"}));
     EXPECT_EQ(fields.Text(Field::txtUst), "1");
@@ -104,7 +88,7 @@ TEST(Recalculate, CarriesPartialSumsThroughText) {
 
 TEST(Recalculate, GivesTheSameTextsWhateverTheCallBeforeLeft) {
     FieldModel fields;
-    Enter(fields, kTyped);
+    SetInputTexts(fields, kTypedExample);
     Recalculate(fields);
     const Texts first = Results(fields);
     Recalculate(fields);
@@ -113,36 +97,19 @@ TEST(Recalculate, GivesTheSameTextsWhateverTheCallBeforeLeft) {
 
 // An overflow leaves the results it reached empty, and those before it new.
 TEST(Recalculate, EmptiesTheResultsAnOverflowLeftUndone) {
-    const std::string e;
-    struct Case {
-        const char* stage;
-        Inputs inputs;
-        Texts results;
-    };
-    const Case cases[] = {
-        {"a unit factor", {{"9E307", "0", "0", "0"}, {"kOhm", "Ohm", "Ohm", "Ohm"}, "1", "A"}, Texts(22, e)},
-        {"the sum", {{"1E308", "1E308", "0", "0"}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "1", "A"}, Texts(22, e)},
-        {"the total voltage", {{"1E300", "0", "0", "0"}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "1E10", "A"},
-         {"1E+294", "MOhm", e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e}},
-        {"a resistor's power", {{"1E200", "0", "0", "0"}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "1E60", "A"},
-         {"1E+194", "MOhm", "1E+254", "MV", "1E+254", "0", "0", "0", "MV", "", "", "", e, e, e, e, e, e, e, e,
-          e, e}},
-        {"the total power", {{"5E199", "5E199", "5E199", "5E199"}, {"Ohm", "Ohm", "Ohm", "Ohm"}, "1E54", "A"},
-         {"2E+194", "MOhm", "2E+248", "MV", "5E+247", "5E+247", "5E+247", "5E+247", "MV", "MV", "MV", "MV",
-          "5E+301", "5E+301", "5E+301", "5E+301", "MW", "MW", "MW", "MW", e, e}},
-    };
-    for (const auto& c : cases) {
+    for (const auto& overflow : testing::kOverflows) {
         FieldModel fields;
-        Enter(fields, kTyped);
+        SetInputTexts(fields, kTypedExample);
         Recalculate(fields);  // results of earlier inputs must not survive
-        Enter(fields, c.inputs);
-        EXPECT_THROW(Recalculate(fields), OverflowError) << c.stage;
-        EXPECT_EQ(Results(fields), c.results) << c.stage;
+        SetInputTexts(fields, testing::kDefaultInputs);
+        testing::EnterEdits(fields, overflow.edits);
+        EXPECT_THROW(Recalculate(fields), OverflowError) << overflow.stage;
+        EXPECT_EQ(Results(fields), overflow.results) << overflow.stage;
 
-        Enter(fields, kTyped);
+        SetInputTexts(fields, kTypedExample);
         Recalculate(fields);
-        EXPECT_EQ(Results(fields)[0], "1.003") << c.stage;
-        EXPECT_EQ(Results(fields).back(), "W") << c.stage;
+        EXPECT_EQ(Results(fields)[0], "1.003") << overflow.stage;
+        EXPECT_EQ(Results(fields).back(), "W") << overflow.stage;
     }
 }
 

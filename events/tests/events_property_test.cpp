@@ -10,40 +10,19 @@
 #include "number/entry_text.h"
 #include "calc/units.h"
 #include "test_support/headless_calculator.h"
+#include "test_support/soundness.h"
+#include "test_support/text_pieces.h"
 
 namespace quorvel {
 namespace {
 
 using testing::HeadlessCalculator;
-
+using testing::kTextPieces;
 
 std::string RandomText(std::mt19937& random) {
-    static const std::vector<std::string> kPieces = {
-        "0", "1", "2", "5", "9", "-", "+", ".", ",", "E", "e", "&H", " ", "a", "Z", "$", "\u00E2", "\u0103",
-        "\u202F", "\xFF", "9E307", "1E200", "K", "k", "M", "R", "G", "m", "u", "\u00B5", "Ohm", "A", "'",
-    };
     std::string text;
-    while (text.size() < 12 && random() % 6 != 0) text += kPieces[random() % kPieces.size()];
+    while (text.size() < 12 && random() % 6 != 0) text += kTextPieces[random() % kTextPieces.size()];
     return text.substr(0, 12);
-}
-
-void ExpectSound(const HeadlessCalculator& calculator, const std::string& step) {
-    const NumberLocale locale = calculator.fields.model.Locale();
-    for (Field entry : {Field::txtRs, Field::txtIst}) {
-        for (int i = 0; i < CountOf(entry); ++i) {
-            // A number or one on its way, never counting below zero.
-            const std::string text = calculator.fields.model.Text(entry, i);
-            const EntryText read = ReadEntry(text, locale, QuantityOf(entry));
-            ASSERT_TRUE(read.reading == EntryReading::number || read.reading == EntryReading::beginning)
-                << step << ": \"" << text << '"';
-            ASSERT_FALSE(read.negative) << step << ": \"" << text << '"';
-        }
-    }
-    ASSERT_EQ(calculator.Results(), calculator.ExpectedResults()) << step;
-    for (const auto& text : calculator.Results()) {
-        ASSERT_EQ(text.find("inf"), std::string::npos) << step;
-        ASSERT_EQ(text.find("nan"), std::string::npos) << step;
-    }
 }
 
 TEST(EventsProperty, EveryEventLeavesSoundFields) {
@@ -53,30 +32,17 @@ TEST(EventsProperty, EveryEventLeavesSoundFields) {
         HeadlessCalculator calculator(locale);
         calculator.events.Load();
         for (int step = 0; step < 3000; ++step) {
-            std::string what;
-            switch (random() % 8) {
-                case 0:
-                    what = "pick";
-                    calculator.Pick(random() % 2 ? Field::cboRs : Field::cboIst, 0, static_cast<int>(random() % 3));
-                    break;
-                case 1: {
-                    what = "clear";
-                    const auto reports = calculator.platform.reports.size();
-                    ASSERT_NO_THROW(calculator.events.ClearClick());
-                    // One press, from any state: the defaults, and nothing to tell.
-                    ASSERT_EQ(calculator.fields.CurrentInputs(), testing::kDefaultInputs) << seed << ", step " << step;
-                    ASSERT_EQ(calculator.platform.reports.size(), reports) << seed << ", step " << step;
-                    break;
-                }
-                default: {
-                    const bool resistor = random() % 5 != 0;
-                    const int index = resistor ? static_cast<int>(random() % 4) : 0;
-                    const std::string text = RandomText(random);
-                    what = "type \"" + text + "\"";
-                    ASSERT_NO_THROW(calculator.Type(resistor ? Field::txtRs : Field::txtIst, index, text));
-                }
+            testing::Action action{testing::Action::type};
+            if (const auto kind = random() % 8; kind == 0) {
+                action = {testing::Action::pick, random() % 2 ? 0 : kResistorCount, {}, static_cast<int>(random() % 3)};
+            } else if (kind == 1) {
+                action.kind = testing::Action::clear;
+            } else {
+                action.which = random() % 5 != 0 ? static_cast<int>(random() % 4) : kResistorCount;
+                action.text = RandomText(random);
             }
-            ExpectSound(calculator, "seed " + std::to_string(seed) + ", step " + std::to_string(step) + ": " + what);
+            ASSERT_EQ(testing::UnsoundAfter(calculator, action), "") << "seed " << seed << ", step " << step << ": "
+                << action.kind << ' ' << action.which << " \"" << action.text << '"';
         }
         for (const auto& report : calculator.platform.reports) EXPECT_EQ(report.first, 6);
     }
@@ -94,18 +60,7 @@ TEST(EventsProperty, TypingKeyByKeyCountsAsPasting) {
             const std::string text = RandomText(random);
             if (ReadEntry(text, locale, Quantity::current).reading != EntryReading::number) continue;
             ++typed;
-            HeadlessCalculator keys(locale);
-            keys.events.Load();
-            for (const auto& [typed_text, shown] : keys.TypeKeys(Field::txtIst, 0, text)) {
-                ASSERT_TRUE(shown == typed_text || ReadEntry(typed_text, locale, Quantity::current).negative)
-                    << '"' << typed_text << "\" became \"" << shown << "\" typing \"" << text << '"';
-            }
-            HeadlessCalculator pasted(locale);
-            pasted.events.Load();
-            pasted.Type(Field::txtIst, 0, text);
-            ASSERT_EQ(keys.Results(), pasted.Results()) << '"' << text << '"';
-            ASSERT_EQ(keys.fields.CurrentInputs().back(), pasted.fields.CurrentInputs().back()) << '"' << text << '"';
-            ASSERT_TRUE(keys.platform.reports.empty()) << '"' << text << '"';
+            ASSERT_EQ(testing::TypedUnlikePasted(text, locale), "") << '"' << text << '"';
         }
         EXPECT_GT(typed, 800) << "too few numbers drawn";
     }

@@ -1,6 +1,5 @@
 #include <functional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -42,6 +41,7 @@ struct Trigger {
     Field field;
     int index;
     const char* text_after;
+    testing::InputEdit before = {Field::txtIst, 0, "2"};  // typed before the trigger, after a "2" in txtIst
 };
 
 TEST(Events, RecalculateAsOftenAsEachTriggerCalls) {
@@ -64,40 +64,21 @@ TEST(Events, RecalculateAsOftenAsEachTriggerCalls) {
         {"current unit", [](C& c) { c.Pick(Field::cboIst, 0, 0); }, 1, Field::cboIst, 0, "uA"},
         {"a multiplier letter", [](C& c) { c.Type(Field::txtRs, 1, "4K7"); }, 2, Field::cboRs, 1, "kOhm"},
         {"a negative multiplier", [](C& c) { c.Type(Field::txtRs, 1, "-4K7"); }, 3, Field::txtRs, 1, "4K7"},
-        {"a pick over a letter of another unit",
-         [](C& c) {
-             c.Type(Field::txtRs, 1, "4K7");
-             c.fields.Forget();
-             c.Pick(Field::cboRs, 1, 2);
-         },
-         2, Field::txtRs, 1, "4.7"},
-        {"a pick of the letter's own unit",
-         [](C& c) {
-             c.Type(Field::txtIst, 0, "5m");
-             c.fields.Forget();
-             c.Pick(Field::cboIst, 0, 1);
-         },
-         0, Field::txtIst, 0, "5m"},
-        {"left with a letter",
-         [](C& c) {
-             c.Type(Field::txtRs, 1, "4K7");
-             c.fields.Forget();
-             c.events.LostFocus(Field::txtRs, 1);
-         },
-         1, Field::txtRs, 1, "4.7"},
+        {"a negative multiplier too large", [](C& c) { c.Type(Field::txtRs, 3, "-9E307M"); }, 0, Field::txtRs, 3, "9E307M"},
+        {"a pick over a letter of another unit", [](C& c) { c.Pick(Field::cboRs, 1, 2); }, 2, Field::txtRs, 1, "4.7",
+         {Field::txtRs, 1, "4K7"}},
+        {"a pick of the letter's own unit", [](C& c) { c.Pick(Field::cboIst, 0, 1); }, 0, Field::txtIst, 0, "5m",
+         {Field::txtIst, 0, "5m"}},
+        {"left with a letter", [](C& c) { c.events.LostFocus(Field::txtRs, 1); }, 1, Field::txtRs, 1, "4.7",
+         {Field::txtRs, 1, "4K7"}},
         {"left as typed", [](C& c) { c.events.LostFocus(Field::txtIst, 0); }, 0, Field::txtIst, 0, "2"},
-        {"clear at the defaults",
-         [](C& c) {
-             c.Type(Field::txtIst, 0, "0");
-             c.fields.Forget();
-             c.events.ClearClick();
-         },
-         0, Field::txtRs, 0, "0"},
+        {"clear at the defaults", [](C& c) { c.events.ClearClick(); }, 0, Field::txtRs, 0, "0", {Field::txtIst, 0, "0"}},
     };
     for (const auto& trigger : triggers) {
         HeadlessCalculator calculator;
         calculator.events.Load();
         calculator.Type(Field::txtIst, 0, "2");
+        calculator.Type(trigger.before.field, trigger.before.index, trigger.before.text);
         calculator.fields.Forget();
 
         trigger.act(calculator);
@@ -231,33 +212,24 @@ TEST(ClearButton, RestoresTheDefaultsEntryBeforeChooser) {
 // The overflow still stands while the clear's first writes recalculate:
 // those errors are not the user's, and no press is needed but the one.
 TEST(ClearButton, OnePressRestoresTheDefaultsFromAnOverflow) {
-    struct Case {
-        const char* stage;
-        std::vector<std::tuple<Field, int, const char*>> typed;
-        std::size_t picked_mohm;  // cboRs index set to MOhm first, or 4 for none
-    };
-    const Case cases[] = {
-        {"a unit factor", {{Field::txtRs, 0, "1"}, {Field::txtRs, 3, "9E305"}}, 3},
-        {"the sum", {{Field::txtRs, 0, "1"}, {Field::txtRs, 2, "1E308"}, {Field::txtRs, 3, "1E308"}}, 4},
-        {"the total voltage", {{Field::txtRs, 0, "1"}, {Field::txtIst, 0, "1E10"}, {Field::txtRs, 3, "1E300"}}, 4},
-        {"a resistor's power", {{Field::txtRs, 0, "1"}, {Field::txtIst, 0, "1E60"}, {Field::txtRs, 3, "1E200"}}, 4},
-        {"two resistors and the current",
-         {{Field::txtRs, 0, "1E200"}, {Field::txtRs, 1, "1E200"}, {Field::txtIst, 0, "1E200"}}, 4},
-    };
-    for (const auto& c : cases) {
+    auto overflows = testing::kOverflows;
+    // One that the clear's first write, into txtRs(0), leaves standing.
+    overflows.push_back({"two resistors and the current",
+                         {{Field::txtRs, 0, "1E200"}, {Field::txtRs, 1, "1E200"}, {Field::txtIst, 0, "1E200"}},
+                         {}});
+    for (const auto& overflow : overflows) {
         HeadlessCalculator calculator;
         calculator.events.Load();
-        if (c.picked_mohm < 4) calculator.Pick(Field::cboRs, static_cast<int>(c.picked_mohm), 2);
-        for (const auto& [field, index, text] : c.typed) calculator.Type(field, index, text);
+        testing::EnterEdits(calculator.fields.model, overflow.edits);
         const auto reports = calculator.platform.reports.size();
-        ASSERT_GE(reports, 1u) << c.stage;
+        ASSERT_GE(reports, 1u) << overflow.stage;
 
         calculator.fields.Forget();
         calculator.events.ClearClick();
-        EXPECT_GE(calculator.fields.recalculations, 2) << c.stage;  // some of them failed
-        EXPECT_EQ(calculator.platform.reports.size(), reports) << c.stage;
-        EXPECT_EQ(calculator.fields.CurrentInputs(), kDefaultInputs) << c.stage;
-        EXPECT_EQ(calculator.Results(), kZeroResults) << c.stage;
+        EXPECT_GE(calculator.fields.recalculations, 2) << overflow.stage;  // some of them failed
+        EXPECT_EQ(calculator.platform.reports.size(), reports) << overflow.stage;
+        EXPECT_EQ(calculator.fields.CurrentInputs(), kDefaultInputs) << overflow.stage;
+        EXPECT_EQ(calculator.Results(), kZeroResults) << overflow.stage;
     }
 }
 
@@ -271,53 +243,41 @@ TEST(KeyPress, EscapeAloneEndsTheProgram) {
     EXPECT_EQ(calculator.fields.CurrentInputs(), kDefaultInputs);
 }
 
-// An overflow is reported once; the inputs stay as typed, the results the
-// failed recalculation left undone are empty, and the next edit brings all back.
+// An overflow is reported once; the inputs stay as typed (a negative one
+// turns positive), the results the failed recalculation left undone are
+// empty, and the edits that undo it bring all back.
 TEST(RunTimeErrors, AreReportedAndTheProgramGoesOn) {
-    using C = HeadlessCalculator;
-    struct Case {
-        const char* stage;
-        std::function<void(C&)> act;
-        const char* entry_after;
-        std::size_t completed_results;  // of the 22, in the order of Results()
-    };
-    const Case cases[] = {
-        {"a unit factor", [](C& c) { c.Pick(Field::cboRs, 0, 1); c.Type(Field::txtRs, 0, "9E307"); }, "9E307", 0},
-        {"the sum", [](C& c) { c.Type(Field::txtRs, 1, "1E308"); c.Type(Field::txtRs, 0, "1E308"); }, "1E308", 0},
-        {"the total voltage", [](C& c) { c.Type(Field::txtIst, 0, "1E10"); c.Type(Field::txtRs, 0, "1E300"); },
-         "1E300", 2},
-        {"a resistor's power", [](C& c) { c.Type(Field::txtIst, 0, "1E60"); c.Type(Field::txtRs, 0, "1E200"); },
-         "1E200", 12},
-        {"nested in a negative entry", [](C& c) { c.Pick(Field::cboRs, 0, 2); c.Type(Field::txtRs, 0, "-1E303"); },
-         "1E303", 0},
-    };
-    for (const auto& c : cases) {
+    auto overflows = testing::kOverflows;
+    // Reached in the recalculation the handler of a negative entry calls.
+    overflows.push_back(
+        {"nested in a negative entry", {{Field::cboRs, 0, "MOhm"}, {Field::txtRs, 0, "-1E303"}}, Texts(22)});
+    for (const auto& overflow : overflows) {
         HeadlessCalculator calculator;
         calculator.events.Load();
-        c.act(calculator);
+        testing::EnterEdits(calculator.fields.model, overflow.edits);
 
-        ASSERT_EQ(calculator.platform.reports.size(), 1u) << c.stage;
-        EXPECT_EQ(calculator.platform.reports[0], (std::pair<int, std::string>{6, "Overflow"})) << c.stage;
-        EXPECT_EQ(calculator.fields.model.Text(Field::txtRs, 0), c.entry_after) << c.stage;
-        const Texts results = calculator.Results();
-        EXPECT_EQ(results, calculator.ExpectedResults()) << c.stage;
-        for (std::size_t i = c.completed_results; i < results.size(); ++i) {
-            EXPECT_EQ(results[i], "") << c.stage << ", result " << i;
-        }
+        ASSERT_EQ(calculator.platform.reports.size(), 1u) << overflow.stage;
+        EXPECT_EQ(calculator.platform.reports[0], (std::pair<int, std::string>{6, "Overflow"})) << overflow.stage;
+        const auto& last = overflow.edits.back();
+        EXPECT_EQ(calculator.fields.model.Text(last.field, last.index), last.text + (*last.text == '-'))
+            << overflow.stage;
+        EXPECT_EQ(calculator.Results(), overflow.results) << overflow.stage;
+        EXPECT_EQ(calculator.Results(), calculator.ExpectedResults()) << overflow.stage;
 
         // Not told again while the inputs stay too large, so no key is lost
         // to the report; a number too large for an entry is, each time.
         calculator.TypeKeys(Field::txtRs, 2, "999999");
-        EXPECT_EQ(calculator.fields.model.Text(Field::txtRs, 2), "999999") << c.stage;
-        EXPECT_EQ(calculator.platform.reports.size(), 1u) << c.stage;
+        EXPECT_EQ(calculator.fields.model.Text(Field::txtRs, 2), "999999") << overflow.stage;
+        EXPECT_EQ(calculator.platform.reports.size(), 1u) << overflow.stage;
         calculator.Type(Field::txtRs, 2, "1E400");
-        EXPECT_EQ(calculator.platform.reports.size(), 2u) << c.stage;
+        EXPECT_EQ(calculator.platform.reports.size(), 2u) << overflow.stage;
 
-        calculator.Type(Field::txtRs, 0, "1");
-        calculator.Type(Field::txtRs, 1, "0");
-        EXPECT_EQ(calculator.fields.model.Text(Field::txtRst), "1") << c.stage;
-        EXPECT_EQ(calculator.Results(), calculator.ExpectedResults()) << c.stage;
-        EXPECT_EQ(calculator.platform.reports.size(), 2u) << c.stage;
+        for (const auto& edit : overflow.edits) {
+            if (edit.field == Field::txtRs || edit.field == Field::txtIst) calculator.Type(edit.field, edit.index, "0");
+        }
+        EXPECT_EQ(calculator.Results(), kZeroResults) << overflow.stage;
+        EXPECT_EQ(calculator.Results(), calculator.ExpectedResults()) << overflow.stage;
+        EXPECT_EQ(calculator.platform.reports.size(), 2u) << overflow.stage;
     }
 }
 

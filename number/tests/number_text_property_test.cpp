@@ -16,6 +16,7 @@
 #include "number/number_text.h"
 #include "test_support/fifteen_digits.h"
 #include "test_support/locales.h"
+#include "test_support/text_pieces.h"
 
 namespace quorvel {
 namespace {
@@ -64,13 +65,9 @@ TEST(NumberTextProperty, TextOfANumberReadsBackToFifteenDigits) {
 
 // Texts built from the characters a user might type or paste.
 std::string RandomText(std::mt19937_64& random) {
-    static const std::vector<std::string> kPieces = {
-        "0", "1", "5", "9", "-", "+", ".", ",", "E", "e", " ", "$", "&H", "\t", "a", "\u202F", "\u2019",
-        "RON", "CHF", "\u20AC", "\xC3", "\xFF",
-    };
     std::string text;
     const auto length = random() % 10;
-    for (std::uint64_t i = 0; i < length; ++i) text += kPieces[random() % kPieces.size()];
+    for (std::uint64_t i = 0; i < length; ++i) text += testing::kTextPieces[random() % testing::kTextPieces.size()];
     return text;
 }
 

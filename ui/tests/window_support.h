@@ -50,16 +50,12 @@ inline std::unique_ptr<frmQuorvel> StartedWindow() {
 // Every result with its unit, in the order of the window's rows.
 inline std::vector<std::string> Results(const FieldSet& fields) { return ResultTexts(fields); }
 
-// What one recalculation computes from the window's inputs as they stand.
-inline std::vector<std::string> ExpectedResults(const FieldSet& window) {
-    return RecalculateInputsOf(window, SystemNumberLocale()).results;
-}
-
-// The user replaces the whole text of an entry by pasting.
-inline void PasteOver(QLineEdit* edit, const QString& text) {
+// The user replaces the whole text of an entry by pasting, or pastes where
+// the caret stands.
+inline void PasteOver(QLineEdit* edit, const QString& text, bool whole = true) {
     QApplication::clipboard()->setText(text);
     edit->setFocus();
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    if (whole) QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
 }
 

@@ -15,18 +15,15 @@
 #include "frontend/control_name.h"
 #include "events/handlers.h"
 #include "frontend/error_message.h"
-#include "frontend/typed_limit.h"
 #include "frontend/window_layout.h"
 #include "test_support/headless_calculator.h"
 #include "test_support/typed_keys.h"
-#include "test_support/utf16.h"
+#include "test_support/typing.h"
 
 namespace {
 
 using namespace quorvel;
 using testing::HeadlessCalculator;
-using testing::Utf16;
-using testing::Utf8;
 
 std::string Json(const std::string& text) {
     std::string out = "\"";
@@ -49,7 +46,7 @@ std::optional<FieldElement> EntryNamed(const std::string& id) {
 }
 
 // The page as the test drives it: the calculator, where the focus is, and
-// where the caret of each entry stands (-1 while its whole text is selected).
+// how the user last left each entry, its caret or its whole text selected.
 class Page {
 public:
     explicit Page(const NumberLocale& locale) : calculator_(locale) { calculator_.events.Load(); }
@@ -65,18 +62,16 @@ private:
         focused_ = id;
     }
 
-    // An edit as the page takes it: what is typed is held to the typed limit,
-    // and nothing happens to a refused edit; a paste is taken whole.
-    void Edit(Field entry, int index, const std::u16string& text, int caret, bool typed) {
-        const int limit = typed ? layout::ControlOf(entry, index).max_typed : 0;
-        const std::u16string before = Utf16(calculator_.fields.model.Text(entry, index));
-        const auto kept = limit ? LimitTyped(before, {text, caret}, limit) : TypedText{text, caret};
-        if (kept) calculator_.Type(entry, index, Utf8(kept->text));
+    // An entry as the page edits it: what is typed is held to the typed
+    // limit, a paste is taken whole.
+    testing::TypingEntry& Entry(Field entry, int index) {
+        return entries_.try_emplace({entry, index}, calculator_.fields.model, entry, index,
+                                    layout::ControlOf(entry, index).max_typed).first->second;
     }
 
     HeadlessCalculator calculator_;
     std::string focused_ = "txtRs(0)";
-    std::map<std::pair<Field, int>, int> carets_;
+    std::map<std::pair<Field, int>, testing::TypingEntry> entries_;
 };
 
 void Page::Play(const std::string& verb, const std::string& id, const std::string& text) {
@@ -100,45 +95,19 @@ void Page::Play(const std::string& verb, const std::string& id, const std::strin
     if (verb == "escape") return calculator_.events.KeyPress(kEscape);
     if (verb == "select" || verb == "list" || verb == "layout") return;  // moves no text
     const auto [field, index] = FieldOf(id);
-    int& caret = carets_[{field, index}];
+    if (verb == "pick") return calculator_.fields.model.SetText(field, index, text);
+    if (KindOf(field) != FieldKind::entry) return;
+    testing::TypingEntry& entry = Entry(field, index);
     if (verb == "focus") {  // a click into an entry that holds only its default selects it
-        if (KindOf(field) == FieldKind::entry && calculator_.fields.model.Text(field, index) == layout::ControlOf(field, index).text) {
-            caret = -1;
-        }
+        if (calculator_.fields.model.Text(field, index) == layout::ControlOf(field, index).text) entry.SelectAll();
         return;
     }
-    if (verb == "pick") return calculator_.fields.model.SetText(field, index, text);
-    const std::u16string typed = Utf16(text);
-    // The program's write leaves the caret at the end, and its "0" in place
-    // of what was no number selected.
-    const auto caret_after = [&](const std::u16string& edited) {
-        const std::u16string after = Utf16(calculator_.fields.model.Text(field, index));
-        if (after != edited) caret = after == u"0" ? -1 : static_cast<int>(after.size());
-    };
     // What was typed before the calculator started counts as pasted once it has.
-    if (verb == "paste" || verb == "early") {
-        caret = static_cast<int>(typed.size());
-        Edit(field, index, typed, caret, false);
-        return caret_after(typed);
-    }
+    if (verb == "paste" || verb == "early") return entry.Paste(text);
     // A key at a time.
-    if (verb == "type" || verb == "erase") caret = -1;  // the whole text selected first
-    if (verb == "home") caret = 0;
-    const std::u16string keys = verb == "erase" ? std::u16string(1, u'\b') : typed;
-    for (const char16_t c : keys) {
-        std::u16string edited = Utf16(calculator_.fields.model.Text(field, index));
-        if (caret < 0) {  // the key replaces the selected text
-            edited.clear();
-            caret = 0;
-        }
-        if (c != u'\b') {
-            edited.insert(static_cast<std::size_t>(caret++), 1, c);
-        } else if (caret > 0) {
-            edited.erase(static_cast<std::size_t>(--caret), 1);
-        }
-        Edit(field, index, edited, caret, true);
-        caret_after(edited);
-    }
+    if (verb == "type" || verb == "erase") entry.SelectAll();
+    if (verb == "home") entry.Home();
+    entry.TypeKeys(verb == "erase" ? "\b" : text);
 }
 
 std::string State(const HeadlessCalculator& calculator, std::size_t reports_before) {
