@@ -138,13 +138,13 @@ EntryText ReadEntry(std::string_view text, const NumberLocale& locale, Quantity 
         }
     }
     const double leading = LeadingValue(text, locale);
-    if (too_large) return {EntryReading::too_large, false, leading};
+    if (too_large) return {.reading = EntryReading::too_large, .value = leading, .steps = {}};
     if (marking.reading == StrictReading::beginning && marking.marked) {
         return Reading(EntryReading::beginning, marking.value, marking.steps);
     }
     if (strict_beginning) return *strict_beginning;
     if (marking.reading == StrictReading::beginning) return Reading(EntryReading::beginning, marking.value);
-    return {EntryReading::no_number, false, leading};
+    return {.reading = EntryReading::no_number, .value = leading, .steps = {}};
 }
 
 }  // namespace quorvel

@@ -35,9 +35,6 @@ double ParseLeading(std::string_view text);
 // one beyond the double range.
 double ParseStrict(std::string_view text, const NumberLocale& locale);
 
-// True exactly when ParseStrict returns a number for this text.
-bool IsNumericText(std::string_view text, const NumberLocale& locale) noexcept;
-
 // 15 significant digits, as short as possible, with the locale's decimal
 // separator; exponent form below 1E-5 and from 1E15 on.
 std::string NumberToText(double value, const NumberLocale& locale);

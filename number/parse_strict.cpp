@@ -104,9 +104,4 @@ double ParseStrict(std::string_view text, const NumberLocale& locale) {
     throw ConversionError();
 }
 
-bool IsNumericText(std::string_view text, const NumberLocale& locale) noexcept {
-    double value = 0;
-    return detail::ReadStrict(text, locale, value) == detail::StrictReading::number;
-}
-
 }  // namespace quorvel

@@ -1,6 +1,6 @@
 #pragma once
 
-// The one reader behind ParseStrict, IsNumericText and what an entry keeps.
+// The one reader behind ParseStrict and what an entry reads in the locale's form.
 
 #include <string_view>
 

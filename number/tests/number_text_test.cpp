@@ -53,14 +53,12 @@ struct StrictCase {
 
 void ExpectReads(const NumberLocale& locale, std::initializer_list<StrictCase> cases) {
     for (const auto& c : cases) {
-        EXPECT_TRUE(IsNumericText(c.text, locale)) << '"' << c.text << '"';
         EXPECT_EQ(ParseStrict(c.text, locale), c.value) << '"' << c.text << '"';
     }
 }
 
 void ExpectRejects(const NumberLocale& locale, std::initializer_list<const char*> texts) {
     for (const char* text : texts) {
-        EXPECT_FALSE(IsNumericText(text, locale)) << '"' << text << '"';
         EXPECT_THROW(ParseStrict(text, locale), ConversionError) << '"' << text << '"';
     }
 }
@@ -106,7 +104,6 @@ TEST(ParseStrict, TakesNoEmptySeparatorOrSymbol) {
 TEST(ParseStrict, OverflowsBeyondTheDoubleRange) {
     for (const char* text : {"1E309", "-1E309", "1.8E308", "1" "000000000000000000000E300"}) {
         EXPECT_THROW(ParseStrict(text, kDotLocale), OverflowError) << text;
-        EXPECT_FALSE(IsNumericText(text, kDotLocale)) << text;
     }
     EXPECT_EQ(ParseStrict("1.7976931348623157E308", kDotLocale), std::numeric_limits<double>::max());
     EXPECT_EQ(ParseStrict("1E" + std::string(30, '0') + "5", kDotLocale), 1e5);
@@ -127,7 +124,6 @@ TEST(ParseStrict, WeighsLongDigitRunsAgainstLongExponents) {
         {"0." + zeros + "1E1000000", false},                // 1E-100001
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(IsNumericText(c.text, kDotLocale), !c.overflows) << c.text.substr(0, 3);
         if (c.overflows) {
             EXPECT_THROW(ParseStrict(c.text, kDotLocale), OverflowError);
             EXPECT_EQ(ParseLeading(c.text), std::numeric_limits<double>::max());
@@ -143,8 +139,8 @@ TEST(ParseStrict, ReadsNumbersOfAnyLength) {
     EXPECT_EQ(ParseStrict("-0." + std::string(300, '0') + "1", kDotLocale), -1e-301);
     EXPECT_EQ(ParseStrict(" 1" + std::string(100, '0') + ",000.5E-103 ", kDotLocale), 1);
     EXPECT_EQ(ParseStrict("RON 25" + std::string(60, '0') + ",5", kRomanian), 2.5e61);
-    EXPECT_TRUE(IsNumericText(std::string(300, '9'), kDotLocale));
-    EXPECT_FALSE(IsNumericText(std::string(300, '9') + "x", kDotLocale));
+    EXPECT_NO_THROW(ParseStrict(std::string(300, '9'), kDotLocale));
+    EXPECT_THROW(ParseStrict(std::string(300, '9') + "x", kDotLocale), ConversionError);
 }
 
 TEST(ParseStrict, KeepsTheSignOfZero) {
