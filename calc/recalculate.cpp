@@ -5,6 +5,7 @@
 
 #include "number/arithmetic.h"
 #include "number/entry_text.h"
+#include "calc/entry_value.h"
 #include "calc/scaling.h"
 #include "calc/units.h"
 
@@ -15,12 +16,8 @@ namespace {
 enum class Stage { total_resistance, total_voltage, voltage_drops, powers, total_power };
 static_assert(kResults[static_cast<std::size_t>(Stage::total_power)] == Field::txtPst);
 
-// An entry's value in the base unit: in its letter's unit where it holds a
-// multiplier, else in the unit its chooser shows.
 double InBaseUnit(const FieldSet& form, Field entry, int i, const NumberLocale& locale) {
-    const EntryText read = ReadEntry(form.Text(entry, i), locale, QuantityOf(entry));
-    const Field chooser = ChooserOf(entry);
-    return Rescaled(read.value, read.steps ? *read.steps : StepsOf(chooser, form.Text(chooser, i)));
+    return InBaseUnit(form, entry, i, ReadEntry(form.Text(entry, i), locale, QuantityOf(entry)));
 }
 
 // Empties every result, with its unit, from the given stage on, so that no

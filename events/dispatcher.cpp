@@ -113,6 +113,14 @@ void EventDispatcher::LostFocus(Field field, int index) {
     }
 }
 
+void EventDispatcher::Entered(Field entry, int index, const std::string& text) {
+    if (KindOf(entry) != FieldKind::entry) return;
+    Dispatch([this, entry, index, &text] {
+        form_.SetText(entry, index, text);
+        LostFocus(entry, index);
+    });
+}
+
 void BindEvents(FieldModel& model, EventDispatcher& events) {
     model.OnChange([&events](Field field, int index) { events.Changed(field, index); });
 }

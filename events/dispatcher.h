@@ -19,6 +19,7 @@
 // which hands it to the platform's report once the event is over.
 
 #include <cstdint>
+#include <string>
 
 #include "calc/fields.h"
 #include "events/event_scope.h"
@@ -43,6 +44,9 @@ public:
     // window: by Tab, a click or a tap, the button included; not to a
     // popup, a message box or another window.
     void LostFocus(Field field, int index);
+    // A text put into an entry from outside the window, by a link or the
+    // command line: it counts as pasted there and then left.
+    void Entered(Field entry, int index, const std::string& text);
 
     // An event is running: a change a front end sees now is a handler's own
     // write, which raises its handler itself.

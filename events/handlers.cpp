@@ -2,6 +2,7 @@
 
 #include "number/entry_text.h"
 #include "number/number_text.h"
+#include "calc/entry_value.h"
 #include "calc/recalculate.h"
 
 namespace quorvel {
@@ -11,13 +12,6 @@ std::string Zero() { return NumberToText(std::int16_t{0}); }
 
 EntryText Read(const FieldSet& form, Field entry, int index) {
     return ReadEntry(form.Text(entry, index), form.Locale(), QuantityOf(entry));
-}
-
-// The entry's value in the unit its chooser shows.
-double InChooserUnit(const FieldSet& form, Field entry, int index, const EntryText& read) {
-    if (!read.steps) return read.value;
-    const Field chooser = ChooserOf(entry);
-    return Rescaled(read.value, *read.steps - StepsOf(chooser, form.Text(chooser, index)));
 }
 
 // A multiplier letter or unit word puts its unit in the chooser beside the

@@ -7,6 +7,7 @@
 
 #include "calc/fields.h"
 #include "calc/units.h"
+#include "frontend/html_escape.h"
 #include "frontend/window_layout.h"
 #include "web/phone_layout.h"
 
@@ -29,20 +30,6 @@ std::string Number(double value) {
     return text;
 }
 
-// Text fit for an attribute or an element's content.
-std::string Escaped(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
-        }
-    }
-    return out;
-}
-
 // Verdana where it is installed, else the sans-serif the window falls back on.
 std::string FontOf(layout::Font font) {
     const layout::Typeface face = layout::TypefaceOf(font);
@@ -63,7 +50,7 @@ class Tag {
 public:
     explicit Tag(std::string_view name) : markup_("<" + std::string(name)) {}
     Tag& Attribute(std::string_view name, std::string_view value) {
-        markup_ += " " + std::string(name) + "=\"" + Escaped(value) + "\"";
+        markup_ += " " + std::string(name) + "=\"" + HtmlEscaped(value) + "\"";
         return *this;
     }
     Tag& Attribute(std::string_view name, double value) { return Attribute(name, Number(value)); }
@@ -75,7 +62,7 @@ private:
 };
 
 std::string Element(std::string_view name, const Tag& tag, std::string_view content) {
-    return tag.Open() + Escaped(content) + "</" + std::string(name) + ">";
+    return tag.Open() + HtmlEscaped(content) + "</" + std::string(name) + ">";
 }
 
 // The group box's etched edge: a dark rectangle with a light one a pixel

@@ -1,0 +1,47 @@
+#pragma once
+
+// A whole circuit as one short line, for a link or the command line: the
+// four resistors and then the current, in the part notation, separated by
+// commas: "4K7,2K2,1M,470R,5mA". A resistor's letter stands for its decimal
+// point (R, K, M), a current carries its letter (u, m) and "A". Blanks around
+// a part are allowed. A part that is a bare number is in Ohm or A. Any
+// number a part holds is read with "." as its point and no group marks, so
+// that a line reads alike in every locale.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calc/fields.h"
+#include "events/dispatcher.h"
+#include "frontend/control_name.h"
+
+namespace quorvel {
+
+// The entries a circuit line fills, in its order.
+inline constexpr std::array kCircuitEntries{FieldElement{Field::txtRs, 0}, FieldElement{Field::txtRs, 1},
+                                            FieldElement{Field::txtRs, 2}, FieldElement{Field::txtRs, 3},
+                                            FieldElement{Field::txtIst, 0}};
+
+struct Circuit {
+    // Each entry's part, written again as the line writer writes it, or
+    // none where the part is missing or is no positive or zero number.
+    std::array<std::optional<std::string>, kCircuitEntries.size()> parts;
+    bool whole = false;  // five parts, each a number
+};
+
+// Never fails: a line that is no circuit gives no parts, a part past the
+// fifth is left out.
+Circuit ReadCircuit(std::string_view line);
+
+// The circuit the entries and choosers hold, each value in its chooser's
+// unit, as the user typed it where it is a plain number.
+std::string CircuitLine(const FieldSet& form);
+
+// Each part of the circuit into its entry, as a paste there and leaving it
+// would: a letter picks the chooser's unit, and the entry shows the plain
+// number. The entries without a part keep their texts.
+void EnterCircuit(const Circuit& circuit, EventDispatcher& events);
+
+}  // namespace quorvel
