@@ -1,15 +1,18 @@
 // Starts the calculator: creates its window, raises the load event, shows
 // the window and runs the event loop until the window closes or Esc ends it.
-// With arguments it only answers --help or --version, with no window.
+// It answers --help and --version with no window; an argument that is a
+// circuit opens the window with it.
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include "frontend/circuit_text.h"
 #include "quorvel_version.h"
 #include "ui/frm_quorvel.h"
 #include "ui/quorvel_icon.h"
@@ -28,10 +31,25 @@ int Answer(const QString& text) {
     return kWriteError;
 }
 
-// On a core application, which needs no display. Every argument ends the
-// program here: the window takes none, so an argument that asks for neither
-// the help nor the version is a mistake, "--" included.
-int AnswerArguments(int argc, char* argv[]) {
+// What the arguments ask for: an answer, with the program's exit status,
+// or the window with the circuit given.
+struct Request {
+    std::optional<int> exit;
+    quorvel::Circuit circuit;
+};
+
+Request Exit(int status) { return {status, {}}; }
+
+int UsageError(const QCommandLineParser& parser, const QString& error) {
+    std::fprintf(stderr, "%s: %s\n\n%s", qPrintable(QCoreApplication::applicationName()), qPrintable(error),
+                 qPrintable(parser.helpText()));
+    return kUsageError;
+}
+
+// On a core application, which needs no display. An argument that asks for
+// neither the help, the version nor a circuit is a mistake, "--" alone
+// included.
+Request ReadArguments(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -43,23 +61,29 @@ int AnswerArguments(int argc, char* argv[]) {
                                   QStringLiteral("Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
-    const bool parsed = parser.parse(QCoreApplication::arguments());
-    if (!parsed || !parser.positionalArguments().isEmpty() || !(parser.isSet(help) || parser.isSet(version))) {
-        QString error = parser.errorText();
-        if (error.isEmpty()) {
-            const QString argument =
-                parser.positionalArguments().isEmpty() ? QStringLiteral("--") : parser.positionalArguments()[0];
-            error = QStringLiteral("Unexpected argument '%1'.").arg(argument);
-        }
-        std::fprintf(stderr, "%s: %s\n\n%s", qPrintable(QCoreApplication::applicationName()), qPrintable(error),
-                     qPrintable(parser.helpText()));
-        return kUsageError;
-    }
+    parser.addPositionalArgument(
+        QStringLiteral("circuit"),
+        QStringLiteral("Opens the window with this circuit: the four resistors and the current, "
+                       "separated by commas, as parts are marked, e.g. 4K7,2K2,1M,470R,5mA."),
+        QStringLiteral("[circuit]"));
+    if (!parser.parse(QCoreApplication::arguments())) return Exit(UsageError(parser, parser.errorText()));
+    const QStringList positional = parser.positionalArguments();
     if (parser.isSet(version)) {
-        return Answer(QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion() +
-                      QLatin1Char('\n'));
+        return Exit(Answer(QCoreApplication::applicationName() + QLatin1Char(' ') +
+                           QCoreApplication::applicationVersion() + QLatin1Char('\n')));
     }
-    return Answer(parser.helpText());
+    if (parser.isSet(help)) return Exit(Answer(parser.helpText()));
+    if (positional.size() != 1) {
+        const QString argument = positional.isEmpty() ? QStringLiteral("--") : positional[1];
+        return Exit(UsageError(parser, QStringLiteral("Unexpected argument '%1'.").arg(argument)));
+    }
+    Request request{std::nullopt, quorvel::ReadCircuit(positional[0].toStdString())};
+    if (!request.circuit.whole) {
+        request.exit = UsageError(parser, QStringLiteral("'%1' is not a circuit: give the four resistors and the "
+                                                         "current, separated by commas, e.g. 4K7,2K2,1M,470R,5mA.")
+                                              .arg(positional[0]));
+    }
+    return request;
 }
 
 }  // namespace
@@ -67,7 +91,9 @@ int AnswerArguments(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
-    if (argc > 1) return AnswerArguments(argc, argv);
+    Request request;
+    if (argc > 1) request = ReadArguments(argc, argv);
+    if (request.exit) return *request.exit;
 
     // The toolkit sees only the program name.
     int toolkit_argc = 1;
@@ -77,7 +103,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(quorvel::QuorvelIcon());
 
     quorvel::frmQuorvel window;
-    window.Load();
+    window.Load(request.circuit);
     window.show();
     return QApplication::exec();
 }

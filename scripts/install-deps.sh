@@ -26,7 +26,7 @@ imagemagick
 
 # test: the suites, the benchmarks they run once, and the checks of the
 # desktop files and the package: validators, lintian, the Windows resource
-# compiler, keys sent to a real window.
+# compiler, keys sent to a real window and its clipboard read.
 test_packages="
 libgtest-dev
 libgmock-dev
@@ -37,6 +37,7 @@ appstream
 lintian
 binutils-mingw-w64-x86-64
 xdotool
+xclip
 python3
 hyperfine
 "

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/circuit_clipboard.h"
 #include "ui/result_box.h"
 #include "ui/system_locale.h"
 #include "ui/window_builder.h"
@@ -31,14 +32,20 @@ frmQuorvel::frmQuorvel(QWidget* parent)
     }
     OnChange([this](Field field, int index) { events_.Changed(field, index); });
     BindEvents();
+    OfferCircuitCopy(*this, *this);
     qApp->installEventFilter(&key_preview_);
     controls_(Field::txtRs, 0)->setFocus();
 }
 
+// Closing the window moves the focus, which must not reach a window whose
+// own parts are already gone.
+frmQuorvel::~frmQuorvel() { disconnect(qApp, nullptr, this, nullptr); }
+
 // The first entry's text is selected, as Tab would select it, so that what
 // the user types replaces it.
-void frmQuorvel::Load() {
+void frmQuorvel::Load(const Circuit& circuit) {
     events_.Load();
+    EnterCircuit(circuit, events_);
     static_cast<QLineEdit*>(controls_(Field::txtRs, 0))->selectAll();
 }
 

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "events/dispatcher.h"
+#include "frontend/circuit_text.h"
 #include "frontend/held_field_set.h"
 #include "ui/key_preview.h"
 #include "ui/window_platform.h"
@@ -21,7 +22,9 @@ class frmQuorvel : public QWidget, public HeldFieldSet {
     Q_OBJECT
 public:
     explicit frmQuorvel(QWidget* parent = nullptr);  // the controls in their creation state
-    void Load();                                     // raises the load event
+    ~frmQuorvel() override;
+    // Raises the load event, then enters the circuit's parts, as pasted.
+    void Load(const Circuit& circuit = {});
 
     std::string ListItem(Field chooser, int index, int item) const override;
 

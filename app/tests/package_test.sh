@@ -2,7 +2,8 @@
 # The Debian package that make package builds, as a user gets it: dpkg
 # installs it (into a scratch root, with its own database); it holds the
 # program, its desktop entry, metainfo and icon; the program answers its
-# options with no display, and its manual page names them; its version is
+# options with no display, and its manual page names them; a circuit on its
+# command line opens the window with it; its version is
 # the one of the program, changelog and metainfo; its dependencies are those
 # dpkg-shlibdeps read off the program; and the program its desktop entry
 # starts shows the window.
@@ -64,7 +65,9 @@ done <<TABLE
 --help|0|^  -v, --version
 -h|0|^  -h, --help
 --colour|2|^Quorvel: Unknown option 'colour'
-extra|2|^Quorvel: Unexpected argument 'extra'
+extra|2|^Quorvel: 'extra' is not a circuit
+4K7,2K2,1M,470R|2|^Quorvel: '4K7,2K2,1M,470R' is not a circuit
+4K7 2K2 1M 470R 5mA|2|^Quorvel: '4K7 2K2 1M 470R 5mA' is not a circuit
 --|2|^Quorvel: Unexpected argument '--'
 TABLE
 # An answer that cannot be written is no answer.
@@ -106,7 +109,9 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 DISPLAY=:$(cat "$work/display")
 export DISPLAY
 
-QT_QPA_PLATFORM=xcb "$program" > "$work/app.log" 2>&1 &
+# Started with a circuit, as the command line gives one, under a locale
+# whose decimal mark is the comma.
+QT_QPA_PLATFORM=xcb LC_ALL=ro_RO.UTF-8 "$program" '4K7,2K2,1M,470R,5mA' > "$work/app.log" 2>&1 &
 app=$!
 window=$(timeout 30 xdotool search --sync --onlyvisible --name '^ Quorvel $' | head -n 1) ||
     fail "the window did not appear: $(cat "$work/app.log")"
@@ -115,6 +120,12 @@ size=$(xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p')
 kill -0 "$app" 2>/dev/null || fail "the program ended before Esc"
 
 xdotool windowfocus --sync "$window"
+# The circuit copied as a report's table: its first resistor as the
+# command line gave it, in the locale's form.
+xdotool key ctrl+shift+c
+table=$(timeout 10 xclip -selection clipboard -o) || fail "Ctrl+Shift+C put nothing on the clipboard"
+printf '%s\n' "$table" | grep -qx "$(printf 'R1\t4,7\tkOhm\t.*')" ||
+    fail "the window does not hold the circuit of its command line: $table"
 xdotool key Escape
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app" 2>/dev/null && fail "the program did not end on Esc within 10 s"
@@ -122,4 +133,4 @@ status=0
 wait "$app" || status=$?
 app=""
 [ "$status" -eq 0 ] || fail "the program ended with exit code $status: $(cat "$work/app.log")"
-echo "ok: the program its desktop entry starts showed its ${size} window and ended on Esc with exit code 0"
+echo "ok: the program its desktop entry starts showed its ${size} window with the circuit of its command line, copied it and ended on Esc with exit code 0"

@@ -18,7 +18,7 @@ tools_of() {
                     /usr/lib/qt6/bin/lrelease "$plugins/imageformats/libqico.so" \
                     "$plugins/platforms/libqxcb.so" "$plugins/platforms/libqoffscreen.so" ;;
         test) echo cpp dpkg-parsechangelog lintian desktop-file-validate appstreamcli x86_64-w64-mingw32-windres \
-                   xdotool hyperfine ;;
+                   xdotool xclip hyperfine ;;
         fuzz) echo clang++-14 llvm-symbolizer-14 ;;
         web) echo em++ chromium firefox-esr node npm ;;
         *) echo "tools_test.sh: no stage '$1'" >&2; exit 2 ;;

@@ -5,7 +5,9 @@
 #include <map>
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QMimeData>
 #include <QLocale>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -166,6 +168,12 @@ TEST(WindowEvents, ComputeTheTypedCircuit) {
               (Texts{LocalText("1.003"), "MOhm", LocalText("5.01385"), "kV", "500", "11", "5", LocalText("2.35"), "mV",
                      "V", "kV", "V", LocalText("2.5"), "55", "25", LocalText("11.75"), "mW", "mW", "W", "mW",
                      LocalText("25.069"), "W"}));
+
+    // Ctrl+Shift+C from any control: the table on the clipboard, as text and as HTML.
+    QTest::keyClick(Find<QComboBox>(*window, "cboIst"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    EXPECT_TRUE(copied->text().contains("\nR1\t100\tOhm\t500\tmV\t" + Local("2.5") + "\tmW\n")) << copied->text().toStdString();
+    EXPECT_TRUE(copied->html().contains("<td>R1</td>")) << copied->html().toStdString();
 
     Find<QPushButton>(*window, "cmdClear")->click();
     for (int i = 0; i < 4; ++i) EXPECT_EQ(Find<QLineEdit>(*window, "txtRs", i)->text(), "0");
@@ -376,7 +384,7 @@ TEST(WindowEvents, EscapeClosesAnOpenListOrMenuFirst) {
         EXPECT_EQ(testing::InputTexts(*window), inputs) << opened;
         if (!menu.isEmpty()) {
             EXPECT_EQ(menu, (QStringList{"&Anulează", "&Refă", "&Taie", "&Copiază", "&Lipește", "Șterge",
-                                         "Selectează tot"}));
+                                         "Selectează tot", "Copiază circuitul"}));
         }
         ExpectEscapeEnds(*window, focused, opened);
     }
