@@ -66,7 +66,8 @@ std::string TabSeparated(const std::vector<TableRow>& rows) {
 
 // Numbers to the right, as a report sets them; the header row as headers.
 std::string HtmlTable(const std::vector<TableRow>& rows) {
-    std::string html = "<meta charset=\"utf-8\"><table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n";
+    // The page's width, so that no header breaks.
+    std::string html = "<meta charset=\"utf-8\"><table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n";
     for (std::size_t r = 0; r < rows.size(); ++r) {
         html += "<tr>";
         for (std::size_t cell = 0; cell < rows[r].size(); ++cell) {
