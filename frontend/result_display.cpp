@@ -1,12 +1,10 @@
 #include "frontend/result_display.h"
 
 #include <algorithm>
-#include <vector>
+#include <optional>
 
 namespace quorvel {
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // A number text taken apart: sign, whole-number digits, fraction digits, and
 // the exponent as written ("E+296"), if any.
@@ -42,39 +40,71 @@ std::string ExponentForm(const Parts& parts, std::string_view digits, std::size_
     return shown + exponent;
 }
 
-// The longest cut that fits, best first; the shortest, standing in the box's
-// margins, where none does.
+// A kind of cut, from the longest to the shortest: its count, and the
+// cut at a place in that order, written only when it is measured.
+struct Cuts {
+    std::size_t count = 0;
+    std::function<std::string(std::size_t)> at;
+};
+
+// The first of the cuts that fits. Past its first (the only one that may go
+// without the cut mark) each cut is narrower than the one before, so the rest
+// is searched by halves: a few widths measured, not one per digit.
+std::optional<std::string> FirstThatFits(const Cuts& cuts, double room, const TextWidth& width) {
+    if (cuts.count == 0) return std::nullopt;
+    if (std::string first = cuts.at(0); width(first) <= room) return first;
+    std::size_t low = 1, high = cuts.count;  // the first that fits is in [low, high]; high: none
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        if (width(cuts.at(middle)) <= room) {
+            high = middle;
+        } else {
+            low = middle + 1;
+        }
+    }
+    if (low == cuts.count) return std::nullopt;
+    return cuts.at(low);
+}
+
+// The longest cut that fits, best first: one in the number's own form, then
+// one in exponent form; the shortest, standing in the box's margins, where
+// none does.
 std::string Cut(std::string_view text, std::string_view point, double room, const TextWidth& width) {
     const Parts parts = Split(text, point);
-    std::vector<std::string> cuts;  // from the longest to the shortest
+    Cuts own_form;
+    Cuts exponent_form;
+    std::string digits = std::string(parts.whole).append(parts.fraction);
+    std::string exponent(parts.exponent);
     if (parts.exponent.empty()) {
-        // The fraction cut, while a digit that is not zero stays in sight.
-        const bool zero = std::all_of(text.begin(), text.end(), [](char c) { return !IsDigit(c) || c == '0'; });
-        for (std::size_t k = parts.fraction.size(); k-- > 0;) {
+        // The fraction cut to k digits, k from one fewer than it has down to
+        // none, while a digit that is not zero stays in sight.
+        const auto nonzero = [](std::string_view some) { return some.find_first_not_of('0') != std::string_view::npos; };
+        std::size_t fewest = 0;
+        if (!nonzero(parts.whole) && nonzero(parts.fraction)) fewest = parts.fraction.find_first_not_of('0') + 1;
+        own_form.count = parts.fraction.size() > fewest ? parts.fraction.size() - fewest : 0;
+        own_form.at = [&parts, point](std::size_t i) {
+            const std::size_t k = parts.fraction.size() - 1 - i;
             std::string shown = std::string(parts.sign).append(parts.whole);
             if (k > 0) shown.append(point).append(parts.fraction.substr(0, k));
-            const bool significant =
-                zero || std::any_of(shown.begin(), shown.end(), [](char c) { return IsDigit(c) && c != '0'; });
-            if (significant) cuts.push_back(shown + std::string(kCutMark));
-        }
-        // Exponent form: the digits from the first that is not zero.
-        std::string digits = std::string(parts.whole).append(parts.fraction);
+            return shown.append(kCutMark);
+        };
+        // Exponent form: the digits from the first that is not zero, all of them first.
         const auto first = std::min(digits.find_first_not_of('0'), digits.size() - 1);
         const auto power = static_cast<long>(parts.whole.size()) - 1 - static_cast<long>(first);
         digits.erase(0, first);
         while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-        const std::string exponent = std::string("E").append(power < 0 ? "-" : "+").append(std::to_string(std::abs(power)));
-        for (std::size_t k = digits.size(); k >= 1; --k) cuts.push_back(ExponentForm(parts, digits, k, point, exponent));
+        exponent = std::string("E").append(power < 0 ? "-" : "+").append(std::to_string(std::abs(power)));
+        exponent_form.count = digits.size();
     } else {
-        const std::string digits = std::string(parts.whole).append(parts.fraction);
-        for (std::size_t k = digits.size(); k-- > 1;) {
-            cuts.push_back(ExponentForm(parts, digits, k, point, std::string(parts.exponent)));
-        }
+        exponent_form.count = digits.empty() ? 0 : digits.size() - 1;  // a cut drops one digit at least
     }
-    for (const std::string& shown : cuts) {
-        if (width(shown) <= room) return shown;
+    const std::size_t most = parts.exponent.empty() ? digits.size() : digits.size() - 1;
+    exponent_form.at = [&, most](std::size_t i) { return ExponentForm(parts, digits, most - i, point, exponent); };
+    for (const Cuts* cuts : {&own_form, &exponent_form}) {
+        if (std::optional<std::string> shown = FirstThatFits(*cuts, room, width)) return *shown;
     }
-    return cuts.empty() ? std::string(text) : cuts.back();
+    if (exponent_form.count > 0) return exponent_form.at(exponent_form.count - 1);
+    return own_form.count > 0 ? own_form.at(own_form.count - 1) : std::string(text);
 }
 
 }  // namespace

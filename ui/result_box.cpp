@@ -59,9 +59,10 @@ void ResultBox::Measure() {
     };
     const bool was_cut = display_.cut;
     const int room = LineRect().width();
-    const bool fits = width(text().toStdString()) + 1 + caret <= room;
-    display_ = DisplayResult(text().toStdString(), unit_.toStdString(), description_,
-                             SystemNumberLocale().DecimalPoint(), fits, room, width);
+    const bool fits = text().isEmpty() || qRound(metrics.horizontalAdvance(text())) + 1 + caret <= room;
+    // Only a cut needs the settings' decimal point, and most results fit.
+    const std::string point = fits ? std::string() : SystemNumberLocale().DecimalPoint();
+    display_ = DisplayResult(text().toStdString(), unit_.toStdString(), description_, point, fits, room, width);
     if (!display_.cut && !was_cut) return;  // nothing cut before or now
     setToolTip(QString::fromStdString(display_.tooltip));
     setAccessibleDescription(QString::fromStdString(display_.spoken));
