@@ -113,12 +113,12 @@ void EventDispatcher::LostFocus(Field field, int index) {
     }
 }
 
+// Two events, as a paste and a Tab are: the entry is left even where the
+// paste's recalculation stopped at an error.
 void EventDispatcher::Entered(Field entry, int index, const std::string& text) {
     if (KindOf(entry) != FieldKind::entry) return;
-    Dispatch([this, entry, index, &text] {
-        form_.SetText(entry, index, text);
-        LostFocus(entry, index);
-    });
+    Dispatch([this, entry, index, &text] { form_.SetText(entry, index, text); });
+    LostFocus(entry, index);
 }
 
 void BindEvents(FieldModel& model, EventDispatcher& events) {

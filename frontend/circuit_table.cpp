@@ -28,9 +28,14 @@ constexpr std::array kRows{
 void AddNumberAndUnit(TableRow& row, const FieldSet& form, Field field, int index) {
     if (KindOf(field) == FieldKind::entry) {
         const NumberLocale locale = form.Locale();
-        const EntryText read = ReadEntry(form.Text(field, index), locale, QuantityOf(field));
+        const std::string text = form.Text(field, index);
+        const EntryText read = ReadEntry(text, locale, QuantityOf(field));
         const bool counts = read.reading == EntryReading::number || read.reading == EntryReading::beginning;
-        row.push_back(NumberToText(counts ? InChooserUnit(form, field, index, read) : 0, locale));
+        try {
+            row.push_back(NumberToText(counts ? InChooserUnit(form, field, index, read) : 0, locale));
+        } catch (const RuntimeError&) {  // a letter's value beyond its chooser's unit, as the entry shows it
+            row.push_back(text);
+        }
         row.push_back(form.Text(ChooserOf(field), index));
         return;
     }

@@ -79,15 +79,21 @@ std::string CircuitLine(const FieldSet& form) {
         const std::string text = form.Text(entry, index);
         const EntryText read = ReadEntry(text, form.Locale(), QuantityOf(entry));
         const Field chooser = ChooserOf(entry);
-        const int steps = StepsOf(chooser, form.Text(chooser, index));
         std::string number;
+        int steps = StepsOf(chooser, form.Text(chooser, index));
         if (read.plain) {
             number = text;
             const auto mark = number.find_first_of(".,");
             if (mark != std::string::npos) number[mark] = '.';
+        } else if (read.reading == EntryReading::number || read.reading == EntryReading::beginning) {
+            try {
+                number = NumberToText(InChooserUnit(form, entry, index, read), LineLocale());
+            } catch (const RuntimeError&) {  // a letter's value beyond its chooser's unit: kept with its letter
+                number = NumberToText(read.value, LineLocale());
+                steps = read.steps.value_or(steps);
+            }
         } else {
-            const bool counts = read.reading == EntryReading::number || read.reading == EntryReading::beginning;
-            number = NumberToText(counts ? InChooserUnit(form, entry, index, read) : 0, LineLocale());
+            number = NumberToText(0, LineLocale());
         }
         if (!line.empty()) line += kPartSeparator;
         line += PartOf(QuantityOf(entry), number, steps);

@@ -56,6 +56,9 @@ TEST(CircuitLine, EnteredAsPastedAndLeftThenWrittenAgain) {
          {"4,7", "2,2", "1", "470", "kOhm", "kOhm", "MOhm", "Ohm", "5", "mA"}, kExample},
         {testing::kRomanian, "4K70,1.5G,0.1R,1e-20R,250u",
          {"4,7", "1500", "0,1", "1E-20", "kOhm", "MOhm", "Ohm", "Ohm", "250", "uA"}, "4K7,1500M,0R1,1E-20R,250uA"},
+        // Beyond what the chooser's unit holds: the entry keeps its letter, and so does the line.
+        {testing::kDotLocale, "1E308G,0,0,0,0",
+         {"1E308G", "0", "0", "0", "MOhm", "Ohm", "Ohm", "Ohm", "0", "A"}, "1E+308G,0R,0R,0R,0A"},
     };
     for (const Row& row : rows) {
         HeadlessCalculator calculator(row.locale);
