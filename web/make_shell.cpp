@@ -64,6 +64,7 @@ int main(int argc, char** argv) {
     std::string page = shell.str();
     if (!Fill(page, "/* margin */", std::to_string(kMargin) + "px", argv[1]) ||
         !Fill(page, "/* widest phone */", std::to_string(kWidestPhone) + "px", argv[1]) ||
+        !Fill(page, "/* window width */", std::to_string(kWindowWidth) + "px", argv[1]) ||
         !Fill(page, "/* narrowest wide */", std::to_string(kWidestPhone + 1), argv[1]) ||
         !Fill(page, "<!-- calculator -->", CalculatorLoaded(), argv[1])) {
         return 1;

@@ -217,6 +217,7 @@ std::string ResistorNames() {
         const phone::Cell cell = phone::NameCell(i);
         markup += Element("label",
                           Tag("label")
+                              .Attribute("id", ControlName("lblNameRs", i))
                               .Attribute("class", "label name")
                               .Attribute("for", ControlName(Field::txtRs, i))
                               .Attribute("style", "--row:" + std::to_string(cell.row) + ";--col:" +
