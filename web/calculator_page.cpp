@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include <emscripten/eventloop.h>
+
 #include "events/handlers.h"
 #include "frontend/circuit_table.h"
 #include "frontend/window_layout.h"
@@ -51,6 +53,7 @@ CalculatorPage::CalculatorPage(const val& document, std::function<void()> end)
 }
 
 CalculatorPage::~CalculatorPage() {
+    emscripten_clear_timeout(link_timer_);
     Listen(false);
     calculator_.call<void>("remove");
 }
@@ -100,7 +103,7 @@ void CalculatorPage::Load() {
 
 // The user's edits, picks and moves of the focus enter the handlers here; a
 // handler's own writes call their field's handler from the field set instead.
-// After each, the address holds the circuit.
+// After each that may change an input, the address takes the circuit.
 void CalculatorPage::Handle(const val& event) {
     const std::string type = event["type"].as<std::string>();
     if (type == "keydown") return event["currentTarget"].strictlyEquals(document_) ? Shortcut(event) : KeyDown(event);
@@ -113,6 +116,7 @@ void CalculatorPage::Handle(const val& event) {
     const std::string id = target["id"].as<std::string>();
     if (type == "click" && id == "cmdCopyCircuit") return CopyCircuit();
     if (type == "click" && id == "cmdCopyLink") {
+        link_.Write(fields_);
         return Copy(val::global("location")["href"].as<std::string>(), {}, kLinkCopied);
     }
     const auto named = FieldNamed(id);
@@ -128,7 +132,20 @@ void CalculatorPage::Handle(const val& event) {
     } else if (KindOf(named->field) == FieldKind::entry) {
         EntryEvent(type, *named, event);
     }
-    link_.Write(fields_);
+    if (type == "input" || type == "change" || type == "click" || type == "focusout") WriteLinkSoon();
+}
+
+// Once the event is over: changing the address takes the browser longer
+// than a keystroke's results, which come first; the events of a burst of
+// keys make one change.
+void CalculatorPage::WriteLinkSoon() {
+    if (link_timer_ == 0) link_timer_ = emscripten_set_timeout(&CalculatorPage::WriteLink, 0, this);
+}
+
+void CalculatorPage::WriteLink(void* page) {
+    auto& self = *static_cast<CalculatorPage*>(page);
+    self.link_timer_ = 0;
+    self.link_.Write(self.fields_);
 }
 
 // Ctrl+Shift+C anywhere on the page copies the circuit, where the browser
@@ -247,6 +264,8 @@ bool CalculatorPage::ListOpen(const val& target) const {
 // The address no longer holds them, nor can they be copied.
 void CalculatorPage::End() {
     calculator_.call<void>("remove");
+    emscripten_clear_timeout(link_timer_);
+    link_timer_ = 0;
     link_.Forget();
     Listen(false);
     end_();

@@ -50,6 +50,8 @@ private:
     void PutCopied(const emscripten::val& event);
     void EnterLink(const Circuit& circuit);
     void LinkEdited();
+    void WriteLinkSoon();
+    static void WriteLink(void* page);
     void Listen(bool listen);
     void Changed(Field field, int index, const std::string& type, bool typed = false);
     void EntryEvent(const std::string& type, const FieldElement& entry, const emscripten::val& event);
@@ -66,6 +68,7 @@ private:
     EventDispatcher events_;
     std::function<void()> end_;
     PageLink link_;
+    long link_timer_ = 0;  // the link's write that waits for the event to be over; 0: none
     std::optional<Copied> copying_;  // what the copy the page raises puts on the clipboard
     bool select_on_click_ = false;  // the focused entry took the focus holding its default
 };

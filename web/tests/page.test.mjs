@@ -63,7 +63,8 @@ function shown(page) {
         return { fields, tooltips, report: report.open ? document.getElementById('lblErrorText').textContent : null,
                  ended: !document.getElementById('ended').hidden, focus: document.activeElement.id, marked, cut,
                  unshown, misdrawn, clipped, link: location.hash ? decodeURIComponent(location.hash.slice(1)) : null,
-                 copyable: [...document.querySelectorAll('#share button')].map(button => !button.disabled) };
+                 copyable: [...document.querySelectorAll('#share button')].map(button => !button.disabled),
+                 history: history.length };
     });
 }
 
@@ -187,12 +188,16 @@ async function playScenario(browser, locale, viewport, scenario, reused) {
     } else {
         await page.load();
     }
+    let history = await page.evaluate(() => history.length);
     for (const [step, expected] of steps) {
         const [verb, id, text] = expected.do;
         await play[verb](page, id, text);
         const now = await shown(page);
         const what = `after ${expected.do.join(' ')}`;
         expect(now, expected, what);
+        // The address changes in place: only a page opened adds to the history.
+        if (verb === 'reopen') history = now.history;
+        assert.equal(now.history, history, `${what}: the history's length`);
         // A link without its circuit opens the defaults'.
         assert.equal(expected.ended ? now.link : now.link ?? scenario.steps[0].link, expected.link, `${what}: the link`);
         if (expected.copied) assert.deepEqual(page.copied, [...expected.copied, 'Circuitul a fost copiat ca tabel.'], `${what}: copied`);
