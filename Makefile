@@ -123,11 +123,17 @@ bench: test-deps build/release/CMakeCache.txt
 web-bench: web $(NODE_MODULES)
 	node bench/web_bench.mjs
 
-# The page as headless Chromium shows it, beside the window on Xvfb.
+# The page as headless Chromium shows it, beside the window on Xvfb; and the
+# pictures of the page in docs/screenshots: on a laptop's and a desktop's
+# screen, on a phone, and a shared link opened on a phone.
 web-screenshot: web $(NODE_MODULES) screenshot
 	node scripts/web_screenshot.mjs screenshots/quorvel-web.png
 	convert $(SCREENSHOT) screenshots/quorvel-web.png +append screenshots/window-and-page.png
 	@echo "web-screenshot: saved screenshots/window-and-page.png"
+	node scripts/web_screenshot.mjs docs/screenshots/page-1280x800.png chromium big example
+	node scripts/web_screenshot.mjs docs/screenshots/page-1920x1080.png chromium huge example
+	node scripts/web_screenshot.mjs docs/screenshots/phone.png chromium phone example
+	node scripts/web_screenshot.mjs docs/screenshots/phone-link.png chromium phone '#4K7,2K2,1M,470R,5mA'
 
 clean:
 	rm -rf build

@@ -1,13 +1,22 @@
 // Photographs the calculator on the page under ro-RO, as a headless browser
-// shows it after the load, or after the example circuit is typed:
-//     node scripts/web_screenshot.mjs OUTPUT.png [chromium|firefox] [wide|phone] [example]
-import { launch, openPage, viewports } from '../web/tests/browsers.mjs';
+// shows it after the load, after the example circuit is typed, or opened
+// from a link that holds a circuit:
+//     node scripts/web_screenshot.mjs OUTPUT.png [chromium|firefox] [wide|big|huge|phone] [example|#LINK]
+// wide photographs the calculator alone; big and huge the screen it stands
+// in (1280 × 800, 1920 × 1080); phone the whole page.
+import { pathToFileURL } from 'node:url';
+import { launch, openPage, pageFile, viewports } from '../web/tests/browsers.mjs';
 
 const [output, engine = 'chromium', layout = 'wide', example] = process.argv.slice(2);
 const browser = await launch(engine, 'ro-RO');
 const page = await openPage(browser, 'ro-RO', viewports[layout]);
-await page.load();
-if (example) {
+if (example?.startsWith('#')) {
+    await page.goto(pathToFileURL(pageFile).href + example);
+    await page.waitForFunction(() => document.activeElement?.id === 'txtRs(0)');
+} else {
+    await page.load();
+}
+if (example === 'example') {
     for (const [id, text] of [['txtRs(0)', '100'], ['txtRs(1)', '2,2'], ['txtRs(2)', '1'], ['txtRs(3)', '470'], ['txtIst', '5']]) {
         await page.click(`[id="${id}"]`, { count: 3 });
         await page.keyboard.type(text);
@@ -17,7 +26,7 @@ if (example) {
 if (layout === 'wide') {
     await (await page.$('#frmQuorvel')).screenshot({ path: output });
 } else {
-    await page.screenshot({ path: output, fullPage: true });
+    await page.screenshot({ path: output, fullPage: layout === 'phone' });
 }
 await browser.close();
 console.log(`web_screenshot: saved ${output}`);

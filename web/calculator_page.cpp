@@ -2,7 +2,10 @@
 
 #include <cstdint>
 
+#include <emscripten/eventloop.h>
+
 #include "events/handlers.h"
+#include "frontend/circuit_table.h"
 #include "frontend/window_layout.h"
 
 namespace quorvel {
@@ -21,10 +24,17 @@ int CharacterOf(const val& event) {
     return key.call<int>("charCodeAt", 0);
 }
 
+// What the line beside the copy buttons tells.
+constexpr const char* kCircuitCopied = "Circuitul a fost copiat ca tabel.";
+constexpr const char* kLinkCopied = "Legătura a fost copiată.";
+constexpr const char* kNotCopied = "Browserul nu a lăsat pagina să copieze.";
+
 }  // namespace
 
 CalculatorPage::CalculatorPage(const val& document, std::function<void()> end)
     : calculator_(document.call<val>("getElementById", std::string("frmQuorvel"))),
+      document_(document),
+      share_(document.call<val>("getElementById", std::string("share"))),
       lists_tell_open_(val::global("CSS").call<bool>("supports", std::string("selector(:open)"))),
       fields_(document),
       platform_([this] { End(); }),
@@ -39,13 +49,27 @@ CalculatorPage::CalculatorPage(const val& document, std::function<void()> end)
     // scrolling of boxes, which does not bubble.
     calculator_.call<void>("addEventListener", std::string("keydown"), listener, true);
     calculator_.call<void>("addEventListener", std::string("scroll"), listener, true);
-    // The page changes its layout with the window's width.
-    val::global("window").call<void>("addEventListener", std::string("resize"), listener);
+    Listen(true);
 }
 
 CalculatorPage::~CalculatorPage() {
-    val::global("window").call<void>("removeEventListener", std::string("resize"), val::module_property(kEventListener));
+    emscripten_clear_timeout(link_timer_);
+    Listen(false);
     calculator_.call<void>("remove");
+}
+
+// The page around the calculator: its width changes the layout, its address
+// and keys are the calculator's while it runs, and its buttons copy only
+// while it runs.
+void CalculatorPage::Listen(bool listen) {
+    const val listener = val::module_property(kEventListener);
+    const std::string method = listen ? "addEventListener" : "removeEventListener";
+    for (const char* type : {"resize", "hashchange"}) val::global("window").call<void>(method.c_str(), std::string(type), listener);
+    for (const char* type : {"keydown", "copy"}) document_.call<void>(method.c_str(), std::string(type), listener);
+    share_.call<void>(method.c_str(), std::string("click"), listener);
+    const val buttons = share_.call<val>("querySelectorAll", std::string("button"));
+    for (int n = 0; n < buttons["length"].as<int>(); ++n) buttons[n].set("disabled", !listen);
+    document_.call<val>("getElementById", std::string("lblCopied")).set("textContent", std::string());
 }
 
 // What the user did before the calculator started, as the page logged it,
@@ -55,6 +79,7 @@ CalculatorPage::~CalculatorPage() {
 // it, its text selected.
 void CalculatorPage::Load() {
     events_.Load();
+    if (const auto circuit = link_.Open(fields_)) EnterLink(*circuit);
     const val early = val::global("quorvelEarly");
     val::global("window").set("quorvelEarly", val::null());
     const int actions = early.isArray() ? early["length"].as<int>() : 0;
@@ -69,6 +94,7 @@ void CalculatorPage::Load() {
         val(fields_.Element(named->field, named->index)).set("value", early[n]["value"]);
         Changed(named->field, named->index, KindOf(named->field) == FieldKind::entry ? "input" : "change");
     }
+    link_.Write(fields_);
     if (calculator_.call<bool>("contains", val::global("document")["activeElement"])) return;
     const val& first = fields_.Element(Field::txtRs, 0);
     first.call<void>("focus");
@@ -77,18 +103,28 @@ void CalculatorPage::Load() {
 
 // The user's edits, picks and moves of the focus enter the handlers here; a
 // handler's own writes call their field's handler from the field set instead.
+// After each that may change an input, the address takes the circuit.
 void CalculatorPage::Handle(const val& event) {
     const std::string type = event["type"].as<std::string>();
-    if (type == "keydown") return KeyDown(event);
+    if (type == "keydown") return event["currentTarget"].strictlyEquals(document_) ? Shortcut(event) : KeyDown(event);
     if (type == "resize") return fields_.Relayout();
+    if (type == "copy") return PutCopied(event);
+    if (type == "hashchange") return LinkEdited();
 
     const val target = event["target"];
     if (target["readOnly"].as<bool>()) return ResultBoxEvent(type, target);
     const std::string id = target["id"].as<std::string>();
-    if (type == "click" && id == "cmdClear") return events_.ClearClick();
+    if (type == "click" && id == "cmdCopyCircuit") return CopyCircuit();
+    if (type == "click" && id == "cmdCopyLink") {
+        link_.Write(fields_);
+        return Copy(val::global("location")["href"].as<std::string>(), {}, kLinkCopied);
+    }
     const auto named = FieldNamed(id);
-    if (!named || IsComputed(named->field)) return;
-    if (type == "input" || type == "change") {  // keyup, mouseup and the like change nothing
+    if (type == "click" && id == "cmdClear") {
+        events_.ClearClick();
+    } else if (!named || IsComputed(named->field)) {
+        return;
+    } else if (type == "input" || type == "change") {  // keyup, mouseup and the like change nothing
         const val input_type = event["inputType"];
         const bool typed = input_type.isString() && (input_type.as<std::string>() == "insertText" ||
                                                      input_type.as<std::string>() == "insertCompositionText");
@@ -96,6 +132,72 @@ void CalculatorPage::Handle(const val& event) {
     } else if (KindOf(named->field) == FieldKind::entry) {
         EntryEvent(type, *named, event);
     }
+    if (type == "input" || type == "change" || type == "click" || type == "focusout") WriteLinkSoon();
+}
+
+// Once the event is over: changing the address takes the browser longer
+// than a keystroke's results, which come first; the events of a burst of
+// keys make one change.
+void CalculatorPage::WriteLinkSoon() {
+    if (link_timer_ == 0) link_timer_ = emscripten_set_timeout(&CalculatorPage::WriteLink, 0, this);
+}
+
+void CalculatorPage::WriteLink(void* page) {
+    auto& self = *static_cast<CalculatorPage*>(page);
+    self.link_timer_ = 0;
+    self.link_.Write(self.fields_);
+}
+
+// Ctrl+Shift+C anywhere on the page copies the circuit, where the browser
+// leaves the key to the page.
+void CalculatorPage::Shortcut(const val& event) {
+    const auto is = [&event](const char* property) { return event[property].as<bool>(); };
+    const val code = event["code"];
+    if (!is("ctrlKey") || !is("shiftKey") || is("altKey") || !code.isString() || code.as<std::string>() != "KeyC") return;
+    event.call<void>("preventDefault");
+    CopyCircuit();
+}
+
+// Text for a spreadsheet, which takes the tabs as cells, and HTML for a
+// word processor, which takes the table.
+void CalculatorPage::CopyCircuit() {
+    const auto rows = CircuitTable(fields_);
+    Copy(TabSeparated(rows), HtmlTable(rows), kCircuitCopied);
+}
+
+// A click or a key lets the page copy: it raises a copy and fills it itself,
+// a way every browser keeps.
+void CalculatorPage::Copy(std::string text, std::string html, const char* told) {
+    copying_ = Copied{std::move(text), std::move(html), false};
+    document_.call<bool>("execCommand", std::string("copy"));
+    const bool put = copying_->put;
+    copying_.reset();
+    document_.call<val>("getElementById", std::string("lblCopied")).set("textContent", std::string(put ? told : kNotCopied));
+}
+
+// Any other copy is the user's own, of what is selected.
+void CalculatorPage::PutCopied(const val& event) {
+    if (!copying_ || copying_->put) return;
+    val data = event["clipboardData"];
+    data.call<void>("setData", std::string("text/plain"), copying_->text);
+    if (!copying_->html.empty()) data.call<void>("setData", std::string("text/html"), copying_->html);
+    event.call<void>("preventDefault");
+    copying_->put = true;
+}
+
+// A link's circuit replaces the inputs whole, as if pasted into a calculator
+// just cleared: what the browser put back into the boxes on a reload counts
+// for nothing.
+void CalculatorPage::EnterLink(const Circuit& circuit) {
+    platform_.Quiet(true);
+    events_.ClearClick();
+    EnterCircuit(circuit, events_);
+    platform_.Quiet(false);
+}
+
+void CalculatorPage::LinkEdited() {
+    if (const auto circuit = link_.Edited()) EnterLink(*circuit);
+    link_.Write(fields_);
 }
 
 // An entry's input or a chooser's change: the typed limit first, then its handler.
@@ -159,8 +261,13 @@ bool CalculatorPage::ListOpen(const val& target) const {
 }
 
 // Inputs and results are gone with the calculator's elements.
+// The address no longer holds them, nor can they be copied.
 void CalculatorPage::End() {
     calculator_.call<void>("remove");
+    emscripten_clear_timeout(link_timer_);
+    link_timer_ = 0;
+    link_.Forget();
+    Listen(false);
     end_();
 }
 

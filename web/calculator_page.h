@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -9,6 +10,7 @@
 #include "frontend/control_name.h"
 #include "calc/fields.h"
 #include "events/dispatcher.h"
+#include "web/page_link.h"
 #include "web/web_field_set.h"
 #include "web/web_platform.h"
 
@@ -35,7 +37,22 @@ public:
     void Handle(const emscripten::val& event);
 
 private:
+    struct Copied {
+        std::string text;
+        std::string html;
+        bool put = false;
+    };
+
     void KeyDown(const emscripten::val& event);
+    void Shortcut(const emscripten::val& event);
+    void Copy(std::string text, std::string html, const char* told);  // html: none for plain text only
+    void CopyCircuit();
+    void PutCopied(const emscripten::val& event);
+    void EnterLink(const Circuit& circuit);
+    void LinkEdited();
+    void WriteLinkSoon();
+    static void WriteLink(void* page);
+    void Listen(bool listen);
     void Changed(Field field, int index, const std::string& type, bool typed = false);
     void EntryEvent(const std::string& type, const FieldElement& entry, const emscripten::val& event);
     bool ListOpen(const emscripten::val& target) const;
@@ -43,11 +60,16 @@ private:
     void End();
 
     emscripten::val calculator_;
+    emscripten::val document_;
+    emscripten::val share_;  // the buttons that copy the circuit and its link, with what they tell
     bool lists_tell_open_;  // whether the browser knows a chooser's list open (:open)
     WebFieldSet fields_;
     WebPlatform platform_;
     EventDispatcher events_;
     std::function<void()> end_;
+    PageLink link_;
+    long link_timer_ = 0;  // the link's write that waits for the event to be over; 0: none
+    std::optional<Copied> copying_;  // what the copy the page raises puts on the clipboard
     bool select_on_click_ = false;  // the focused entry took the focus holding its default
 };
 

@@ -1,6 +1,6 @@
 // Writes the page's shell with the calculator in it as it stands once
 // loaded, for the browser to paint before any script runs, and the widths
-// its style takes from the window's layout:
+// its style and its scale take from the window's layout:
 //     quorvel_make_shell SHELL_IN SHELL_OUT
 // Built for Node.js, which runs it while the page is built.
 
@@ -19,7 +19,8 @@ namespace {
 // The page's margin around the calculator, in CSS pixels. A screen narrower
 // than the window's layout and both margins takes the phone layout.
 constexpr int kMargin = 16;
-constexpr int kWidestPhone = quorvel::layout::Pixels(quorvel::layout::kClientWidth) + 2 * kMargin - 1;
+constexpr int kWindowWidth = quorvel::layout::Pixels(quorvel::layout::kClientWidth);
+constexpr int kWidestPhone = kWindowWidth + 2 * kMargin - 1;
 
 // Loading the defaults neither ends nor fails.
 class Quiet final : public quorvel::Platform {
@@ -63,6 +64,8 @@ int main(int argc, char** argv) {
     std::string page = shell.str();
     if (!Fill(page, "/* margin */", std::to_string(kMargin) + "px", argv[1]) ||
         !Fill(page, "/* widest phone */", std::to_string(kWidestPhone) + "px", argv[1]) ||
+        !Fill(page, "/* window width */", std::to_string(kWindowWidth) + "px", argv[1]) ||
+        !Fill(page, "/* narrowest wide */", std::to_string(kWidestPhone + 1), argv[1]) ||
         !Fill(page, "<!-- calculator -->", CalculatorLoaded(), argv[1])) {
         return 1;
     }

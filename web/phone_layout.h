@@ -2,11 +2,13 @@
 
 // Where each control stands on a narrow screen: a cell of a grid of four
 // columns (value, unit, value, unit), a row at a time: the resistors, each
-// a group of two rows, then the current, the totals and the button. The
-// circuit drawing is left out.
+// a group of rows under its name, then the current, the totals and the
+// button. The circuit drawing is left out.
 
+#include <array>
 #include <string_view>
 
+#include "calc/fields.h"
 #include "frontend/control_name.h"
 #include "frontend/window_layout.h"
 
@@ -23,27 +25,42 @@ struct Place {
     Cell cell;
 };
 
-// Each resistor's controls: the first resistor's rows, two rows lower for each next one.
-inline constexpr Place kResistorPlaces[] = {
-    {"txtRs", {2, 1, 2}}, {"cboRs", {2, 3, 2}},                                        // its value and unit
-    {"txtUs", {3, 1, 1}}, {"txtUMUs", {3, 2, 1}}, {"txtPs", {3, 3, 1}}, {"txtUMPs", {3, 4, 1}},  // U and P
+// Each resistor's rows: its name, its value and unit, its voltage drop and
+// power. The U and P headings stand between the first resistor's value and
+// its drops, over the columns every resistor's drops stand in.
+struct ResistorRows {
+    int name, value, drops;
+};
+inline constexpr std::array<ResistorRows, kResistorCount> kResistorRows{{{1, 2, 4}, {5, 6, 7}, {8, 9, 10}, {11, 12, 13}}};
+
+struct ResistorPlace {
+    std::string_view name;
+    int ResistorRows::*row;
+    int column, span;
+};
+
+inline constexpr ResistorPlace kResistorPlaces[] = {
+    {"txtRs", &ResistorRows::value, 1, 2}, {"cboRs", &ResistorRows::value, 3, 2},
+    {"txtUs", &ResistorRows::drops, 1, 1}, {"txtUMUs", &ResistorRows::drops, 2, 1},
+    {"txtPs", &ResistorRows::drops, 3, 1}, {"txtUMPs", &ResistorRows::drops, 4, 1},
 };
 
 inline constexpr Place kPlaces[] = {
-    {"lblEticheteS(1)", {1, 1, 2}},  {"lblEticheteS(2)", {1, 3, 2}},  // "U" and "P" over the resistors
-    {"lblEticheteS(5)", {10, 1, 4}}, {"txtIst", {11, 1, 2}},  {"cboIst", {11, 3, 2}},
-    {"lblEticheteS(0)", {12, 1, 2}}, {"txtRst", {12, 3, 1}},  {"lblUMs", {12, 4, 1}},
-    {"lblEticheteS(3)", {13, 1, 2}}, {"txtUst", {13, 3, 1}},  {"txtUMUst", {13, 4, 1}},
-    {"lblEticheteS(4)", {14, 1, 2}}, {"txtPst", {14, 3, 1}},  {"txtUMpst", {14, 4, 1}},
-    {"cmdClear", {15, 1, 4}},
+    {"lblEticheteS(1)", {3, 1, 2}},  {"lblEticheteS(2)", {3, 3, 2}},  // "U" and "P" over the drops
+    {"lblEticheteS(5)", {14, 1, 4}}, {"txtIst", {15, 1, 2}},  {"cboIst", {15, 3, 2}},
+    {"lblEticheteS(0)", {16, 1, 2}}, {"txtRst", {16, 3, 1}},  {"lblUMs", {16, 4, 1}},
+    {"lblEticheteS(3)", {17, 1, 2}}, {"txtUst", {17, 3, 1}},  {"txtUMUst", {17, 4, 1}},
+    {"lblEticheteS(4)", {18, 1, 2}}, {"txtPst", {18, 3, 1}},  {"txtUMpst", {18, 4, 1}},
+    {"cmdClear", {19, 1, 4}},
 };
 
-inline constexpr int kResistorRows = 2;
+// A resistor's name, over its value: as a screen reader names its entry.
+inline Cell NameCell(int resistor) { return {kResistorRows[static_cast<std::size_t>(resistor)].name, 1, 4}; }
 
 inline Cell CellOf(const layout::Control& control) {
-    for (const Place& place : kResistorPlaces) {
+    for (const ResistorPlace& place : kResistorPlaces) {
         if (place.name == control.name) {
-            return {place.cell.row + kResistorRows * control.index, place.cell.column, place.cell.span};
+            return {kResistorRows[static_cast<std::size_t>(control.index)].*place.row, place.column, place.span};
         }
     }
     for (const Place& place : kPlaces) {

@@ -15,6 +15,7 @@ void WebPlatform::End() {
 }
 
 void WebPlatform::ReportError(const RuntimeError& error) {
+    if (quiet_) return;
     using emscripten::val;
     const val document = val::global("document");
     document.call<val>("getElementById", std::string("lblErrorTitle")).set("textContent", std::string(kErrorTitle));

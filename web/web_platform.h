@@ -17,10 +17,13 @@ public:
     void End() override;
     void ReportError(const RuntimeError& error) override;
     bool Ended() const { return ended_; }
+    // What a link brings is not the user's typing: an error it meets is not told.
+    void Quiet(bool quiet) { quiet_ = quiet; }
 
 private:
     std::function<void()> end_;
     bool ended_ = false;
+    bool quiet_ = false;
 };
 
 }  // namespace quorvel

@@ -15,6 +15,9 @@ export const engines = (process.env.QUORVEL_ENGINES ?? 'chromium,firefox').split
 
 export const viewports = {
     wide: { width: 830, height: 260 },
+    // 1.5 times as large, and no larger.
+    big: { width: 1280, height: 800 },
+    huge: { width: 1920, height: 1080 },
     phone: { width: 360, height: 740, hasTouch: true, isMobile: true },
 };
 

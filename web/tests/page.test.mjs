@@ -62,7 +62,9 @@ function shown(page) {
         const report = document.getElementById('dlgError');
         return { fields, tooltips, report: report.open ? document.getElementById('lblErrorText').textContent : null,
                  ended: !document.getElementById('ended').hidden, focus: document.activeElement.id, marked, cut,
-                 unshown, misdrawn, clipped };
+                 unshown, misdrawn, clipped, link: location.hash ? decodeURIComponent(location.hash.slice(1)) : null,
+                 copyable: [...document.querySelectorAll('#share button')].map(button => !button.disabled),
+                 history: history.length };
     });
 }
 
@@ -108,10 +110,40 @@ const play = {
     },
     // The window made narrow or wide: the boxes change their sizes. (A change
     // of touch would reload the page.)
+    // Wide or wider, the calculator's size changes and its boxes' do not:
+    // every cut stays as it was.
     layout: async (page, id, text) => {
+        const cuts = () => page.$$eval('.cut', marks => marks.map(mark => getComputedStyle(mark).display === 'none' ? '' : mark.textContent));
+        const wide = layout => layout.width >= viewports.wide.width;
+        const before = wide(page.viewport()) && wide(viewports[text]) && await cuts();
         const { width, height } = viewports[text];
         await page.setViewport({ ...page.viewport(), width, height });
         await page.evaluate(() => new Promise(done => requestAnimationFrame(() => requestAnimationFrame(done))));
+        if (before) assert.deepEqual(await cuts(), before, `the cuts in the ${text} layout`);
+    },
+    // What the clipboard takes, as the copy event holds it once the page has
+    // filled it, and what the page tells.
+    copy: async (page, id) => {
+        await page.evaluate(() => addEventListener('copy', ({ clipboardData }) => {
+            window.copied = ['text/plain', 'text/html'].map(type => clipboardData.getData(type));
+        }, { once: true }));
+        if (id === '-') {
+            await page.keyboard.down('Control');
+            await page.keyboard.down('Shift');
+            await page.keyboard.press('KeyC');
+            await page.keyboard.up('Shift');
+            await page.keyboard.up('Control');
+        } else {
+            await press(page, byId(id));
+        }
+        page.copied = await page.evaluate(() => [...window.copied ?? [], document.getElementById('lblCopied').textContent]);
+    },
+    // The page's link opened in a fresh page.
+    reopen: async page => {
+        const link = await page.evaluate(() => location.href);
+        await page.goto('about:blank');
+        await page.goto(link);
+        await page.waitForFunction(() => document.activeElement?.id === 'txtRs(0)');
     },
     // Before the calculator started: TEXT typed into the entry, or a click on the button.
     early: async (page, id, text) => {
@@ -126,14 +158,14 @@ function press(page, selector) {
 
 // The page as built, its WebAssembly held back until released: what a
 // person does before the calculator starts.
-async function loadHeld(page) {
+async function loadHeld(page, fragment = '') {
     await page.evaluateOnNewDocument(() => {
         const instantiate = WebAssembly.instantiate;
         WebAssembly.instantiate = (...args) => new Promise(started => {
             window.quorvelRelease = () => started(instantiate.apply(WebAssembly, args));
         });
     });
-    await page.goto(pathToFileURL(pageFile).href, { waitUntil: 'domcontentloaded' });
+    await page.goto(pathToFileURL(pageFile).href + fragment, { waitUntil: 'domcontentloaded' });
 }
 
 // Step by step, every field, mark, report and end against what is expected.
@@ -146,6 +178,8 @@ async function playScenario(browser, locale, viewport, scenario, reused) {
     if (early.length) {
         await loadHeld(page);
         for (const step of early) await play.early(page, step.do[1], step.do[2]);
+        // Nothing can be copied before the calculator has started.
+        assert.deepEqual(await page.$$eval('#share button', buttons => buttons.map(button => !button.disabled)), [false, false]);
         await page.evaluate(() => window.quorvelRelease());
         // Started, the calculator has taken the page's log of what was done before.
         await page.waitForFunction(() => window.quorvelEarly === null);
@@ -154,12 +188,19 @@ async function playScenario(browser, locale, viewport, scenario, reused) {
     } else {
         await page.load();
     }
+    let history = await page.evaluate(() => history.length);
     for (const [step, expected] of steps) {
         const [verb, id, text] = expected.do;
         await play[verb](page, id, text);
         const now = await shown(page);
         const what = `after ${expected.do.join(' ')}`;
         expect(now, expected, what);
+        // The address changes in place: only a page opened adds to the history.
+        if (verb === 'reopen') history = now.history;
+        assert.equal(now.history, history, `${what}: the history's length`);
+        // A link without its circuit opens the defaults'.
+        assert.equal(expected.ended ? now.link : now.link ?? scenario.steps[0].link, expected.link, `${what}: the link`);
+        if (expected.copied) assert.deepEqual(page.copied, [...expected.copied, 'Circuitul a fost copiat ca tabel.'], `${what}: copied`);
         if (step === 0 || verb === 'restart') {
             assert.equal(now.focus, 'txtRs(0)', 'the first entry has the focus');
             assert.deepEqual(await page.$eval(byId('txtRs(0)'), e => [e.selectionStart, e.selectionEnd]), [0, 1]);
@@ -185,6 +226,7 @@ function expect(now, expected, what) {
     assert.deepEqual(now.clipped, [], `${what}: entries that cut a text their frame holds`);
     assert.equal(now.report, expected.report, what);
     assert.equal(now.ended, expected.ended, what);
+    assert.deepEqual(now.copyable, [!expected.ended, !expected.ended], `${what}: the copy buttons`);
 }
 
 // The phone layout under one locale per engine: the layout does not depend on it.
@@ -209,4 +251,101 @@ for (const engine of engines) {
             }
         });
     }
+}
+
+// Fragments no link of the page's holds, opened and then typed into the
+// address bar, and what the entries show after each under ro-RO: the
+// defaults, or the parts that read. None runs anything (the markup would set
+// window.pwned), tells an error, fails the page or shows "inf" or "nan", and
+// the link then holds the circuit, not the fragment.
+const none = ['0', '0', '0', '0', '0'];
+const example = ['4,7', '2,2', '1', '470', '5'];
+const hostile = [
+    ['%3Cscript%3Ewindow.pwned%3D1%3C%2Fscript%3E', none],
+    ['<img src=x onerror="window.pwned=1">', none],
+    ['<svg onload=window.pwned=1>,4K7', ['0', '4,7', '0', '0', '0']],
+    ['javascript:window.pwned=1', none],
+    ['4K7,2K2");window.pwned=1;("', ['4,7', '0', '0', '0', '0']],
+    ['%00,%004K7,4K7%00', none],
+    ['%E2%80%AE4K7,2K2', ['0', '2,2', '0', '0', '0']],
+    ['%ED%A0%80,%ED%A0%804K7,%C0%AF,%FF', none],
+    ['%,%%,%G0,%4,100%', none],
+    ['%34K7%2C2K2%2C1M%2C470R%2C5mA', example],
+    ['4K7,2K2,1M,470R,5mA,9,9,<b>', example],
+    [' 4K7 , 2K2 ,1M,470R,5mA', example],
+    ['NaN,Infinity,inf,-inf,nan', none],
+    ['-4K7,-1,0x10,1e,.', none],
+    ['1E999,1E9999999999,1E-999,99999999999999999999999999999999999999999999999999E999,1E400mA', none],
+    ['1E300,1E300,1E300,1E300,1E300', ['1E+300', '1E+300', '1E+300', '1E+300', '1E+300A']],
+    ['4K7,'.repeat(25000), ['4,7', '4,7', '4,7', '4,7', '0']],
+    ['A'.repeat(100000), none],
+    ['#4K7,2K2', ['0', '2,2', '0', '0', '0']],
+    ['\u202E\uFEFF\u00B5,4\u00A0K7,\u0664', none],
+];
+
+const entries = page => page.$$eval('#frmQuorvel input:not([readonly])', boxes => boxes.map(box => box.value));
+const settled = page => page.evaluate(() => new Promise(done => requestAnimationFrame(() => requestAnimationFrame(done))));
+
+async function harmless(page, what) {
+    const found = await page.evaluate(() => ({
+        pwned: window.pwned ?? null,
+        report: document.getElementById('dlgError').open,
+        shown: [...document.querySelectorAll('#frmQuorvel input, #frmQuorvel select, .cut')]
+            .map(box => box.value ?? box.textContent).filter(text => /inf|nan/i.test(text)),
+        link: location.hash,
+    }));
+    assert.deepEqual(found, { pwned: null, report: false, shown: [], link: found.link }, what);
+    assert.match(found.link, /^(#[0-9A-Za-z.+\-,]*)?$/, `${what}: the link`);
+    assert.deepEqual(page.errors, [], what);
+}
+
+for (const engine of engines) {
+    test(`${engine}: a link's fragment`, async t => {
+        const browser = await launch(engine, 'ro-RO');
+        const page = await openPage(browser, 'ro-RO');
+        const address = pathToFileURL(pageFile).href;
+        try {
+            for (const [fragment, shows] of hostile) {
+                await t.test(JSON.stringify(fragment.slice(0, 60)), async () => {
+                    await page.goto('about:blank');
+                    await page.goto(`${address}#${fragment}`);
+                    await page.waitForFunction(() => document.activeElement?.id === 'txtRs(0)');
+                    await settled(page);
+                    assert.deepEqual(await entries(page), shows, 'opened');
+                    await harmless(page, 'opened');
+                    // Typed into the address bar of a page that holds a circuit.
+                    await page.evaluate(() => { location.hash = '1K,2K,3K,4K,1mA'; });
+                    await page.waitForFunction(() => document.getElementById('txtRs(3)').value === '4');
+                    await page.evaluate(edited => new Promise(done => {
+                        addEventListener('hashchange', done, { once: true });
+                        location.hash = `#${edited}`;
+                    }), fragment);
+                    await settled(page);
+                    assert.deepEqual(await entries(page), shows, 'edited');
+                    await harmless(page, 'edited');
+                });
+            }
+            // A reload may put the user's picks back before the calculator
+            // starts, without an event: the link's circuit, or the defaults, wins.
+            for (const [fragment, shows] of [['4K7,2K2,1M,470R,5mA', example], ['', none]]) {
+                await t.test(`picks put back by a reload, #${fragment}`, async () => {
+                    const held = await openPage(browser, 'ro-RO');
+                    await loadHeld(held, `#${fragment}`);
+                    await held.evaluate(() => {
+                        for (const chooser of document.querySelectorAll('.chooser')) chooser.selectedIndex = 1;
+                    });
+                    await held.waitForFunction(() => window.quorvelRelease);
+                    await held.evaluate(() => window.quorvelRelease());
+                    await held.waitForFunction(() => window.quorvelEarly === null);
+                    const picks = await held.$$eval('.chooser', choosers => choosers.map(chooser => chooser.value));
+                    assert.deepEqual(await entries(held), shows);
+                    assert.deepEqual(picks, fragment ? ['kOhm', 'kOhm', 'MOhm', 'Ohm', 'mA'] : ['Ohm', 'Ohm', 'Ohm', 'Ohm', 'A']);
+                    await harmless(held, 'started');
+                    await held.close();
+                });
+            }
+        } finally {
+            await browser.close();
+        }
+    });
 }

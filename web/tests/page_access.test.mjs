@@ -2,7 +2,9 @@
 // phone: axe-core finds no violation loaded, with the example circuit typed
 // and with the error report open; Tab follows the window's tab order; on a
 // narrow phone nothing scrolls sideways, every control is large enough to
-// tap and every text large enough to read.
+// tap and every text large enough to read, each resistor's name stands over
+// it and the U and P headings over the drops; a wide screen shows the
+// calculator in the middle, as large as its width allows.
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import { test } from 'node:test';
@@ -10,7 +12,8 @@ import { byId, expectations } from './expectations.mjs';
 import { engines, launch, openPage, viewports } from './browsers.mjs';
 
 const axeScript = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
-const { tabOrder } = expectations('ro-RO');
+// The window's controls, then the buttons that copy, beneath it.
+const tabOrder = [...expectations('ro-RO').tabOrder, 'cmdCopyCircuit', 'cmdCopyLink'];
 
 async function violations(page) {
     await page.addScriptTag({ path: axeScript });
@@ -52,7 +55,7 @@ for (const engine of engines) {
     test(`${engine}: accessible in both layouts`, async t => {
         const browser = await launch(engine, 'ro-RO');
         try {
-            for (const layout of Object.keys(viewports)) {
+            for (const layout of ['wide', 'phone']) {
                 await t.test(layout, async () => {
                     const page = await openPage(browser, 'ro-RO', viewports[layout]);
                     await page.load();
@@ -89,8 +92,34 @@ for (const engine of engines) {
                 assert.ok(sideways <= 0, `the page scrolls ${sideways} pixels sideways`);
                 assert.ok(narrowest >= 44 && lowest >= 44, `the smallest control is ${narrowest}×${lowest}`);
                 assert.ok(smallestText >= 14, `the smallest text is ${smallestText} pixels`);
+                const [r1, r1Name, r4, r4Name, u, p, u1, p1] = await Promise.all(
+                    ['txtRs(0)', 'lblNameRs(0)', 'txtRs(3)', 'lblNameRs(3)', 'lblEticheteS(1)', 'lblEticheteS(2)', 'txtUs(0)', 'txtPs(0)']
+                        .map(id => page.$eval(byId(id), element => element.getBoundingClientRect().toJSON())));
+                for (const [name, entry] of [[r1Name, r1], [r4Name, r4]]) {
+                    assert.ok(name.height > 0 && name.bottom <= entry.top && name.left === entry.left, 'a name over its resistor');
+                }
+                for (const [heading, drop] of [[u, u1], [p, p1]]) {
+                    assert.ok(r1.bottom <= heading.top && heading.bottom <= drop.top && heading.left <= drop.left &&
+                              heading.right >= drop.right, 'a heading between the first resistor and its drops, over them');
+                }
                 await page.close();
             });
+            // From its own size at the narrowest wide screen to 1.5 times at 1280 pixels.
+            for (const [width, scale] of [[826, 1], [1053, 1.25], [1280, 1.5], [1920, 1.5]]) {
+                await t.test(`${width} pixels wide: in the middle, ${scale} times as large`, async () => {
+                    const page = await openPage(browser, 'ro-RO', { width, height: 800 });
+                    await page.load();
+                    const [calculator, share, button] = await Promise.all(['#frmQuorvel', '#share', '#cmdCopyLink']
+                        .map(selector => page.$eval(selector, element => element.getBoundingClientRect().toJSON())));
+                    const room = await page.evaluate(() => document.documentElement.clientWidth);
+                    assert.ok(Math.abs(calculator.width - 794 * scale) < 1, `${calculator.width} pixels wide`);
+                    assert.ok(Math.abs(calculator.left - (room - calculator.right)) < 1, 'in the middle');
+                    assert.ok(share.top >= calculator.bottom && Math.abs(button.right - calculator.right) < 1,
+                              'the buttons beneath its right edge');
+                    assert.deepEqual(page.errors, []);
+                    await page.close();
+                });
+            }
         } finally {
             await browser.close();
         }

@@ -1,6 +1,7 @@
 // Plays the page test's scenarios on the calculator without a window and
 // prints, after each step, the text of every field by element id, the error
-// report shown and whether the calculator has ended; and the window's tab
+// report shown, whether the calculator has ended and the circuit its link
+// holds, and after a copy what the clipboard takes; and the window's tab
 // order, as JSON. Besides the scenarios of the file, one is made of the rows
 // of the table of typed keys that the page plays too.
 //     quorvel_page_expectations SCENARIOS DECIMAL GROUP
@@ -12,6 +13,8 @@
 #include <sstream>
 #include <string>
 
+#include "frontend/circuit_table.h"
+#include "frontend/circuit_text.h"
 #include "frontend/control_name.h"
 #include "events/handlers.h"
 #include "frontend/error_message.h"
@@ -29,7 +32,7 @@ std::string Json(const std::string& text) {
     std::string out = "\"";
     for (const char c : text) {
         if (c == '"' || c == '\\') out += '\\';
-        out += c == '\n' ? std::string("\\n") : std::string(1, c);
+        out += c == '\n' ? std::string("\\n") : c == '\t' ? std::string("\\t") : std::string(1, c);
     }
     return out + "\"";
 }
@@ -50,6 +53,10 @@ std::optional<FieldElement> EntryNamed(const std::string& id) {
 class Page {
 public:
     explicit Page(const NumberLocale& locale) : calculator_(locale) { calculator_.events.Load(); }
+    // Opened from a link: its circuit entered once loaded.
+    Page(const NumberLocale& locale, const std::string& link) : Page(locale) {
+        EnterCircuit(ReadCircuit(link), calculator_.events);
+    }
 
     void Play(const std::string& verb, const std::string& id, const std::string& text);
     const HeadlessCalculator& calculator() const { return calculator_; }
@@ -78,6 +85,10 @@ void Page::Play(const std::string& verb, const std::string& id, const std::strin
     if (verb == "clear") {
         Focus("cmdClear");
         return calculator_.events.ClearClick();
+    }
+    if (verb == "copy") {  // by the button, which takes the focus, or by the keys, which leave it
+        if (id != "-") Focus(id);
+        return;
     }
     if (verb == "tab") {
         const auto order = layout::TabOrder();
@@ -125,8 +136,9 @@ std::string State(const HeadlessCalculator& calculator, std::size_t reports_befo
     const std::string report = reports.size() > reports_before
                                    ? Json(ErrorMessage(RuntimeError(reports.back().first, reports.back().second)))
                                    : "null";
+    const std::string link = calculator.platform.ends ? "null" : Json(CircuitLine(calculator.fields.model));
     return "\"fields\": {" + fields + "}, \"report\": " + report +
-           ", \"ended\": " + (calculator.platform.ends ? "true" : "false");
+           ", \"ended\": " + (calculator.platform.ends ? "true" : "false") + ", \"link\": " + link;
 }
 
 // The ids of the controls that take the focus, in the window's tab order.
@@ -153,11 +165,18 @@ public:
         const std::size_t reports = page_->calculator().platform.reports.size();
         if (verb == "restart") {
             page_ = std::make_unique<Page>(locale_);
+        } else if (verb == "reopen") {
+            page_ = std::make_unique<Page>(locale_, CircuitLine(page_->calculator().fields.model));
         } else {
             page_->Play(verb, id, text);
         }
+        std::string copied;
+        if (verb == "copy") {
+            const auto rows = CircuitTable(page_->calculator().fields.model);
+            copied = ", \"copied\": [" + Json(TabSeparated(rows)) + ", " + Json(HtmlTable(rows)) + "]";
+        }
         json_ += ",\n  {\"do\": [" + Json(verb) + ", " + Json(id) + ", " + Json(text) + "], " +
-                 State(page_->calculator(), reports) + "}";
+                 State(page_->calculator(), reports) + copied + "}";
     }
     std::string Text() const { return json_ + "]}"; }
 
