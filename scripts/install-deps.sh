@@ -61,6 +61,11 @@ firefox-esr-l10n-ro
 firefox-esr-l10n-fr
 nodejs
 "
+# Installed only where no command of the name is on the machine: some
+# Node.js packages carry npm themselves, and conflict with Debian's.
+web_packages_if_missing="
+npm
+"
 
 [ $# -eq 0 ] && set -- build
 wanted=""
@@ -82,8 +87,11 @@ for p in $wanted; do
         *) case " $missing " in *" $p "*) ;; *) missing="$missing $p" ;; esac ;;
     esac
 done
-# Some Node.js packages carry npm themselves, and conflict with Debian's.
-case " $* " in *" web "*) command -v npm >/dev/null 2>&1 || missing="$missing npm" ;; esac
+for stage in "$@"; do
+    for p in $(eval echo "\${${stage}_packages_if_missing:-}"); do
+        command -v "$p" >/dev/null 2>&1 || missing="$missing $p"
+    done
+done
 
 [ -z "$missing" ] && exit 0
 

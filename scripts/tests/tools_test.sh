@@ -28,7 +28,8 @@ tools_of() {
 plugins=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/qt6/plugins
 listed=""
 for stage in $stages; do
-    listed="$listed $(sed -n "/^${stage}_packages=\"/,/^\"/p" "$deps" | grep -v '"')"
+    # Its packages, and those it installs only where their command is missing.
+    listed="$listed $(sed -n "/^${stage}_packages\(_if_missing\)\?=\"/,/^\"/p" "$deps" | grep -v '"')"
 done
 
 # What the listed packages pull in, as installed here: every dependency of
