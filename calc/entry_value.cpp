@@ -21,4 +21,9 @@ double InChooserUnit(const FieldSet& form, Field entry, int index, const EntryTe
     return Rescaled(read.value, *read.steps - ChooserSteps(form, entry, index));
 }
 
+double LeftValue(const FieldSet& form, Field entry, int index, const EntryText& read) {
+    const bool counts = read.reading == EntryReading::number || read.reading == EntryReading::beginning;
+    return counts ? InChooserUnit(form, entry, index, read) : 0;
+}
+
 }  // namespace quorvel

@@ -12,5 +12,8 @@ namespace quorvel {
 double InBaseUnit(const FieldSet& form, Field entry, int index, const EntryText& read);
 // In the unit its chooser shows.
 double InChooserUnit(const FieldSet& form, Field entry, int index, const EntryText& read);
+// What it counts as once left, in the unit its chooser shows: a text that
+// is no number, nor one on its way, counts as 0.
+double LeftValue(const FieldSet& form, Field entry, int index, const EntryText& read);
 
 }  // namespace quorvel

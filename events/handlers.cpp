@@ -72,8 +72,7 @@ void KeepTheValueOfTheLetter(FieldSet& form, Field entry, int index) {
 void LeaveEntry(FieldSet& form, Field entry, int index) {
     const EntryText read = Read(form, entry, index);
     if (read.plain) return;
-    const bool counts = read.reading == EntryReading::number || read.reading == EntryReading::beginning;
-    form.SetText(entry, index, NumberToText(counts ? InChooserUnit(form, entry, index, read) : 0, form.Locale()));
+    form.SetText(entry, index, NumberToText(LeftValue(form, entry, index, read), form.Locale()));
 }
 
 }  // namespace

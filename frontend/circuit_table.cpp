@@ -30,9 +30,8 @@ void AddNumberAndUnit(TableRow& row, const FieldSet& form, Field field, int inde
         const NumberLocale locale = form.Locale();
         const std::string text = form.Text(field, index);
         const EntryText read = ReadEntry(text, locale, QuantityOf(field));
-        const bool counts = read.reading == EntryReading::number || read.reading == EntryReading::beginning;
         try {
-            row.push_back(NumberToText(counts ? InChooserUnit(form, field, index, read) : 0, locale));
+            row.push_back(NumberToText(LeftValue(form, field, index, read), locale));
         } catch (const RuntimeError&) {  // a letter's value beyond its chooser's unit, as the entry shows it
             row.push_back(text);
         }
@@ -47,11 +46,11 @@ void AddNumberAndUnit(TableRow& row, const FieldSet& form, Field field, int inde
 
 std::vector<TableRow> CircuitTable(const FieldSet& form) {
     std::vector<TableRow> table{TableRow(kHeader.begin(), kHeader.end())};
-    for (const RowOfTable& spec : kRows) {
-        const Field first = *spec.columns[0];
+    for (const RowOfTable& kind : kRows) {
+        const Field first = *kind.columns[0];
         for (int index = 0; index < CountOf(first); ++index) {
-            TableRow row{std::string(spec.name) + (CountOf(first) > 1 ? std::to_string(index + 1) : "")};
-            for (const std::optional<Field>& column : spec.columns) {
+            TableRow row{std::string(kind.name) + (CountOf(first) > 1 ? std::to_string(index + 1) : "")};
+            for (const std::optional<Field>& column : kind.columns) {
                 if (column) AddNumberAndUnit(row, form, *column, index);
             }
             table.push_back(std::move(row));

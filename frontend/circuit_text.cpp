@@ -85,15 +85,13 @@ std::string CircuitLine(const FieldSet& form) {
             number = text;
             const auto mark = number.find_first_of(".,");
             if (mark != std::string::npos) number[mark] = '.';
-        } else if (read.reading == EntryReading::number || read.reading == EntryReading::beginning) {
+        } else {
             try {
-                number = NumberToText(InChooserUnit(form, entry, index, read), LineLocale());
+                number = NumberToText(LeftValue(form, entry, index, read), LineLocale());
             } catch (const RuntimeError&) {  // a letter's value beyond its chooser's unit: kept with its letter
                 number = NumberToText(read.value, LineLocale());
                 steps = read.steps.value_or(steps);
             }
-        } else {
-            number = NumberToText(0, LineLocale());
         }
         if (!line.empty()) line += kPartSeparator;
         line += PartOf(QuantityOf(entry), number, steps);
