@@ -48,6 +48,29 @@ export async function launch(engine, locale) {
     return browser;
 }
 
+// The browsers a file's tests share, launched when first asked for: one
+// Chromium, whose pages each take their own locale, and one Firefox at a
+// time, which asking for another locale closes. closeBrowsers, once the
+// file's tests end, closes them.
+const shared = new Map();
+export async function browserFor(engine, locale) {
+    const key = engine === 'firefox' ? `${engine} ${locale}` : engine;
+    for (const [other, browser] of shared) {
+        if (other !== key && engine === 'firefox' && other.startsWith(engine)) {
+            shared.delete(other);
+            await (await browser).close();
+        }
+    }
+    if (!shared.has(key)) shared.set(key, launch(engine, locale));
+    return shared.get(key);
+}
+
+export async function closeBrowsers() {
+    const browsers = await Promise.all(shared.values());
+    shared.clear();
+    await Promise.all(browsers.map(browser => browser.close()));
+}
+
 export async function openPage(browser, locale, viewport = viewports.wide) {
     const page = await browser.newPage();
     const errors = [];
