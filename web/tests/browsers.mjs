@@ -48,27 +48,23 @@ export async function launch(engine, locale) {
     return browser;
 }
 
-// The browsers a file's tests share, launched when first asked for: one
-// Chromium, whose pages each take their own locale, and one Firefox at a
-// time, which asking for another locale closes. closeBrowsers, once the
-// file's tests end, closes them.
-const shared = new Map();
+// The browser a file's tests share, launched when first asked for. Chromium's
+// pages each take their own locale; Firefox's locale is the whole browser's,
+// so asking for another closes the one before, as asking for another engine does.
+let shared = null;
 export async function browserFor(engine, locale) {
     const key = engine === 'firefox' ? `${engine} ${locale}` : engine;
-    for (const [other, browser] of shared) {
-        if (other !== key && engine === 'firefox' && other.startsWith(engine)) {
-            shared.delete(other);
-            await (await browser).close();
-        }
+    if (shared?.key !== key) {
+        await closeBrowsers();
+        shared = { key, browser: launch(engine, locale) };
     }
-    if (!shared.has(key)) shared.set(key, launch(engine, locale));
-    return shared.get(key);
+    return shared.browser;
 }
 
 export async function closeBrowsers() {
-    const browsers = await Promise.all(shared.values());
-    shared.clear();
-    await Promise.all(browsers.map(browser => browser.close()));
+    const running = shared?.browser;
+    shared = null;
+    await (await running)?.close();
 }
 
 export async function openPage(browser, locale, viewport = viewports.wide) {
