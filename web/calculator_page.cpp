@@ -69,7 +69,12 @@ void CalculatorPage::Listen(bool listen) {
     share_.call<void>(method.c_str(), std::string("click"), listener);
     const val buttons = share_.call<val>("querySelectorAll", std::string("button"));
     for (int n = 0; n < buttons["length"].as<int>(); ++n) buttons[n].set("disabled", !listen);
-    document_.call<val>("getElementById", std::string("lblCopied")).set("textContent", std::string());
+    Tell("");
+}
+
+// The line beside the copy buttons.
+void CalculatorPage::Tell(const char* told) {
+    document_.call<val>("getElementById", std::string("lblCopied")).set("textContent", std::string(told));
 }
 
 // What the user did before the calculator started, as the page logged it,
@@ -172,7 +177,7 @@ void CalculatorPage::Copy(std::string text, std::string html, const char* told) 
     document_.call<bool>("execCommand", std::string("copy"));
     const bool put = copying_->put;
     copying_.reset();
-    document_.call<val>("getElementById", std::string("lblCopied")).set("textContent", std::string(put ? told : kNotCopied));
+    Tell(put ? told : kNotCopied);
 }
 
 // Any other copy is the user's own, of what is selected.

@@ -48,6 +48,7 @@ private:
     void Copy(std::string text, std::string html, const char* told);  // html: none for plain text only
     void CopyCircuit();
     void PutCopied(const emscripten::val& event);
+    void Tell(const char* told);
     void EnterLink(const Circuit& circuit);
     void LinkEdited();
     void WriteLinkSoon();
