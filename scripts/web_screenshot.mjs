@@ -4,18 +4,12 @@
 //     node scripts/web_screenshot.mjs OUTPUT.png [chromium|firefox] [wide|big|huge|phone] [example|#LINK]
 // wide photographs the calculator alone; big and huge the screen it stands
 // in (1280 × 800, 1920 × 1080); phone the whole page.
-import { pathToFileURL } from 'node:url';
-import { launch, openPage, pageFile, viewports } from '../web/tests/browsers.mjs';
+import { launch, openPage, viewports } from '../web/tests/browsers.mjs';
 
 const [output, engine = 'chromium', layout = 'wide', example] = process.argv.slice(2);
 const browser = await launch(engine, 'ro-RO');
 const page = await openPage(browser, 'ro-RO', viewports[layout]);
-if (example?.startsWith('#')) {
-    await page.goto(pathToFileURL(pageFile).href + example);
-    await page.waitForFunction(() => document.activeElement?.id === 'txtRs(0)');
-} else {
-    await page.load();
-}
+await page.load(example?.startsWith('#') ? example : '');
 if (example === 'example') {
     for (const [id, text] of [['txtRs(0)', '100'], ['txtRs(1)', '2,2'], ['txtRs(2)', '1'], ['txtRs(3)', '470'], ['txtIst', '5']]) {
         await page.click(`[id="${id}"]`, { count: 3 });

@@ -7,6 +7,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import puppeteer from 'puppeteer-core';
+import { byId } from './expectations.mjs';
 
 const root = fileURLToPath(new URL('../..', import.meta.url));
 export const pageFile = process.env.QUORVEL_PAGE ?? join(root, 'build/web/quorvel.html');
@@ -77,10 +78,18 @@ export async function openPage(browser, locale, viewport = viewports.wide) {
     }
     await page.setViewport(viewport);
     // Started, the calculator puts the focus into its first entry.
-    page.load = async () => {
-        await page.goto(pathToFileURL(pageFile).href);
+    page.load = async (fragment = '') => {
+        await page.goto(pathToFileURL(pageFile).href + fragment);
         await page.waitForFunction(() => document.activeElement?.id === 'txtRs(0)');
     };
     page.errors = errors;
     return page;
+}
+
+// The focus moved into the box, its text selected as Ctrl+A selects it.
+export async function selectAll(page, id) {
+    await page.focus(byId(id));
+    await page.keyboard.down('Control');
+    await page.keyboard.press('KeyA');
+    await page.keyboard.up('Control');
 }

@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 import { after, test } from 'node:test';
 import { byId, expectations, locales } from './expectations.mjs';
 import { pathToFileURL } from 'node:url';
-import { browserFor, closeBrowsers, engines, openPage, pageFile, viewports } from './browsers.mjs';
+import { browserFor, closeBrowsers, engines, openPage, pageFile, selectAll, viewports } from './browsers.mjs';
 
 // Every field's text by id, and the tooltips of the boxes that cut theirs.
 function shown(page) {
@@ -68,13 +68,6 @@ function shown(page) {
     });
 }
 
-async function selectAll(page, id) {
-    await page.focus(byId(id));
-    await page.keyboard.down('Control');
-    await page.keyboard.press('KeyA');
-    await page.keyboard.up('Control');
-}
-
 // Each verb of scenarios.txt, as a person does it; on the phone a person taps.
 const play = {
     // Loaded: a keydown without a key, as autofill and browser extensions
@@ -118,7 +111,7 @@ const play = {
         const before = wide(page.viewport()) && wide(viewports[text]) && await cuts();
         const { width, height } = viewports[text];
         await page.setViewport({ ...page.viewport(), width, height });
-        await page.evaluate(() => new Promise(done => requestAnimationFrame(() => requestAnimationFrame(done))));
+        await settled(page);
         if (before) assert.deepEqual(await cuts(), before, `the cuts in the ${text} layout`);
     },
     // What the clipboard takes, as the copy event holds it once the page has
@@ -140,10 +133,9 @@ const play = {
     },
     // The page's link opened in a fresh page.
     reopen: async page => {
-        const link = await page.evaluate(() => location.href);
+        const link = await page.evaluate(() => location.hash);
         await page.goto('about:blank');
-        await page.goto(link);
-        await page.waitForFunction(() => document.activeElement?.id === 'txtRs(0)');
+        await page.load(link);
     },
     // Before the calculator started: TEXT typed into the entry, or a click on the button.
     early: async (page, id, text) => {
@@ -151,6 +143,9 @@ const play = {
         if (id !== 'cmdClear') { await selectAll(page, id); await page.keyboard.type(text); }
     },
 };
+
+// Two frames later: what a change draws, and scrolls, is told by then.
+const settled = page => page.evaluate(() => new Promise(done => requestAnimationFrame(() => requestAnimationFrame(done))));
 
 function press(page, selector) {
     return page.viewport().hasTouch ? page.tap(selector) : page.click(selector);
@@ -168,6 +163,14 @@ async function loadHeld(page, fragment = '') {
     await page.goto(pathToFileURL(pageFile).href + fragment, { waitUntil: 'domcontentloaded' });
 }
 
+// The held WebAssembly let go: started, the calculator has taken the page's
+// log of what was done before.
+async function release(page) {
+    await page.waitForFunction(() => window.quorvelRelease);
+    await page.evaluate(() => window.quorvelRelease());
+    await page.waitForFunction(() => window.quorvelEarly === null);
+}
+
 // Step by step, every field, mark, report and end against what is expected.
 async function playScenario(browser, locale, viewport, scenario, reused) {
     const steps = scenario.steps.entries();
@@ -180,9 +183,7 @@ async function playScenario(browser, locale, viewport, scenario, reused) {
         for (const step of early) await play.early(page, step.do[1], step.do[2]);
         // Nothing can be copied before the calculator has started.
         assert.deepEqual(await page.$$eval('#share button', buttons => buttons.map(button => !button.disabled)), [false, false]);
-        await page.evaluate(() => window.quorvelRelease());
-        // Started, the calculator has taken the page's log of what was done before.
-        await page.waitForFunction(() => window.quorvelEarly === null);
+        await release(page);
         for (let n = 0; n <= early.length; ++n) steps.next();  // the load and the steps played early
         expect(await shown(page), early.at(-1), 'after what was done before the calculator started');
     } else {
@@ -279,7 +280,6 @@ const hostile = [
 ];
 
 const entries = page => page.$$eval('#frmQuorvel input:not([readonly])', boxes => boxes.map(box => box.value));
-const settled = page => page.evaluate(() => new Promise(done => requestAnimationFrame(() => requestAnimationFrame(done))));
 
 async function harmless(page, what) {
     const found = await page.evaluate(() => ({
@@ -298,12 +298,10 @@ function linkTests(engine) {
     test(`${engine}: a link's fragment`, async t => {
         const browser = await browserFor(engine, 'ro-RO');
         const page = await openPage(browser, 'ro-RO');
-        const address = pathToFileURL(pageFile).href;
         for (const [fragment, shows] of hostile) {
             await t.test(JSON.stringify(fragment.slice(0, 60)), async () => {
                 await page.goto('about:blank');
-                await page.goto(`${address}#${fragment}`);
-                await page.waitForFunction(() => document.activeElement?.id === 'txtRs(0)');
+                await page.load(`#${fragment}`);
                 await settled(page);
                 assert.deepEqual(await entries(page), shows, 'opened');
                 await harmless(page, 'opened');
@@ -328,9 +326,7 @@ function linkTests(engine) {
                 await held.evaluate(() => {
                     for (const chooser of document.querySelectorAll('.chooser')) chooser.selectedIndex = 1;
                 });
-                await held.waitForFunction(() => window.quorvelRelease);
-                await held.evaluate(() => window.quorvelRelease());
-                await held.waitForFunction(() => window.quorvelEarly === null);
+                await release(held);
                 const picks = await held.$$eval('.chooser', choosers => choosers.map(chooser => chooser.value));
                 assert.deepEqual(await entries(held), shows);
                 assert.deepEqual(picks, fragment ? ['kOhm', 'kOhm', 'MOhm', 'Ohm', 'mA'] : ['Ohm', 'Ohm', 'Ohm', 'Ohm', 'A']);

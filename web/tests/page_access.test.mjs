@@ -9,7 +9,7 @@ import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import { test } from 'node:test';
 import { byId, expectations } from './expectations.mjs';
-import { engines, launch, openPage, viewports } from './browsers.mjs';
+import { engines, launch, openPage, selectAll, viewports } from './browsers.mjs';
 
 const axeScript = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 // The window's controls, then the buttons that copy, beneath it.
@@ -25,10 +25,7 @@ async function violations(page) {
 }
 
 async function type(page, id, text) {
-    await page.focus(byId(id));
-    await page.keyboard.down('Control');
-    await page.keyboard.press('KeyA');
-    await page.keyboard.up('Control');
+    await selectAll(page, id);
     await page.keyboard.type(text);
 }
 
