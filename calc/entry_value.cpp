@@ -12,6 +12,17 @@ int ChooserSteps(const FieldSet& form, Field entry, int index) {
 
 }  // namespace
 
+EntryText FieldSet::Read(Field entry, int index) const {
+    std::string text = Text(entry, index);
+    NumberLocale locale = Locale();
+    std::optional<Reading>& last = readings_(entry, index);
+    if (!last || last->text != text || last->locale != locale) {
+        const EntryText read = ReadEntry(text, locale, QuantityOf(entry));
+        last = Reading{std::move(text), std::move(locale), read};
+    }
+    return last->read;
+}
+
 double InBaseUnit(const FieldSet& form, Field entry, int index, const EntryText& read) {
     return Rescaled(read.value, read.steps ? *read.steps : ChooserSteps(form, entry, index));
 }
@@ -21,9 +32,19 @@ double InChooserUnit(const FieldSet& form, Field entry, int index, const EntryTe
     return Rescaled(read.value, *read.steps - ChooserSteps(form, entry, index));
 }
 
+double InLettersItem(Field entry, const EntryText& read) {
+    const Field chooser = ChooserOf(entry);
+    const int item = NearestItem(chooser, read.steps.value_or(0));
+    return Rescaled(read.value, read.steps.value_or(0) - ListOf(chooser)[static_cast<std::size_t>(item)].steps);
+}
+
 double LeftValue(const FieldSet& form, Field entry, int index, const EntryText& read) {
     const bool counts = read.reading == EntryReading::number || read.reading == EntryReading::beginning;
-    return counts ? InChooserUnit(form, entry, index, read) : 0;
+    try {
+        return counts ? InChooserUnit(form, entry, index, read) : 0;
+    } catch (const OverflowError&) {
+        return 0;
+    }
 }
 
 }  // namespace quorvel

@@ -12,8 +12,12 @@ namespace quorvel {
 double InBaseUnit(const FieldSet& form, Field entry, int index, const EntryText& read);
 // In the unit its chooser shows.
 double InChooserUnit(const FieldSet& form, Field entry, int index, const EntryText& read);
+// A multiplier's value in the unit of the item its chooser picks for it
+// (a G's in MOhm). OverflowError where that unit cannot hold it.
+double InLettersItem(Field entry, const EntryText& read);
 // What it counts as once left, in the unit its chooser shows: a text that
-// is no number, nor one on its way, counts as 0.
+// is no number, nor one on its way, counts as 0, as does a value that unit
+// cannot hold, which the entry loses.
 double LeftValue(const FieldSet& form, Field entry, int index, const EntryText& read);
 
 }  // namespace quorvel

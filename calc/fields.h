@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -14,8 +15,9 @@
 #include <utility>
 
 #include "calc/units.h"
+#include "number/entry_text.h"
 #include "number/number_text.h"
-#include "number/part_marking.h"
+#include "number/unit_marks.h"
 
 namespace quorvel {
 
@@ -160,6 +162,18 @@ public:
     void SetText(Field field, const std::string& text) { SetText(field, 0, text); }
     virtual std::string ListItem(Field chooser, int index, int item) const = 0;
     virtual NumberLocale Locale() const = 0;  // read at each call
+
+    // What an entry holds, read once for each text and settings, however
+    // often an event asks: a long paste is scanned once.
+    EntryText Read(Field entry, int index) const;
+
+private:
+    struct Reading {
+        std::string text;
+        NumberLocale locale;
+        EntryText read;
+    };
+    mutable PerElement<std::optional<Reading>> readings_;
 };
 
 // The field set without a window: texts in memory, starting with the texts

@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "number/arithmetic.h"
-#include "number/entry_text.h"
 #include "calc/entry_value.h"
 #include "calc/scaling.h"
 #include "calc/units.h"
@@ -16,9 +15,7 @@ namespace {
 enum class Stage { total_resistance, total_voltage, voltage_drops, powers, total_power };
 static_assert(kResults[static_cast<std::size_t>(Stage::total_power)] == Field::txtPst);
 
-double InBaseUnit(const FieldSet& form, Field entry, int i, const NumberLocale& locale) {
-    return InBaseUnit(form, entry, i, ReadEntry(form.Text(entry, i), locale, QuantityOf(entry)));
-}
+double InBaseUnit(const FieldSet& form, Field entry, int i) { return InBaseUnit(form, entry, i, form.Read(entry, i)); }
 
 // Empties every result, with its unit, from the given stage on, so that no
 // result of earlier inputs stands beside the new ones.
@@ -43,11 +40,11 @@ void Recalculate(FieldSet& form) {
         std::array<double, kResistorCount> ohms{};
         form.SetText(Field::txtRst, NumberToText(std::int16_t{0}));
         for (int i = 0; i < kResistorCount; ++i) {
-            ohms[i] = InBaseUnit(form, Field::txtRs, i, locale);
+            ohms[i] = InBaseUnit(form, Field::txtRs, i);
             const double total = Sum(ParseStrict(form.Text(Field::txtRst), locale), ohms[i]);
             form.SetText(Field::txtRst, NumberToText(total, locale));
         }
-        const double amperes = InBaseUnit(form, Field::txtIst, 0, locale);
+        const double amperes = InBaseUnit(form, Field::txtIst, 0);
         const std::string total_ohms = form.Text(Field::txtRst);
         ScaleTotalResistance(form);
 

@@ -1,6 +1,5 @@
 #include "events/handlers.h"
 
-#include "number/entry_text.h"
 #include "number/number_text.h"
 #include "calc/entry_value.h"
 #include "calc/recalculate.h"
@@ -10,67 +9,76 @@ namespace {
 
 std::string Zero() { return NumberToText(std::int16_t{0}); }
 
-EntryText Read(const FieldSet& form, Field entry, int index) {
-    return ReadEntry(form.Text(entry, index), form.Locale(), QuantityOf(entry));
+// A write on the way to the state the handler leaves: the recalculation its
+// own handler raises meets a state that is not the user's, nor is its error.
+// The handler's last recalculation tells of the state it leaves.
+void WriteOnTheWay(FieldSet& form, Field field, int index, const std::string& text) {
+    try {
+        form.SetText(field, index, text);
+    } catch (const RuntimeError&) {
+    }
+}
+
+// The entry loses a number too large for it, and that is told even where
+// the inputs left are too large as well: their error would hide this one.
+[[noreturn]] void LoseTooLarge(FieldSet& form, Field entry, int index) {
+    WriteOnTheWay(form, entry, index, Zero());
+    throw EntryTooLargeError();
 }
 
 // A multiplier letter or unit word puts its unit in the chooser beside the
 // entry: its own, or the nearest the list has. That write is a pick.
 void FollowTheLetter(FieldSet& form, Field entry, int index, int steps) {
     const Field chooser = ChooserOf(entry);
-    form.SetText(chooser, index, form.ListItem(chooser, index, NearestItem(chooser, steps)));
+    WriteOnTheWay(form, chooser, index, form.ListItem(chooser, index, NearestItem(chooser, steps)));
 }
 
 // A text on its way to a number stays as typed and counts as the entry
 // reads it; one no key can mend becomes "0", as does a number too large,
-// which is told. A letter picks its unit. A negative number loses its minus
-// and keeps the rest as typed, so that the next key goes on with the same
-// number. Each write into the entry starts this handler again, nested, and
-// that one recalculates.
+// or a letter's value too large for its chooser's unit, which is told. A
+// letter picks its unit. A negative number becomes its positive value as
+// the system writes numbers, in the letter's unit; a negative beginning
+// loses its minus and keeps the rest, so that the next key goes on with
+// it. Each write into the entry starts this handler again, nested.
 void ValidateEntry(FieldSet& form, Field entry, int index) {
-    const EntryText read = Read(form, entry, index);
-    switch (read.reading) {
-        case EntryReading::no_number: form.SetText(entry, index, Zero()); return;
-        case EntryReading::too_large:
-            // Told even where the inputs left are too large as well: that
-            // error, from the "0"'s own recalculation, would hide this one.
-            try {
-                form.SetText(entry, index, Zero());
-            } catch (const RuntimeError&) {
-            }
-            throw EntryTooLargeError();
-        case EntryReading::number:
-        case EntryReading::beginning: break;
+    const EntryText read = form.Read(entry, index);
+    if (read.reading == EntryReading::no_number) return form.SetText(entry, index, Zero());
+    if (read.reading == EntryReading::too_large) LoseTooLarge(form, entry, index);
+    double value = read.value;
+    if (read.steps) {
+        try {
+            value = InLettersItem(entry, read);
+        } catch (const OverflowError&) {
+            LoseTooLarge(form, entry, index);
+        }
     }
-    // The minus goes first: the letter's pick recalculates, and an error there
-    // must not leave the entry counting below zero.
-    if (read.negative) {
+    // The minus goes first, so that no recalculation counts the entry below zero.
+    if (read.negative && read.reading == EntryReading::number) {
+        WriteOnTheWay(form, entry, index, NumberToText(-value, form.Locale()));
+    } else if (read.negative) {
         std::string positive = form.Text(entry, index);
         positive.erase(positive.find('-'), 1);
-        form.SetText(entry, index, positive);
-    } else if (read.steps) {
-        FollowTheLetter(form, entry, index, *read.steps);
+        WriteOnTheWay(form, entry, index, positive);
     }
+    if (read.steps) FollowTheLetter(form, entry, index, *read.steps);
     Recalculate(form);
 }
 
 // A pick while the entry holds a multiplier of another unit: the entry first
 // becomes its plain number in the letter's unit, and then the pick counts.
 void KeepTheValueOfTheLetter(FieldSet& form, Field entry, int index) {
-    const EntryText read = Read(form, entry, index);
+    const EntryText read = form.Read(entry, index);
     if (!read.steps) return;
     const Field chooser = ChooserOf(entry);
-    const int item = NearestItem(chooser, *read.steps);
-    if (form.Text(chooser, index) == form.ListItem(chooser, index, item)) return;
-    const double in_letters_unit = Rescaled(read.value, *read.steps - ListOf(chooser)[static_cast<std::size_t>(item)].steps);
-    form.SetText(entry, index, NumberToText(in_letters_unit, form.Locale()));
+    if (form.Text(chooser, index) == form.ListItem(chooser, index, NearestItem(chooser, *read.steps))) return;
+    form.SetText(entry, index, NumberToText(InLettersItem(entry, read), form.Locale()));
 }
 
 // What the entry shows is what counts: a text with more than digits and one
 // decimal mark is written again as the number it counts as, in the
 // chooser's unit, the way the system writes numbers.
 void LeaveEntry(FieldSet& form, Field entry, int index) {
-    const EntryText read = Read(form, entry, index);
+    const EntryText read = form.Read(entry, index);
     if (read.plain) return;
     form.SetText(entry, index, NumberToText(LeftValue(form, entry, index, read), form.Locale()));
 }

@@ -6,7 +6,6 @@
 
 #include "calc/entry_value.h"
 #include "frontend/html_escape.h"
-#include "number/entry_text.h"
 
 namespace quorvel {
 namespace {
@@ -27,14 +26,7 @@ constexpr std::array kRows{
 // result's as the window holds it, uncut. Each with its unit.
 void AddNumberAndUnit(TableRow& row, const FieldSet& form, Field field, int index) {
     if (KindOf(field) == FieldKind::entry) {
-        const NumberLocale locale = form.Locale();
-        const std::string text = form.Text(field, index);
-        const EntryText read = ReadEntry(text, locale, QuantityOf(field));
-        try {
-            row.push_back(NumberToText(LeftValue(form, field, index, read), locale));
-        } catch (const RuntimeError&) {  // a letter's value beyond its chooser's unit, as the entry shows it
-            row.push_back(text);
-        }
+        row.push_back(NumberToText(LeftValue(form, field, index, form.Read(field, index)), form.Locale()));
         row.push_back(form.Text(ChooserOf(field), index));
         return;
     }

@@ -2,7 +2,6 @@
 
 #include "calc/entry_value.h"
 #include "number/entry_text.h"
-#include "number/part_marking.h"
 
 namespace quorvel {
 namespace {
@@ -20,16 +19,6 @@ std::string_view Trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-std::string_view LetterOf(Quantity quantity, int steps) {
-    const auto find = [steps](const auto& letters) -> std::string_view {
-        for (const Multiplier& multiplier : letters) {
-            if (multiplier.steps == steps) return multiplier.letter;
-        }
-        return {};
-    };
-    return quantity == Quantity::resistance ? find(kResistanceLetters) : find(kCurrentLetters);
-}
-
 // A number with "." for its point, in the unit the steps give: a
 // resistor's letter where its point stands ("4K7", "470R"), a current's
 // letter and word after it ("1.5mA").
@@ -41,17 +30,21 @@ std::string PartOf(Quantity quantity, std::string number, int steps) {
     return number.replace(point, 1, letter);
 }
 
-// A part as the line writer would write it: a marked value as it stands,
-// which every locale reads alike; a bare number in the base unit.
+// A part as the line writer would write it; none where it is no positive
+// or zero number.
 std::optional<std::string> PartRead(std::string_view part, Quantity quantity) {
-    const MarkingReading marking = ReadMarking(part, quantity);
-    if (marking.reading == detail::StrictReading::number && marking.marked) {
-        if (marking.value < 0) return std::nullopt;
-        return std::string(part);
-    }
-    const EntryText bare = ReadEntry(part, LineLocale(), quantity);
-    if (bare.reading != EntryReading::number || bare.negative || bare.steps) return std::nullopt;
-    return PartOf(quantity, NumberToText(bare.value, LineLocale()), 0);
+    const EntryText read = ReadPart(part, quantity);
+    if (read.reading != EntryReading::number || read.negative) return std::nullopt;
+    return PartOf(quantity, NumberToText(read.value, LineLocale()), read.steps.value_or(0));
+}
+
+// A part as the entry's own settings write it, its letter after the number,
+// so that it reads there as the line meant it.
+std::string EntryTextOf(std::string_view part, Quantity quantity, const NumberLocale& locale) {
+    const EntryText read = ReadPart(part, quantity);
+    std::string text = NumberToText(read.value, locale) + std::string(LetterOf(quantity, read.steps.value_or(0)));
+    if (quantity == Quantity::current) text += kCurrentWords[0];
+    return text;
 }
 
 }  // namespace
@@ -76,33 +69,27 @@ Circuit ReadCircuit(std::string_view line) {
 std::string CircuitLine(const FieldSet& form) {
     std::string line;
     for (const auto [entry, index] : kCircuitEntries) {
-        const std::string text = form.Text(entry, index);
-        const EntryText read = ReadEntry(text, form.Locale(), QuantityOf(entry));
+        const EntryText read = form.Read(entry, index);
         const Field chooser = ChooserOf(entry);
         std::string number;
-        int steps = StepsOf(chooser, form.Text(chooser, index));
         if (read.plain) {
-            number = text;
+            number = form.Text(entry, index);
             const auto mark = number.find_first_of(".,");
             if (mark != std::string::npos) number[mark] = '.';
         } else {
-            try {
-                number = NumberToText(LeftValue(form, entry, index, read), LineLocale());
-            } catch (const RuntimeError&) {  // a letter's value beyond its chooser's unit: kept with its letter
-                number = NumberToText(read.value, LineLocale());
-                steps = read.steps.value_or(steps);
-            }
+            number = NumberToText(LeftValue(form, entry, index, read), LineLocale());
         }
         if (!line.empty()) line += kPartSeparator;
-        line += PartOf(QuantityOf(entry), number, steps);
+        line += PartOf(QuantityOf(entry), number, StepsOf(chooser, form.Text(chooser, index)));
     }
     return line;
 }
 
-void EnterCircuit(const Circuit& circuit, EventDispatcher& events) {
+void EnterCircuit(const Circuit& circuit, const FieldSet& form, EventDispatcher& events) {
     for (std::size_t part = 0; part < kCircuitEntries.size(); ++part) {
         if (!circuit.parts[part]) continue;
-        events.Entered(kCircuitEntries[part].field, kCircuitEntries[part].index, *circuit.parts[part]);
+        const auto [entry, index] = kCircuitEntries[part];
+        events.Entered(entry, index, EntryTextOf(*circuit.parts[part], QuantityOf(entry), form.Locale()));
     }
 }
 

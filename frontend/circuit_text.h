@@ -42,6 +42,6 @@ std::string CircuitLine(const FieldSet& form);
 // Each part of the circuit into its entry, as a paste there and leaving it
 // would: a letter picks the chooser's unit, and the entry shows the plain
 // number. The entries without a part keep their texts.
-void EnterCircuit(const Circuit& circuit, EventDispatcher& events);
+void EnterCircuit(const Circuit& circuit, const FieldSet& form, EventDispatcher& events);
 
 }  // namespace quorvel

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         testing::HeadlessCalculator calculator(locale);
         calculator.events.Load();
-        EnterCircuit(ReadCircuit(line), calculator.events);
+        EnterCircuit(ReadCircuit(line), calculator.fields, calculator.events);
         const std::string wrong = testing::Unsoundness(calculator.fields.model, calculator.platform.reports);
         if (!wrong.empty()) FUZZ_FAIL(wrong.c_str());
         FUZZ_CHECK(!TabSeparated(CircuitTable(calculator.fields)).empty());
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!again.whole) FUZZ_FAIL(("the line written does not read whole: " + written).c_str());
         testing::HeadlessCalculator copy(locale);
         copy.events.Load();
-        EnterCircuit(again, copy.events);
+        EnterCircuit(again, copy.fields, copy.events);
         if (CircuitLine(copy.fields) != written) FUZZ_FAIL(("the line written enters as another: " + written).c_str());
     } catch (...) {
         FUZZ_FAIL("an error got past the dispatch point");

@@ -18,6 +18,8 @@ struct NumberLocale {
     std::string group_separator = ",";
     std::string currency_symbol = "$";
 
+    bool operator==(const NumberLocale&) const = default;
+
     const std::string& DecimalPoint() const {
         static const std::string point = ".";
         return decimal_separator.empty() ? point : decimal_separator;

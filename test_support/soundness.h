@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "calc/entry_value.h"
 #include "calc/units.h"
 #include "frontend/control_name.h"
 #include "number/entry_text.h"
@@ -78,18 +79,31 @@ inline std::string UnsoundAfter(HeadlessCalculator& calculator, const Action& ac
     return Unsoundness(calculator.fields.model, calculator.platform.reports);
 }
 
+// Too large for the entry, which loses it: beyond the double range, or a
+// letter's value beyond its chooser's unit.
+inline bool TooLargeForTheEntry(const EntryText& read, Field entry) {
+    if (read.reading == EntryReading::too_large) return true;
+    try {
+        if (read.steps) InLettersItem(entry, read);
+    } catch (const OverflowError&) {
+        return true;
+    }
+    return false;
+}
+
 // What differs between a number typed a key at a time into the current's
 // entry and the same text pasted, or "": each beginning stays as typed (but
-// for a negative one, which turns positive), nothing is told, and the whole
-// counts as the paste does, in the same unit. Passed over: a text that is no
-// number, and one that reads too large on the way, which is told and zeroed.
+// for a negative number, which becomes its positive value as the system
+// writes numbers), nothing is told, and the whole counts as the paste does,
+// in the same unit. Passed over: a text that is no number, and one that
+// reads too large on the way, which is told and zeroed.
 inline std::string TypedUnlikePasted(const std::string& text, const NumberLocale& locale) {
     if (ReadEntry(text, locale, Quantity::current).reading != EntryReading::number) return "";
     HeadlessCalculator keys(locale), pasted(locale);
     keys.events.Load();
     for (const auto& [typed, shown] : keys.TypeKeys(Field::txtIst, 0, text)) {
         const EntryText read = ReadEntry(typed, locale, Quantity::current);
-        if (read.reading == EntryReading::too_large) return "";
+        if (TooLargeForTheEntry(read, Field::txtIst)) return "";
         if (shown != typed && !read.negative) return typed + " became " + shown;
     }
     if (!keys.platform.reports.empty()) return "error " + std::to_string(keys.platform.reports[0].first);

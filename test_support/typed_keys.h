@@ -38,7 +38,7 @@ inline constexpr TypedKeys kTypedKeys[] = {
     {Typed::both, "2.2", "2|2.|2.2", "", "=2.2 Ohm", "2.2", true},
     {Typed::both, "2,2", "2|2,|2,2", "", "=2.2 Ohm", "2,2", true},
     {Typed::both, "-5", "-|=5", "", "=5 Ohm", "=5"},
-    {Typed::both, "-.5", "-|-.|.5", "", "=0.5 Ohm", ".5", true},
+    {Typed::both, "-.5", "-|-.|=0.5", "", "=0.5 Ohm", "=0.5", true},
     {Typed::both, "abc", "=0|=0|=0", "", "=0 Ohm", "=0"},
     {Typed::both, "7x", "7|=0", "", "=0 Ohm", "=0", true},
     {Typed::both, "\b123456", "=0|1|12|123|1234|12345|123456", "", "=123.456 kOhm", "123456", true},

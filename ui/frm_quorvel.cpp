@@ -45,7 +45,7 @@ frmQuorvel::~frmQuorvel() { disconnect(qApp, nullptr, this, nullptr); }
 // the user types replaces it.
 void frmQuorvel::Load(const Circuit& circuit) {
     events_.Load();
-    EnterCircuit(circuit, events_);
+    EnterCircuit(circuit, *this, events_);
     static_cast<QLineEdit*>(controls_(Field::txtRs, 0))->selectAll();
 }
 

@@ -196,7 +196,7 @@ void CalculatorPage::PutCopied(const val& event) {
 void CalculatorPage::EnterLink(const Circuit& circuit) {
     platform_.Quiet(true);
     events_.ClearClick();
-    EnterCircuit(circuit, events_);
+    EnterCircuit(circuit, fields_, events_);
     platform_.Quiet(false);
 }
 

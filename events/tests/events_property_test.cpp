@@ -49,8 +49,9 @@ TEST(EventsProperty, EveryEventLeavesSoundFields) {
 }
 
 // Whatever number a user types a key at a time, each of its beginnings
-// stays in the entry as typed (but for a negative one, which turns
-// positive), and it ends counting as the same text pasted.
+// stays in the entry as typed (but for a negative number, which becomes its
+// positive value as the system writes it), and it ends counting as the same
+// text pasted, though the texts may differ: "-2.5" typed ends as "2.5".
 TEST(EventsProperty, TypingKeyByKeyCountsAsPasting) {
     for (const NumberLocale& locale : {testing::kDotLocale, testing::kRomanian, testing::kFrench,
                                        testing::kSwissGerman}) {

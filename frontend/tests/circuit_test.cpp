@@ -21,9 +21,9 @@ TEST(CircuitLine, ReadsEachPartThatIsANumberOfItsQuantity) {
     };
     const Row rows[] = {
         {kExample, {"4K7", "2K2", "1M", "470R", "5mA"}, true},
-        {" 1G , R47,4k7Ohm,2.2 k\u03A9, 100\u00B5A ", {"1G", "R47", "4k7Ohm", "2.2 k\u03A9", "100\u00B5A"}, true},
+        {" 1G , R47,4k7Ohm,2.2 k\u03A9, 100\u00B5A ", {"1G", "0R47", "4K7", "2K2", "100uA"}, true},
         {"470,1.5,0,1E3,2", {"470R", "1R5", "0R", "1000R", "2A"}, true},  // bare: Ohm and A
-        {"1.000,1e-20R,0.5M,.5K,1e-3mA", {"1R", "1e-20R", "0.5M", ".5K", "1e-3mA"}, true},
+        {"1.000,1e-20R,0.5M,.5K,1e-3mA", {"1R", "1E-20R", "0M5", "0K5", "0.001mA"}, true},
         {"4K7,2K2", {"4K7", "2K2", "", "", ""}, false},
         {"4K7,2K2,1M,470R,5mA,9", {"4K7", "2K2", "1M", "470R", "5mA"}, false},
         {"4K7,2K2,1M,470R,5K", {"4K7", "2K2", "1M", "470R", ""}, false},  // K is no current's letter
@@ -54,16 +54,16 @@ TEST(CircuitLine, EnteredAsPastedAndLeftThenWrittenAgain) {
          {"4.7", "2.2", "1", "470", "kOhm", "kOhm", "MOhm", "Ohm", "5", "mA"}, kExample},
         {testing::kRomanian, kExample,
          {"4,7", "2,2", "1", "470", "kOhm", "kOhm", "MOhm", "Ohm", "5", "mA"}, kExample},
-        {testing::kRomanian, "4K70,1.5G,0.1R,1e-20R,250u",
-         {"4,7", "1500", "0,1", "1E-20", "kOhm", "MOhm", "Ohm", "Ohm", "250", "uA"}, "4K7,1500M,0R1,1E-20R,250uA"},
-        // Beyond what the chooser's unit holds: the entry keeps its letter, and so does the line.
-        {testing::kDotLocale, "1E308G,0,0,0,0",
-         {"1E308G", "0", "0", "0", "MOhm", "Ohm", "Ohm", "Ohm", "0", "A"}, "1E+308G,0R,0R,0R,0A"},
+        // "." is a part's point in every locale, never a group mark.
+        {testing::kRomanian, "4K70,1.5G,1.234R,1e-20R,250u",
+         {"4,7", "1500", "1,234", "1E-20", "kOhm", "MOhm", "Ohm", "Ohm", "250", "uA"}, "4K7,1500M,1R234,1E-20R,250uA"},
+        // Beyond what the chooser's unit holds: too large, the entry loses it.
+        {testing::kDotLocale, "1E308G,0,0,0,0", testing::kDefaultInputs, "0R,0R,0R,0R,0A"},
     };
     for (const Row& row : rows) {
         HeadlessCalculator calculator(row.locale);
         calculator.events.Load();
-        EnterCircuit(ReadCircuit(row.line), calculator.events);
+        EnterCircuit(ReadCircuit(row.line), calculator.fields, calculator.events);
         EXPECT_EQ(calculator.fields.CurrentInputs(), row.inputs) << row.line;
         EXPECT_EQ(CircuitLine(calculator.fields), row.written) << row.line;
     }

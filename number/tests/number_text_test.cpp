@@ -232,6 +232,7 @@ TEST(ReadEntry, OneReadingForTheCheckTheValueAndTheRewrite) {
         bool plain = false;
     };
     const NumberLocale arabic{"\u066B", "\u066C", ""};
+    const NumberLocale browser_swiss{".", "'", ""};
     const Case cases[] = {
         // Plain numbers: either mark is the point, but the locale's own thousand.
         {kDotLocale, R, ".5", number, 0.5, none, true},          {kDotLocale, R, "2,2", number, 2.2, none, true},
@@ -248,7 +249,21 @@ TEST(ReadEntry, OneReadingForTheCheckTheValueAndTheRewrite) {
         {kFrench, R, "12 345", number, 12345},                   {kFrench, R, "12\u00A0345,5", number, 12345.5},
         {kFrench, R, " 5", number, 5},                           {kDotLocale, R, "$5", number, 5},
         {kDotLocale, R, "5 $", number, 5},                       {arabic, R, "3\u066B25", number, 3.25},
-        {kDotLocale, R, "12 345", no_number, 12345},
+        {kDotLocale, R, "12 345", no_number, 12},
+        // A number reads as it does alone, whatever stands around it: blanks,
+        // a letter, a unit word, a currency as the settings write money.
+        {kRomanian, R, "2.200", number, 2200},                   {kRomanian, R, "2.200 Ohm", number, 2200, 0},
+        {kRomanian, R, "2.200R", number, 2200, 0},               {kRomanian, R, "2.200k", number, 2200, 1},
+        {kDotLocale, I, "1,500 mA", number, 1500, -1},           {kSwissGerman, R, "2'200 Ohm", number, 2200, 0},
+        {kFrench, R, "2 200 Ohm", number, 2200, 0},              {kRomanian, R, " 584804.691", number, 584804.691},
+        {kRomanian, R, " 0.00000000259283", number, 2.59283e-9}, {kFrench, R, "5,00\u00A0\u20AC", number, 5},
+        {kSwissGerman, R, "5.00\u00A0CHF", number, 5},           {kRomanian, R, "5,00\u00A0RON", number, 5},
+        // Group marks only where the settings put them, and never beside an exponent.
+        {kRomanian, R, "1.234.567,5", number, 1234567.5},        {kRomanian, R, "0.001", number, 0.001, none, true},
+        {kRomanian, R, "1.000E6", number, 1e6},                  {browser_swiss, R, "12\u2019345", number, 12345},
+        {kRomanian, R, "1.5.3", no_number, 0},                   {kSwissGerman, R, "1234'567", no_number, 0},
+        {kRomanian, R, "1.000.0", beginning, 10000},             {kSwissGerman, R, "12'3", beginning, 123},
+        {kFrench, R, "1 0", beginning, 10},                      {kDotLocale, R, "1,000,", beginning, 1000},
         // Markings: the letter where the point goes or after the number, a unit word.
         {kDotLocale, R, "4K7", number, 4.7, 1},                  {kRomanian, R, "R47", number, 0.47, 0},
         {kDotLocale, R, "K47", number, 0.47, 1},                 {kDotLocale, R, "1M5", number, 1.5, 2},
@@ -259,7 +274,7 @@ TEST(ReadEntry, OneReadingForTheCheckTheValueAndTheRewrite) {
         {kDotLocale, I, "5mA", number, 5, -1},                   {kDotLocale, I, "100\u00B5", number, 100, -2},
         {kDotLocale, I, "1u5", number, 1.5, -2},                 {kDotLocale, I, "2 A", number, 2, 0},
         {kDotLocale, R, "1m", no_number, 1},                     {kDotLocale, I, "5M", no_number, 5},
-        {kDotLocale, R, "1,000k", number, 1, 1},                 {kDotLocale, R, "4K7E3", no_number, 4},
+        {kDotLocale, R, "1,000k", number, 1000, 1},                 {kDotLocale, R, "4K7E3", no_number, 4.7},
         {kDotLocale, R, "1E400k", too_large, 1.7976931348623157e308},
         // Beginnings, counted as far as they go.
         {kDotLocale, R, ".", beginning, 0},                      {kDotLocale, R, "-", beginning, 0},
@@ -273,8 +288,8 @@ TEST(ReadEntry, OneReadingForTheCheckTheValueAndTheRewrite) {
         {kDotLocale, I, "5 \xCE", beginning, 5},                 {arabic, R, "1\xD9", beginning, 1},
         // Nothing a key more can mend.
         {kDotLocale, R, "", no_number, 0},                       {kDotLocale, R, "abc", no_number, 0},
-        {kDotLocale, R, "7x", no_number, 7},                     {kDotLocale, R, "- 5", no_number, -5},
-        {kDotLocale, R, "1E5E", no_number, 100000},              {kDotLocale, R, "&H1F", no_number, 31},
+        {kDotLocale, R, "7x", no_number, 7},                     {kDotLocale, R, "- 5", no_number, 0},
+        {kDotLocale, R, "1E5E", no_number, 100000},              {kDotLocale, R, "&H1F", no_number, 0},
         {kDotLocale, R, "(5", no_number, 0},                     {kSwissGerman, R, "5 CX", no_number, 5},
         {kDotLocale, I, "K", no_number, 0},
     };

@@ -171,9 +171,10 @@ TEST(WindowMonkey, EveryActionLeavesTheWindowSound) {
     bool too_large = false;
     for (auto* entry : window->findChildren<QLineEdit*>()) {
         if (entry->isReadOnly()) continue;
-        const Quantity quantity = entry->objectName() == "txtIst" ? Quantity::current : Quantity::resistance;
-        QObject::connect(entry, &QLineEdit::textChanged, [&too_large, &locale, quantity](const QString& text) {
-            too_large = too_large || ReadEntry(text.toStdString(), locale, quantity).reading == EntryReading::too_large;
+        const Field field = entry->objectName() == "txtIst" ? Field::txtIst : Field::txtRs;
+        QObject::connect(entry, &QLineEdit::textChanged, [&too_large, &locale, field](const QString& text) {
+            const EntryText read = ReadEntry(text.toStdString(), locale, QuantityOf(field));
+            too_large = too_large || testing::TooLargeForTheEntry(read, field);
         });
     }
 
