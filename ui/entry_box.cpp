@@ -1,5 +1,7 @@
 #include "ui/entry_box.h"
 
+#include <limits>
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
@@ -41,6 +43,8 @@ bool Types(const QKeyEvent* event) {
 
 EntryBox::EntryBox(const QString& default_text, int typed_limit, QWidget* parent)
     : QLineEdit(default_text, parent), default_text_(default_text) {
+    // The line edit's own limit would cut a paste at 32767 characters.
+    setMaxLength(std::numeric_limits<int>::max());
     if (typed_limit > 0) setValidator(new TypedLimit(typed_limit, this));
 }
 

@@ -189,6 +189,7 @@ TEST(WindowEvents, CorrectEntriesInPlace) {
         bool paste;
         QString shown;
     };
+    const QString beyond_limit = Local("0." + QString(40000, '0') + "1");
     const Case cases[] = {
         {"letters", "abc", false, "0"},
         {"a lone minus", "-", false, "-"},
@@ -198,6 +199,7 @@ TEST(WindowEvents, CorrectEntriesInPlace) {
         {"a half-typed number", Local("1."), false, Local("1.")},
         {"a seventh character", "1234567", false, "123456"},
         {"a long paste, kept whole", Local("22.1017547"), true, Local("22.1017547")},
+        {"a paste beyond the line edit's own limit", beyond_limit, true, beyond_limit},
         {"a negative with an exponent", "-1E9", true, "1000000000"},
         {"a negative zero", "-0", true, "-0"},
     };

@@ -55,7 +55,7 @@ public:
     explicit Page(const NumberLocale& locale) : calculator_(locale) { calculator_.events.Load(); }
     // Opened from a link: its circuit entered once loaded.
     Page(const NumberLocale& locale, const std::string& link) : Page(locale) {
-        EnterCircuit(ReadCircuit(link), calculator_.events);
+        EnterCircuit(ReadCircuit(link), calculator_.fields, calculator_.events);
     }
 
     void Play(const std::string& verb, const std::string& id, const std::string& text);
@@ -203,6 +203,18 @@ void TypedKeysScenario(Scenarios& scenarios) {
     }
 }
 
+// A step's text with each "<C*N>" written out: the character C N times.
+std::string Expanded(std::string text) {
+    for (auto open = text.find('<'); open != std::string::npos; open = text.find('<', open)) {
+        const auto close = text.find('>', open);
+        if (close == std::string::npos || text.compare(open + 2, 1, "*") != 0) break;
+        const std::size_t times = std::stoul(text.substr(open + 3, close - open - 3));
+        text.replace(open, close + 1 - open, std::string(times, text[open + 1]));
+        open += times;
+    }
+    return text;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -221,7 +233,7 @@ int main(int argc, char** argv) {
         if (verb == "scenario") {
             scenarios.Start(line.substr(9));
         } else {
-            scenarios.Step(verb, id, text);
+            scenarios.Step(verb, id, Expanded(text));
         }
     }
     TypedKeysScenario(scenarios);
