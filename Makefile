@@ -11,7 +11,7 @@ SCREENSHOT ?= screenshots/quorvel$(if $(filter-out 1,$(SCALE)),@$(SCALE)x).png
 PROGRAM := build/release/app/quorvel
 
 .PHONY: deps test-deps sanitize-deps web-deps run test test-default test-sanitize test-package test-web fuzz \
-	bench web-bench screenshot web-screenshot program web clean
+	bench key-instructions web-bench screenshot web-screenshot program web clean
 
 # Each stage installs what its own checks use, and no more: the program
 # alone; then the suites and checks; the sanitizers and fuzzers; the page.
@@ -117,6 +117,15 @@ bench: test-deps build/release/CMakeCache.txt
 	cmake --preset release > /dev/null
 	cmake --build --preset release -j $(JOBS) --target quorvel_calc_bench quorvel_key_bench quorvel_startup_bench
 	python3 bench/run.py build/release/bench
+
+# Instructions one keystroke costs the window, against the toolkit's floor,
+# as callgrind counts them: the same on any machine, whatever its load.
+build/instructions/CMakeCache.txt: | test-deps
+	cmake --preset instructions
+
+key-instructions: test-deps build/instructions/CMakeCache.txt
+	cmake --build --preset instructions -j $(JOBS) --target quorvel_key_bench
+	python3 bench/key_instructions.py build/instructions/bench
 
 # The page's size, first paints and keystroke times beside their budgets.
 # Measured here only: make test checks behaviour, not figures.

@@ -1,4 +1,5 @@
-// The computing core alone: one recalculation and the number text rules.
+// The computing core alone: one recalculation and the number text rules;
+// and a long paste through the handlers.
 
 #include <array>
 #include <random>
@@ -10,7 +11,9 @@
 #include "number/number_text.h"
 #include "calc/recalculate.h"
 #include "calc/units.h"
+#include "events/dispatcher.h"
 #include "test_support/field_texts.h"
+#include "test_support/locales.h"
 
 namespace quorvel {
 namespace {
@@ -70,6 +73,39 @@ void BM_NumberToText(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_NumberToText);
+
+// A paste of 200,000 characters into an entry, then the entry left, in
+// French: a long plain number the entry keeps; blanks before a number; and
+// digit groups that make a number too large, which the entry loses.
+void BM_LongPasteAndLeave(benchmark::State& state) {
+    constexpr std::size_t kLength = 200000;
+    const std::string texts[] = {
+        "0," + std::string(kLength - 3, '0') + "1",
+        std::string(kLength - 1, ' ') + "5",
+        [] {
+            std::string grouped = "1";
+            while (grouped.size() < kLength) grouped += "\u202F000";
+            return grouped;
+        }(),
+    };
+    const std::string& text = texts[static_cast<std::size_t>(state.range(0))];
+    struct Quiet : Platform {
+        void End() override {}
+        void ReportError(const RuntimeError&) override {}
+    } platform;
+    FieldModel fields(testing::kFrench);
+    EventDispatcher events(fields, platform);
+    BindEvents(fields, events);
+    events.Load();
+    for (auto _ : state) {
+        fields.SetText(Field::txtRs, 0, text);
+        events.LostFocus(Field::txtRs, 0);
+        state.PauseTiming();
+        fields.SetText(Field::txtRs, 0, "0");
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_LongPasteAndLeave)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace quorvel

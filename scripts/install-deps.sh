@@ -24,9 +24,10 @@ x11-utils
 imagemagick
 "
 
-# test: the suites, the benchmarks they run once, and the checks of the
-# desktop files and the package: validators, lintian, the Windows resource
-# compiler, keys sent to a real window and its clipboard read.
+# test: the suites, the benchmarks they run once (and valgrind, which counts
+# a keystroke's instructions), and the checks of the desktop files and the
+# package: validators, lintian, the Windows resource compiler, keys sent to a
+# real window and its clipboard read.
 test_packages="
 libgtest-dev
 libgmock-dev
@@ -40,6 +41,7 @@ xdotool
 xclip
 python3
 hyperfine
+valgrind
 "
 
 # fuzz: libFuzzer and the sanitizers, with clang.
