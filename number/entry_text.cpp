@@ -91,7 +91,7 @@ void ReadDigits(const NumberScan& scan, const Marks& marks, bool exponent, std::
                 MantissaReading& read) {
     const std::size_t scanned = scan.marks.size();
     const std::size_t count = scanned + (pending.empty() ? 0 : 1);
-    const auto mark = [&](std::size_t n) { return n < scanned ? scan.marks[n].token : pending; };
+    const auto mark = [&](std::size_t n) { return n < scanned ? scan.Mark(n) : pending; };
     const auto run = [&](std::size_t n) { return n <= scanned ? scan.Run(n) : std::string_view(); };
     if (!scan.point_letter && count > 0) {
         const std::string_view last = mark(count - 1);
@@ -141,7 +141,7 @@ std::optional<int> StepsOf(const NumberScan& scan) {
 bool IsPlain(const NumberScan& scan, const MantissaReading& digits) {
     const std::size_t count = scan.marks.size();
     const bool one_point = count == 1 && digits.point == 0 &&
-                           (scan.marks[0].token == "." || scan.marks[0].token == ",");
+                           (scan.Mark(0) == "." || scan.Mark(0) == ",");
     return !scan.sign && !scan.currency && !scan.blanks && scan.exponent.empty() && !scan.letter &&
            scan.word.empty() && !scan.point_letter && (count == 0 || one_point);
 }
@@ -150,11 +150,11 @@ bool IsPlain(const NumberScan& scan, const MantissaReading& digits) {
 // before it but one that may be the point, or where the end cut short the
 // currency or a blank before the number, or such a mark or letter.
 bool WaitsForDigits(const NumberScan& scan, const Marks& marks) {
-    const bool point_so_far = scan.marks.size() == 1 && !scan.point_letter && marks.IsPoint(scan.marks[0].token);
+    const bool point_so_far = scan.marks.size() == 1 && !scan.point_letter && marks.IsPoint(scan.Mark(0));
     if (scan.Whole()) return scan.marks.empty() || point_so_far;
     if (scan.cut.before_the_number || (scan.cut.point_letter && scan.marks.empty())) return true;
-    for (std::string_view mark : scan.cut.Marks()) {
-        if (scan.marks.empty() && marks.IsPoint(mark)) return true;
+    for (const std::string_view* mark : scan.cut.Marks()) {
+        if (scan.marks.empty() && marks.IsPoint(*mark)) return true;
     }
     return false;
 }
@@ -169,9 +169,9 @@ bool Mendable(const NumberScan& scan, const Marks& marks, const MantissaReading&
         ReadDigits(scan, marks, true, {}, with_exponent);
         if (with_exponent.shape == Shape::number) return true;
     }
-    for (std::string_view mark : scan.cut.Marks()) {
+    for (const std::string_view* mark : scan.cut.Marks()) {
         MantissaReading with_mark;
-        ReadDigits(scan, marks, false, mark, with_mark);
+        ReadDigits(scan, marks, false, *mark, with_mark);
         if (with_mark.shape != Shape::invalid) return true;
     }
     return false;

@@ -11,66 +11,70 @@ enum class Kind { before_the_number, point_letter, mark, exponent, after_the_num
 // The scan, one token after another; it never steps back.
 class Scanner {
 public:
-    Scanner(std::string_view text, const Notation& notation) : notation_(notation) { scan_.text = text; }
+    Scanner(std::string_view text, const Notation& notation, NumberScan& scan) : notation_(notation), scan_(scan) {
+        scan_.text = text;
+    }
 
-    NumberScan Run() {
+    void Run() {
         SkipBlanks(Kind::before_the_number);
         Prefix();
         Digits();
         // Nothing follows a number that has no digit yet: only digits can.
-        if (scan_.digits > 0) {
+        if (scan_.digits > 0 && !AtEnd()) {
             Exponent();
             SkipBlanks(Kind::after_the_number);
             Unit();
             SkipBlanks(Kind::after_the_number);
         }
         scan_.stop = at_;
-        if (cut_at_ == at_ && !scan_.Whole()) scan_.cut = cut_;
-        return std::move(scan_);
+        if (cut_at_ != std::string_view::npos && (cut_at_ != at_ || scan_.Whole())) scan_.cut = {};
     }
 
 private:
+    bool AtEnd() const { return at_ == scan_.text.size(); }
     std::string_view Rest() const { return scan_.text.substr(at_); }
     char Peek() const { return at_ < scan_.text.size() ? scan_.text[at_] : '\0'; }
 
     // Notes what the rest of the text may begin, where the text ends inside a token.
-    void NoteCut(Kind kind, std::string_view token) {
+    void NoteCut(Kind kind, const std::string_view* token) {
+        CutShort& cut = scan_.cut;
         if (cut_at_ != at_) {
             cut_at_ = at_;
-            cut_ = {};
+            cut = {};
         }
         switch (kind) {
-            case Kind::before_the_number: cut_.before_the_number = true; break;
-            case Kind::point_letter: cut_.point_letter = true; break;
-            case Kind::exponent: cut_.exponent = true; break;
-            case Kind::after_the_number: cut_.after_the_number = true; break;
+            case Kind::before_the_number: cut.before_the_number = true; break;
+            case Kind::point_letter: cut.point_letter = true; break;
+            case Kind::exponent: cut.exponent = true; break;
+            case Kind::after_the_number: cut.after_the_number = true; break;
             case Kind::mark:
-                if (cut_.mark_count < cut_.marks.size()) cut_.marks[cut_.mark_count++] = token;
+                if (cut.mark_count < cut.marks.size()) cut.marks[cut.mark_count++] = token;
                 break;
         }
     }
 
-    // Whether the token stands here.
-    bool Sees(std::string_view token, Kind kind) {
-        const std::string_view rest = Rest();
-        if (token.empty()) return false;
-        if (rest.starts_with(token)) return true;
-        if (!rest.empty() && rest.size() < token.size() && token.starts_with(rest)) NoteCut(kind, token);
+    // Whether the token stands here. Its first byte decides most, at once.
+    bool Sees(const std::string_view& token, Kind kind) {
+        if (token.empty() || AtEnd() || scan_.text[at_] != token.front()) return false;
+        if (scan_.text.size() - at_ >= token.size()) {
+            return token.size() == 1 || scan_.text.compare(at_, token.size(), token) == 0;
+        }
+        if (token.starts_with(Rest())) NoteCut(kind, &token);
         return false;
     }
-    bool Take(std::string_view token, Kind kind) {
+    bool Take(const std::string_view& token, Kind kind) {
         if (!Sees(token, kind)) return false;
         at_ += token.size();
         return true;
     }
     std::string_view Take(std::span<const std::string_view> tokens, Kind kind) {
-        for (std::string_view token : tokens) {
+        for (const std::string_view& token : tokens) {
             if (Take(token, kind)) return token;
         }
         return {};
     }
     void SkipBlanks(Kind kind) {
-        while (!Take(notation_.blanks, kind).empty()) scan_.blanks = true;
+        while (!AtEnd() && !Take(notation_.blanks, kind).empty()) scan_.blanks = true;
     }
     bool IsBlank(std::string_view token) const {
         for (std::string_view blank : notation_.blanks) {
@@ -113,7 +117,7 @@ private:
                 ++scan_.digits;
                 after_digit = true;
             } else if (const std::string_view mark = Mark(after_digit); !mark.empty()) {
-                scan_.marks.push_back({at_, mark});
+                scan_.marks.push_back({at_, mark.size()});
                 at_ += mark.size();
                 after_digit = false;
             } else {
@@ -121,7 +125,7 @@ private:
             }
         }
         scan_.last = at_;
-        if (scan_.currency) return;  // a number with a currency has no unit
+        if (scan_.currency || AtEnd()) return;  // a number with a currency has no unit
         const std::size_t before = at_;
         const Multiplier* letter = Letter(scan_.digits == 0 ? Kind::point_letter : Kind::after_the_number);
         if (!letter) return;
@@ -143,14 +147,15 @@ private:
     // digits. None where the text ends inside a longer mark: what it becomes
     // is the next keys' to say, and a mark that takes the rest is one way.
     std::string_view Mark(bool after_digit) {
-        std::string_view found;
-        for (std::string_view mark : notation_.marks) {
-            if (!Sees(mark, Kind::mark) || mark.size() <= found.size()) continue;
+        const std::string_view* found = nullptr;
+        if (AtEnd()) return {};
+        for (const std::string_view& mark : notation_.marks) {
+            if (!Sees(mark, Kind::mark) || (found && mark.size() <= found->size())) continue;
             const std::size_t next = at_ + mark.size();
-            if (!IsBlank(mark) || (after_digit && next < scan_.text.size() && IsDigit(scan_.text[next]))) found = mark;
+            if (!IsBlank(mark) || (after_digit && next < scan_.text.size() && IsDigit(scan_.text[next]))) found = &mark;
         }
-        if (cut_at_ != at_ || cut_.mark_count == 0) return found;
-        if (!found.empty() && found.size() == Rest().size()) NoteCut(Kind::mark, found);
+        if (cut_at_ != at_ || scan_.cut.mark_count == 0) return found ? *found : std::string_view();
+        if (found && found->size() == Rest().size()) NoteCut(Kind::mark, found);
         return {};
     }
 
@@ -168,7 +173,7 @@ private:
         const std::string_view text = scan_.text;
         std::size_t end = at_ + 1;
         if (end < text.size() && (text[end] == '+' || text[end] == '-')) ++end;
-        if (end == text.size()) return NoteCut(Kind::exponent, {});
+        if (end == text.size()) return NoteCut(Kind::exponent, nullptr);
         if (!IsDigit(text[end])) return;
         while (end < text.size() && IsDigit(text[end])) ++end;
         scan_.exponent = text.substr(at_ + 1, end - at_ - 1);
@@ -192,14 +197,17 @@ private:
     }
 
     const Notation& notation_;
-    NumberScan scan_;
+    NumberScan& scan_;
     std::size_t at_ = 0;
-    std::size_t cut_at_ = std::string_view::npos;
-    CutShort cut_;
+    std::size_t cut_at_ = std::string_view::npos;  // where scan_.cut was noted
 };
 
 }  // namespace
 
-NumberScan ScanNumber(std::string_view text, const Notation& notation) { return Scanner(text, notation).Run(); }
+NumberScan ScanNumber(std::string_view text, const Notation& notation) {
+    NumberScan scan;
+    Scanner(text, notation, scan).Run();
+    return scan;
+}
 
 }  // namespace quorvel

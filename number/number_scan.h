@@ -31,8 +31,8 @@ struct Notation {
 };
 
 struct ScannedMark {
-    std::size_t at = 0;      // where it stands in the text
-    std::string_view token;  // the notation's mark it is
+    std::size_t at;    // where it stands in the text
+    std::size_t size;  // and its length there
 };
 
 // The marks of a number in the order they stand. Most numbers have one or
@@ -54,7 +54,7 @@ public:
     bool empty() const { return size_ == 0; }
 
 private:
-    std::array<ScannedMark, 4> in_place_{};
+    std::array<ScannedMark, 4> in_place_;  // only the first size_ are set
     std::vector<ScannedMark> spilled_;
     std::size_t size_ = 0;
 };
@@ -67,13 +67,12 @@ private:
 struct CutShort {
     bool before_the_number = false;
     bool point_letter = false;
-    std::array<std::string_view, 6> marks{};
+    std::array<const std::string_view*, 6> marks;  // the notation's; only the first mark_count are set
     std::size_t mark_count = 0;
     bool exponent = false;
     bool after_the_number = false;
 
-    bool Any() const { return before_the_number || point_letter || mark_count > 0 || exponent || after_the_number; }
-    std::span<const std::string_view> Marks() const { return std::span(marks).first(mark_count); }
+    std::span<const std::string_view* const> Marks() const { return std::span(marks).first(mark_count); }
 };
 
 struct NumberScan {
@@ -94,10 +93,12 @@ struct NumberScan {
     std::string_view word;
 
     bool Whole() const { return stop == text.size(); }
+    // Mark n, as the notation has it.
+    std::string_view Mark(std::size_t n) const { return text.substr(marks[n].at, marks[n].size); }
     // The digits from the number's start, or after mark n-1, up to mark n
     // or the end of the digits.
     std::string_view Run(std::size_t n) const {
-        const std::size_t begin = n == 0 ? first : marks[n - 1].at + marks[n - 1].token.size();
+        const std::size_t begin = n == 0 ? first : marks[n - 1].at + marks[n - 1].size;
         const std::size_t end = n < marks.size() ? marks[n].at : last;
         return text.substr(begin, end - begin);
     }

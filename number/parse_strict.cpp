@@ -24,7 +24,7 @@ double ParseStrict(std::string_view text, const NumberLocale& locale) {
         const std::string_view run = scan.Run(n);
         number += run;
         if (n == scan.marks.size()) break;
-        if (scan.marks[n].token == point && !after_point) {
+        if (scan.Mark(n) == point && !after_point) {
             number += '.';
             after_point = true;
         } else if (after_point || run.empty()) {  // a group mark stands after a digit

@@ -47,22 +47,38 @@ QRect ResultBox::LineRect() const {
             contents.width() - 2 * kHorizontalMargin, height};
 }
 
+// The width of a text as the line edit lays it out, in whole pixels. The
+// box's font is drawn without shaping or kerning, so a text is as wide as
+// its characters' advances together, and each character is measured once.
+double ResultBox::Width(QStringView text) {
+    qreal width = 0;
+    for (const QChar c : text) {
+        if (c.isSurrogate()) return qRound(QFontMetricsF(font()).horizontalAdvance(text.toString()));
+        auto [known, added] = advances_.try_emplace(c.unicode());
+        if (added) known->second = QFontMetricsF(font()).horizontalAdvance(c);
+        width += known->second;
+    }
+    return qRound(width);
+}
+
 // A text fits as the line edit decides whether to scroll: with a pixel and
 // the caret beside it.
 void ResultBox::Measure() {
-    QStyleOptionFrame panel;
-    initStyleOption(&panel);
-    const int caret = style()->pixelMetric(QStyle::PM_TextCursorWidth, &panel, this);
-    const QFontMetricsF metrics(font());
-    const auto width = [&metrics](std::string_view utf8) {
-        return static_cast<double>(qRound(metrics.horizontalAdvance(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())))));
+    if (measured_for_ != size()) {
+        QStyleOptionFrame panel;
+        initStyleOption(&panel);
+        caret_ = style()->pixelMetric(QStyle::PM_TextCursorWidth, &panel, this);
+        room_ = LineRect().width();
+        point_ = SystemNumberLocale().DecimalPoint();
+        measured_for_ = size();
+    }
+    const auto width = [this](std::string_view utf8) {
+        return Width(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
     };
     const bool was_cut = display_.cut;
-    const int room = LineRect().width();
-    const bool fits = text().isEmpty() || qRound(metrics.horizontalAdvance(text())) + 1 + caret <= room;
-    // Only a cut needs the settings' decimal point, and most results fit.
-    const std::string point = fits ? std::string() : SystemNumberLocale().DecimalPoint();
-    display_ = DisplayResult(text().toStdString(), unit_.toStdString(), description_, point, fits, room, width);
+    const QString whole = text();
+    const bool fits = whole.isEmpty() || Width(whole) + 1 + caret_ <= room_;
+    display_ = DisplayResult(whole.toStdString(), unit_.toStdString(), description_, point_, fits, room_, width);
     if (!display_.cut && !was_cut) return;  // nothing cut before or now
     setToolTip(QString::fromStdString(display_.tooltip));
     setAccessibleDescription(QString::fromStdString(display_.spoken));
@@ -119,7 +135,11 @@ void ResultBox::resizeEvent(QResizeEvent* event) {
 
 void ResultBox::changeEvent(QEvent* event) {
     QLineEdit::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) Measure();
+    const QEvent::Type type = event->type();
+    if (type != QEvent::FontChange && type != QEvent::StyleChange && type != QEvent::LocaleChange) return;
+    if (type == QEvent::FontChange) advances_.clear();
+    measured_for_ = QSize();
+    Measure();
 }
 
 }  // namespace quorvel

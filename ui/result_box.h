@@ -1,5 +1,7 @@
 #pragma once
 
+#include <unordered_map>
+
 #include <QLineEdit>
 
 #include "frontend/result_display.h"
@@ -33,10 +35,19 @@ protected:
 private:
     QRect LineRect() const;
     void Measure();
+    double Width(QStringView text);
 
     std::string description_;  // what a screen reader says of the box whatever it holds
     QString unit_;
     ResultDisplay display_;
+    // What measuring asks of the style, the font and the settings, which a
+    // new text leaves as they were: kept until the box, its font, its style
+    // or the settings change.
+    QSize measured_for_;  // the size room_ was measured for; empty: none yet
+    int room_ = 0;        // the width the text has
+    int caret_ = 0;
+    std::string point_;   // the settings' decimal point
+    std::unordered_map<char16_t, qreal> advances_;  // of each character met, in the box's font
 };
 
 }  // namespace quorvel

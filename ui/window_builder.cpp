@@ -92,9 +92,11 @@ void CreateControl(QWidget& window, const layout::Control& control) {
             auto* box = new ResultBox(FromUtf8(control.spoken.description), container);
             box->setAlignment(AlignmentOf(control.align));
             Paint(box, QPalette::Base, control.colour);
-            // Digits and unit words need no shaping, and a keystroke rewrites many boxes.
+            // Digits and unit words need no shaping nor kerning, and a keystroke
+            // rewrites and measures many boxes: their widths add up.
             QFont font = box->font();
             font.setStyleStrategy(QFont::PreferNoShaping);
+            font.setKerning(false);
             box->setFont(font);
             widget = box;
             break;
