@@ -10,6 +10,11 @@ int ChooserSteps(const FieldSet& form, Field entry, int index) {
     return StepsOf(chooser, form.Text(chooser, index));
 }
 
+// The unit its number is in: its letter's, else its chooser's.
+int UnitSteps(const FieldSet& form, Field entry, int index, const EntryText& read) {
+    return read.steps ? *read.steps : ChooserSteps(form, entry, index);
+}
+
 }  // namespace
 
 EntryText FieldSet::Read(Field entry, int index) const {
@@ -24,7 +29,7 @@ EntryText FieldSet::Read(Field entry, int index) const {
 }
 
 double InBaseUnit(const FieldSet& form, Field entry, int index, const EntryText& read) {
-    return Rescaled(read.value, read.steps ? *read.steps : ChooserSteps(form, entry, index));
+    return Rescaled(read.value, UnitSteps(form, entry, index, read));
 }
 
 double InChooserUnit(const FieldSet& form, Field entry, int index, const EntryText& read) {
@@ -45,6 +50,10 @@ double LeftValue(const FieldSet& form, Field entry, int index, const EntryText& 
     } catch (const OverflowError&) {
         return 0;
     }
+}
+
+Magnitude ExactValue(const FieldSet& form, Field entry, int index, const EntryText& read) {
+    return ExactMagnitude(read.value, UnitSteps(form, entry, index, read));
 }
 
 }  // namespace quorvel

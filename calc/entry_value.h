@@ -4,6 +4,7 @@
 // value's unit, else the unit its chooser shows.
 
 #include "calc/fields.h"
+#include "calc/standard_values.h"
 #include "number/entry_text.h"
 
 namespace quorvel {
@@ -19,5 +20,7 @@ double InLettersItem(Field entry, const EntryText& read);
 // is no number, nor one on its way, counts as 0, as does a value that unit
 // cannot hold, which the entry loses.
 double LeftValue(const FieldSet& form, Field entry, int index, const EntryText& read);
+// Exactly, as a resistor's standard values are compared with it.
+Magnitude ExactValue(const FieldSet& form, Field entry, int index, const EntryText& read);
 
 }  // namespace quorvel
