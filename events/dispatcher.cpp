@@ -33,6 +33,7 @@ private:
 // time, since the entry lost it.
 template <class Handler>
 void EventDispatcher::Dispatch(Handler handler) {
+    if (depth_ > 0 && as_one_) return;
     if (depth_ > 0 && clearing_) {
         // On the way to the defaults, which always compute: the states a
         // clear passes through are not the user's, nor are their errors.
@@ -119,6 +120,18 @@ void EventDispatcher::Entered(Field entry, int index, const std::string& text) {
     if (KindOf(entry) != FieldKind::entry) return;
     Dispatch([this, entry, index, &text] { form_.SetText(entry, index, text); });
     LostFocus(entry, index);
+}
+
+// A step to a standard value changes the entry and its chooser as one: the
+// handlers of the two writes, which would recalculate for the pair half
+// written and might report its error, do not run; the step recalculates.
+bool EventDispatcher::KeyDown(Field entry, int index, std::int16_t KeyCode, std::int16_t Shift) {
+    if (entry != Field::txtRs) return false;  // no other control has a key handler
+    Dispatch([this, index, &KeyCode, Shift] {
+        const ScopedValue as_one(as_one_, true);
+        txtRs_KeyDown(form_, static_cast<std::int16_t>(index), KeyCode, Shift);
+    });
+    return KeyCode == 0;
 }
 
 void BindEvents(FieldModel& model, EventDispatcher& events) {

@@ -47,6 +47,10 @@ public:
     // A text put into an entry from outside the window, by a link or the
     // command line: it counts as pasted there and then left.
     void Entered(Field entry, int index, const std::string& text);
+    // A key the handlers know (kKeyUp, kKeyDown) pressed in an entry, with
+    // the modifiers held (kCtrlMask, ...). True where the entry took it: the
+    // control is not to have it too.
+    bool KeyDown(Field entry, int index, std::int16_t KeyCode, std::int16_t Shift);
 
     // An event is running: a change a front end sees now is a handler's own
     // write, which raises its handler itself.
@@ -61,6 +65,7 @@ private:
     EventScope* scope_;
     int depth_ = 0;
     bool clearing_ = false;  // the clear button's writes are running
+    bool as_one_ = false;    // a handler writes several fields as one change, and raises no handler
 };
 
 // Binds the change callback of a field model to the dispatcher, so that the

@@ -3,6 +3,7 @@
 #include "number/number_text.h"
 #include "calc/entry_value.h"
 #include "calc/recalculate.h"
+#include "calc/standard_values.h"
 
 namespace quorvel {
 namespace {
@@ -26,9 +27,10 @@ void WriteOnTheWay(FieldSet& form, Field field, int index, const std::string& te
     throw EntryTooLargeError();
 }
 
-// A multiplier letter or unit word puts its unit in the chooser beside the
-// entry: its own, or the nearest the list has. That write is a pick.
-void FollowTheLetter(FieldSet& form, Field entry, int index, int steps) {
+// A multiplier letter or unit word, or a step to a standard value, puts its
+// unit in the chooser beside the entry: its own, or the nearest the list
+// has. That write is a pick.
+void PickUnit(FieldSet& form, Field entry, int index, int steps) {
     const Field chooser = ChooserOf(entry);
     WriteOnTheWay(form, chooser, index, form.ListItem(chooser, index, NearestItem(chooser, steps)));
 }
@@ -60,7 +62,7 @@ void ValidateEntry(FieldSet& form, Field entry, int index) {
         positive.erase(positive.find('-'), 1);
         WriteOnTheWay(form, entry, index, positive);
     }
-    if (read.steps) FollowTheLetter(form, entry, index, *read.steps);
+    if (read.steps) PickUnit(form, entry, index, *read.steps);
     Recalculate(form);
 }
 
@@ -81,6 +83,19 @@ void LeaveEntry(FieldSet& form, Field entry, int index) {
     const EntryText read = form.Read(entry, index);
     if (read.plain) return;
     form.SetText(entry, index, NumberToText(LeftValue(form, entry, index, read), form.Locale()));
+}
+
+// The next standard value above or below what the entry counts as: its
+// number in the entry, its unit in the chooser, both written as one change,
+// and then the one recalculation for the pair.
+void StepEntry(FieldSet& form, Field entry, int index, const Series& series, bool up) {
+    const Magnitude value = ExactValue(form, entry, index, form.Read(entry, index));
+    const auto next = up ? StepUp(series, value) : StepDown(series, value);
+    if (!next) return;
+    const InUnit written = ToUnit(*next);
+    PickUnit(form, entry, index, written.steps);
+    form.SetText(entry, index, NumberToText(written.number, form.Locale()));
+    Recalculate(form);
 }
 
 }  // namespace
@@ -119,6 +134,15 @@ void txtIst_Change(FieldSet& form) { ValidateEntry(form, Field::txtIst, 0); }
 void txtRs_LostFocus(FieldSet& form, std::int16_t index) { LeaveEntry(form, Field::txtRs, index); }
 
 void txtIst_LostFocus(FieldSet& form) { LeaveEntry(form, Field::txtIst, 0); }
+
+// Up and Down step through E24, and with Ctrl through E96; the entry takes
+// them even where it is at an end of the series.
+void txtRs_KeyDown(FieldSet& form, std::int16_t index, std::int16_t& KeyCode, std::int16_t Shift) {
+    if ((KeyCode != kKeyUp && KeyCode != kKeyDown) || (Shift != 0 && Shift != kCtrlMask)) return;
+    const bool up = KeyCode == kKeyUp;
+    KeyCode = 0;
+    StepEntry(form, Field::txtRs, index, Shift == kCtrlMask ? kE96 : kE24, up);
+}
 
 void cboRs_Change(FieldSet& form, std::int16_t /*index*/) { Recalculate(form); }
 
