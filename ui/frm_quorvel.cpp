@@ -131,6 +131,10 @@ void frmQuorvel::WriteResultBoxes(const std::vector<ChangedResult>& results) {
     }
 }
 
+void frmQuorvel::DescribeEntry(int index, const EntryDescription& description) {
+    controls_(Field::txtRs, index)->setToolTip(QString::fromStdString(description.tooltip));
+}
+
 std::string frmQuorvel::ListItem(Field chooser, int index, int item) const {
     return static_cast<QComboBox*>(controls_(chooser, index))->itemText(item).toStdString();
 }

@@ -33,6 +33,7 @@ protected:
     bool WriteControl(Field input, int index, const std::string& text) override;
     void SelectDefault(Field entry, int index) override;
     void WriteResultBoxes(const std::vector<ChangedResult>& results) override;
+    void DescribeEntry(int index, const EntryDescription& description) override;
     NumberLocale ReadLocale() const override;
 
 private:

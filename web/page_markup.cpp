@@ -7,6 +7,7 @@
 
 #include "calc/fields.h"
 #include "calc/units.h"
+#include "frontend/entry_description.h"
 #include "frontend/html_escape.h"
 #include "frontend/window_layout.h"
 #include "web/phone_layout.h"
@@ -193,6 +194,13 @@ std::string Control(const layout::Control& control, const layout::Control& frame
     }
     // Phones offer their keypad of digits and a decimal mark; any text may still be pasted.
     if (control.kind == Kind::entry) tag.Attribute("inputmode", "decimal");
+    // A resistor entry is a spin button, whose value a screen reader hears
+    // with its unit; the tooltip names the nearest standard values.
+    if (field && field->field == Field::txtRs) {
+        const EntryDescription described = DescribeResistor(shown, field->index);
+        tag.Attribute("role", "spinbutton").Attribute("aria-valuetext", described.spoken);
+        if (!described.tooltip.empty()) tag.Attribute("title", described.tooltip);
+    }
     if (control.kind == Kind::result) tag.Attribute("readonly", "");
     if (control.kind == Kind::button) tag.Attribute("type", "button");
     tag.Attribute("style", style);

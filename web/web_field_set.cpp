@@ -66,6 +66,12 @@ void WebFieldSet::SelectDefault(Field entry, int index) {
     if (element.strictlyEquals(val::global("document")["activeElement"])) element.call<void>("select");
 }
 
+void WebFieldSet::DescribeEntry(int index, const EntryDescription& description) {
+    val& element = boxes_(Field::txtRs, index).element;
+    element.call<void>("setAttribute", std::string("aria-valuetext"), description.spoken);
+    element.set("title", description.tooltip);
+}
+
 std::string WebFieldSet::ListItem(Field chooser, int index, int item) const {
     return boxes_(chooser, index).element["options"][item]["text"].as<std::string>();
 }

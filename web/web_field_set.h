@@ -39,6 +39,9 @@ protected:
     // Writes the boxes, then says the whole text with its unit in the
     // tooltip and to a screen reader where a box cuts it.
     void WriteResultBoxes(const std::vector<ChangedResult>& results) override;
+    // A resistor entry is a spin button whose value a screen reader hears
+    // with its unit.
+    void DescribeEntry(int index, const EntryDescription& description) override;
     NumberLocale ReadLocale() const override;
 
 private:

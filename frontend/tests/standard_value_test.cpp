@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "events/handlers.h"
+#include "frontend/entry_description.h"
 #include "test_support/headless_calculator.h"
 
 namespace quorvel {
@@ -8,32 +9,33 @@ namespace {
 
 // Keys in one resistor entry under Romanian settings, a row after another:
 // the text and unit it starts from (none: where the row before left it),
-// the key and its modifiers, the text and unit it ends with.
+// the key and its modifiers, the text and unit it ends with; and where
+// looked at, the tooltip of the start.
 TEST(StandardValues, UpAndDownStepThroughTheSeries) {
     struct Row {
         const char *start, *unit;
         std::int16_t key, shift;
-        const char *shown, *unit_after;
+        const char *shown, *unit_after, *tooltip = nullptr;
     };
     constexpr std::int16_t up = kKeyUp, down = kKeyDown, ctrl = kCtrlMask;
     const Row rows[] = {
-        {"4K7", "Ohm", up, 0, "5,1", "kOhm"},
-        {"4,8", "kOhm", up, 0, "5,1", "kOhm"},
+        {"4K7", "Ohm", up, 0, "5,1", "kOhm", "E24: 4,7 kOhm (0,0 %) · E96: 4,75 kOhm (+1,1 %)"},
+        {"4,8", "kOhm", up, 0, "5,1", "kOhm", "E24: 4,7 kOhm (\u22122,1 %) · E96: 4,75 kOhm (\u22121,0 %)"},
         {"4,8", "kOhm", down, 0, "4,7", "kOhm"},
-        {"910", "Ohm", up, 0, "1", "kOhm"},
+        {"910", "Ohm", up, 0, "1", "kOhm", "E24: 910 Ohm (0,0 %) · E96: 909 Ohm (\u22120,1 %)"},
         {"1", "kOhm", down, 0, "910", "Ohm"},
         {"9,1", "MOhm", up, 0, "10", "MOhm"},
-        {"0", "Ohm", up, 0, "1", "Ohm"},
+        {"0", "Ohm", up, 0, "1", "Ohm", ""},
         {"4,7", "kOhm", up, ctrl, "4,75", "kOhm"},
         {"4,7", "kOhm", down, ctrl, "4,64", "kOhm"},
-        {"1000", "MOhm", up, 0, "1000", "MOhm"},
+        {"1000", "MOhm", up, 0, "1000", "MOhm", "E24: 1000 MOhm (0,0 %) · E96: 1000 MOhm (0,0 %)"},
         // A standard value a step reached is the table's own, not a hair off it.
         {"5,1", "Ohm", down, 0, "4,7", "Ohm"},
         {nullptr, nullptr, up, 0, "5,1", "Ohm"},
         // The ends of the range, and beyond them; Shift+Up is the entry's own.
         {"1", "Ohm", down, 0, "1", "Ohm"},
-        {"0,5", "Ohm", down, ctrl, "0,5", "Ohm"},
-        {"2G", "MOhm", down, 0, "1000", "MOhm"},
+        {"0,5", "Ohm", down, ctrl, "0,5", "Ohm", ""},
+        {"2G", "MOhm", down, 0, "1000", "MOhm", ""},
         {"1K", "kOhm", up, kShiftMask, "1K", "kOhm"},
     };
     testing::HeadlessCalculator calculator(testing::kRomanian);
@@ -44,6 +46,9 @@ TEST(StandardValues, UpAndDownStepThroughTheSeries) {
         if (row.start) {
             calculator.fields.model.SetText(Field::cboRs, 1, row.unit);
             calculator.Type(Field::txtRs, 1, row.start);
+        }
+        if (row.tooltip) {
+            EXPECT_EQ(DescribeResistor(calculator.fields.model, 1).tooltip, row.tooltip) << what;
         }
         const std::string before = calculator.fields.model.Text(Field::txtRs, 1);
         calculator.fields.Forget();

@@ -22,6 +22,10 @@ function shown(page) {
             if (box.readOnly && !told) tooltips[box.id] = box.title;
         }
         if (calculator) fields.lblUMs = document.getElementById('lblUMs').textContent;
+        const described = {};
+        for (const entry of calculator?.querySelectorAll('[role=spinbutton]') ?? []) {
+            described[entry.id] = [entry.getAttribute('aria-valuetext'), entry.title];
+        }
         // A cut text shows its beginning, "…" and its exponent, unless the user selects or
         // scrolls through it; a box not in use shows its beginning.
         const inUse = box => box === document.activeElement &&
@@ -60,7 +64,7 @@ function shown(page) {
                 measure.measureText(entry.value).width <= entry.offsetWidth - 2;
         }).map(entry => entry.id);
         const report = document.getElementById('dlgError');
-        return { fields, tooltips, report: report.open ? document.getElementById('lblErrorText').textContent : null,
+        return { fields, described, tooltips, report: report.open ? document.getElementById('lblErrorText').textContent : null,
                  ended: !document.getElementById('ended').hidden, focus: document.activeElement.id, marked, cut,
                  unshown, misdrawn, clipped, link: location.hash ? decodeURIComponent(location.hash.slice(1)) : null,
                  copyable: [...document.querySelectorAll('#share button')].map(button => !button.disabled),
@@ -220,6 +224,7 @@ async function playScenario(browser, locale, viewport, scenario, reused) {
 
 function expect(now, expected, what) {
     assert.deepEqual(now.fields, expected.fields, what);
+    assert.deepEqual(now.described, expected.described, `${what}: what a screen reader hears of each resistor, its tooltip`);
     assert.deepEqual(now.tooltips, {}, `${what}: tooltips of the boxes that cut their text`);
     assert.deepEqual(now.marked, now.cut, `${what}: the marks of cut texts`);
     assert.deepEqual(now.misdrawn, [], `${what}: marks without their beginning or exponent`);

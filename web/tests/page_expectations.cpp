@@ -16,6 +16,7 @@
 #include "frontend/circuit_table.h"
 #include "frontend/circuit_text.h"
 #include "frontend/control_name.h"
+#include "frontend/entry_description.h"
 #include "events/handlers.h"
 #include "frontend/error_message.h"
 #include "frontend/window_layout.h"
@@ -132,12 +133,19 @@ std::string State(const HeadlessCalculator& calculator, std::size_t reports_befo
             }
         }
     }
+    // What a screen reader hears of each resistor entry, and its tooltip.
+    std::string described;
+    for (int i = 0; i < kResistorCount && calculator.platform.ends == 0; ++i) {
+        const EntryDescription description = DescribeResistor(calculator.fields.model, i);
+        described += (i ? ", " : "") + Json(ControlName(Field::txtRs, i)) + ": [" + Json(description.spoken) + ", " +
+                     Json(description.tooltip) + "]";
+    }
     const auto& reports = calculator.platform.reports;
     const std::string report = reports.size() > reports_before
                                    ? Json(ErrorMessage(RuntimeError(reports.back().first, reports.back().second)))
                                    : "null";
     const std::string link = calculator.platform.ends ? "null" : Json(CircuitLine(calculator.fields.model));
-    return "\"fields\": {" + fields + "}, \"report\": " + report +
+    return "\"fields\": {" + fields + "}, \"described\": {" + described + "}, \"report\": " + report +
            ", \"ended\": " + (calculator.platform.ends ? "true" : "false") + ", \"link\": " + link;
 }
 
