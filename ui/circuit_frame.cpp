@@ -1,5 +1,6 @@
 #include "ui/circuit_frame.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
 #include "frontend/window_layout.h"
@@ -8,7 +9,22 @@ namespace quorvel {
 
 using layout::Pixels;
 
+namespace {
+
+// To a screen reader the frame is a group of the window's controls. As a
+// plain frame, the toolkit calls it a border, which assistive technology
+// on Linux takes for a window of its own: it then follows neither the focus
+// nor the changes of the entries standing in it.
+QAccessibleInterface* GroupOfControls(const QString& class_name, QObject* object) {
+    if (class_name != QLatin1String(CircuitFrame::staticMetaObject.className())) return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
+}
+
+}  // namespace
+
 CircuitFrame::CircuitFrame(QWidget* parent) : QFrame(parent) {
+    static const bool told = (QAccessible::installFactory(GroupOfControls), true);
+    Q_UNUSED(told);
     setFrameStyle(QFrame::Box | QFrame::Sunken);
 }
 
