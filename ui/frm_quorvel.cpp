@@ -3,16 +3,38 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "events/handlers.h"
 #include "ui/circuit_clipboard.h"
 #include "ui/result_box.h"
 #include "ui/system_locale.h"
 #include "ui/window_builder.h"
 
 namespace quorvel {
+namespace {
+
+// A key as the key handlers know it: its code, 0 for one they do not know,
+// and the modifiers held with it.
+std::int16_t KeyCodeOf(const QKeyEvent& key) {
+    switch (key.key()) {
+        case Qt::Key_Up: return kKeyUp;
+        case Qt::Key_Down: return kKeyDown;
+        default: return 0;
+    }
+}
+
+std::int16_t ShiftOf(Qt::KeyboardModifiers held) {
+    return static_cast<std::int16_t>((held & Qt::ShiftModifier ? kShiftMask : 0) |
+                                     (held & Qt::ControlModifier ? kCtrlMask : 0) |
+                                     (held & Qt::AltModifier ? kAltMask : 0));
+}
+
+}  // namespace
+
 frmQuorvel::frmQuorvel(QWidget* parent)
     : QWidget(parent),
       platform_(*this),
@@ -66,6 +88,7 @@ void frmQuorvel::BindEvents() {
             }
         }
     }
+    for (int i = 0; i < kResistorCount; ++i) controls_(Field::txtRs, i)->installEventFilter(this);
     connect(findChild<QPushButton*>(QStringLiteral("cmdClear")), &QPushButton::clicked, this,
             [this] { events_.ClearClick(); });
     connect(qApp, &QApplication::focusChanged, this, &frmQuorvel::FocusMoved);
@@ -83,6 +106,25 @@ void frmQuorvel::FocusMoved(QWidget* old, QWidget* now) {
             static_cast<QLineEdit*>(old)->setCursorPosition(0);
         }
     }
+}
+
+// A resistor entry's keys reach its key handler before the entry. A step
+// leaves the new value selected, as a spin box does: a screen reader reads
+// it, and the next key typed replaces it. At an end of the series, nothing
+// changes.
+bool frmQuorvel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    const std::int16_t code = KeyCodeOf(key);
+    for (int i = 0; code != 0 && i < kResistorCount; ++i) {
+        if (watched != controls_(Field::txtRs, i)) continue;
+        auto* entry = static_cast<QLineEdit*>(watched);
+        const QString before = entry->text();
+        if (!events_.KeyDown(Field::txtRs, i, code, ShiftOf(key.modifiers()))) return false;
+        if (entry->text() != before) entry->selectAll();
+        return true;
+    }
+    return false;
 }
 
 std::string frmQuorvel::ControlText(Field input, int index) const {

@@ -35,6 +35,7 @@ protected:
     void WriteResultBoxes(const std::vector<ChangedResult>& results) override;
     void DescribeEntry(int index, const EntryDescription& description) override;
     NumberLocale ReadLocale() const override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BindEvents();

@@ -270,6 +270,31 @@ TEST(WindowEvents, AClickIntoTheDefaultSelectsIt) {
     EXPECT_EQ(second->text(), "147");
 }
 
+// The keys as a person presses them: a step takes its unit, and leaves the
+// value selected for a screen reader to read and the next key to replace;
+// at an end of the series nothing changes.
+TEST(WindowEvents, UpAndDownStepAResistorThroughTheStandardValues) {
+    auto window = testing::StartedWindow();
+    testing::MessageBoxAnswerer answerer;
+    auto* entry = Find<QLineEdit>(*window, "txtRs", 1);
+    auto* chooser = Find<QComboBox>(*window, "cboRs", 1);
+    TypeOver(entry, "910");
+    QTest::keyClick(entry, Qt::Key_Up);
+    EXPECT_EQ(entry->selectedText() + ' ' + chooser->currentText(), "1 kOhm");
+    QTest::keyClick(entry, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(entry->selectedText() + ' ' + chooser->currentText(), "976 Ohm");
+    PickByKeyboard(chooser, 1);
+    TypeOver(entry, Local("4.8"));
+    EXPECT_EQ(entry->toolTip(), Local("E24: 4.7 kOhm (\u22122.1 %) \u00B7 E96: 4.75 kOhm (\u22121.0 %)"));
+    PickByKeyboard(chooser, 2);
+    TypeOver(entry, "1000");
+    QTest::keyClick(entry, Qt::Key_Up);
+    EXPECT_EQ(entry->text() + ' ' + chooser->currentText(), "1000 MOhm");
+    EXPECT_FALSE(entry->hasSelectedText());
+    EXPECT_EQ(Results(*window), ExpectedResults(*window));
+    EXPECT_TRUE(answerer.seen.empty());
+}
+
 // A number beyond the double range becomes "0", told once; the "0" stands
 // selected, and the next key replaces it.
 TEST(WindowEvents, TellANumberTooLargeAndZeroIt) {
