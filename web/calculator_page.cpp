@@ -24,6 +24,21 @@ int CharacterOf(const val& event) {
     return key.call<int>("charCodeAt", 0);
 }
 
+// A key as the key handlers know it: its code, 0 for one they do not know,
+// and the modifiers held with it.
+std::int16_t KeyCodeOf(const val& event) {
+    const val key = event["key"];
+    if (!key.isString()) return 0;
+    const std::string name = key.as<std::string>();
+    return name == "ArrowUp" ? kKeyUp : name == "ArrowDown" ? kKeyDown : 0;
+}
+
+std::int16_t ShiftOf(const val& event) {
+    return static_cast<std::int16_t>((event["shiftKey"].as<bool>() ? kShiftMask : 0) |
+                                     (event["ctrlKey"].as<bool>() ? kCtrlMask : 0) |
+                                     (event["altKey"].as<bool>() ? kAltMask : 0));
+}
+
 // What the line beside the copy buttons tells.
 constexpr const char* kCircuitCopied = "Circuitul a fost copiat ca tabel.";
 constexpr const char* kLinkCopied = "Legătura a fost copiată.";
@@ -251,6 +266,7 @@ void CalculatorPage::ResultBoxEvent(const std::string& type, val box) {
 // A chooser's open list keeps its keys, as some browsers show them to the
 // page: Esc closes the list and nothing else.
 void CalculatorPage::KeyDown(const val& event) {
+    if (Stepped(event)) return;
     const int character = CharacterOf(event);
     if (character < 0 || ListOpen(event["target"])) return;
     events_.KeyPress(static_cast<std::int16_t>(character));
@@ -258,6 +274,25 @@ void CalculatorPage::KeyDown(const val& event) {
         event.call<void>("preventDefault");
         event.call<void>("stopPropagation");
     }
+}
+
+// A resistor entry's keys reach its key handler before the browser, as the
+// window's reach it before the entry. A key taken keeps the browser from
+// moving the caret; a step leaves the new value selected, as the window
+// does. The command key of a Mac moves the caret; the handlers know no
+// such key.
+bool CalculatorPage::Stepped(const val& event) {
+    const std::int16_t code = KeyCodeOf(event);
+    if (code == 0 || event["metaKey"].as<bool>() || event["isComposing"].as<bool>()) return false;
+    const auto entry = FieldNamed(event["target"]["id"].as<std::string>());
+    if (!entry) return false;
+    const std::string before = fields_.Text(entry->field, entry->index);
+    if (!events_.KeyDown(entry->field, entry->index, code, ShiftOf(event))) return false;
+    event.call<void>("preventDefault");
+    if (fields_.Text(entry->field, entry->index) == before) return true;
+    fields_.Element(entry->field, entry->index).call<void>("select");
+    WriteLinkSoon();
+    return true;
 }
 
 bool CalculatorPage::ListOpen(const val& target) const {

@@ -44,6 +44,7 @@ private:
     };
 
     void KeyDown(const emscripten::val& event);
+    bool Stepped(const emscripten::val& event);
     void Shortcut(const emscripten::val& event);
     void Copy(std::string text, std::string html, const char* told);  // html: none for plain text only
     void CopyCircuit();

@@ -95,6 +95,13 @@ const play = {
     tab: page => page.keyboard.press('Tab'),
     clear: page => press(page, '#cmdClear'),
     escape: async (page, id) => { await page.focus(byId(id)); await page.keyboard.press('Escape'); },
+    key: async (page, id, keys) => {
+        await page.focus(byId(id));
+        const [key, ...held] = keys.split('+').reverse();
+        for (const modifier of held) await page.keyboard.down(modifier);
+        await page.keyboard.press(key);
+        for (const modifier of held) await page.keyboard.up(modifier);
+    },
     restart: page => press(page, '#cmdRestart'),
     focus: (page, id) => press(page, byId(id)),
     select: (page, id) => selectAll(page, id),

@@ -105,6 +105,14 @@ void Page::Play(const std::string& verb, const std::string& id, const std::strin
         Focus(id);
     }
     if (verb == "escape") return calculator_.events.KeyPress(kEscape);
+    if (verb == "key") {  // "ArrowUp" or "Control+ArrowDown"; a step leaves the entry's text selected
+        const auto [field, index] = FieldOf(id);
+        const std::string before = calculator_.fields.model.Text(field, index);
+        const std::int16_t shift = text.starts_with("Control") ? kCtrlMask : 0;
+        calculator_.events.KeyDown(field, index, text.ends_with("Up") ? kKeyUp : kKeyDown, shift);
+        if (calculator_.fields.model.Text(field, index) != before) Entry(field, index).SelectAll();
+        return;
+    }
     if (verb == "select" || verb == "list" || verb == "layout") return;  // moves no text
     const auto [field, index] = FieldOf(id);
     if (verb == "pick") return calculator_.fields.model.SetText(field, index, text);
