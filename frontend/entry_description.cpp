@@ -29,7 +29,7 @@ EntryDescription DescribeResistor(const FieldSet& form, int index) {
     const std::string unit = form.Text(Field::cboRs, index);
     EntryDescription description{unit.empty() ? text : text + " " + unit, {}};
     const NumberLocale locale = form.Locale();
-    const Magnitude value = ExactValue(form, Field::txtRs, index, ReadEntry(text, locale, QuantityOf(Field::txtRs)));
+    const Magnitude value = ExactValue(form, Field::txtRs, index, form.Read(Field::txtRs, index));
     if (!Nearest(kE24, value)) return description;
     description.tooltip = NearestText(kE24, value, locale) + " \u00B7 " + NearestText(kE96, value, locale);
     return description;

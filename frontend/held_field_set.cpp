@@ -11,7 +11,6 @@ HeldFieldSet::HeldFieldSet() {
 
 std::string HeldFieldSet::Text(Field field, int index) const {
     if (IsComputed(field)) return results_(field, index).Current();
-    resistors_met_ = resistors_met_ || field == Field::txtRs || field == Field::cboRs;
     return ControlText(field, index);
 }
 
@@ -23,7 +22,6 @@ void HeldFieldSet::SetText(Field field, int index, const std::string& text) {
         if (!in_event_) WriteHeldResults();
         return;
     }
-    resistors_met_ = resistors_met_ || field == Field::txtRs || field == Field::cboRs;
     if (!WriteControl(field, index, text)) return;
     if (KindOf(field) == FieldKind::entry && text == InfoOf(field).created) SelectDefault(field, index);
     if (on_change_) on_change_(field, index);
@@ -41,21 +39,8 @@ void HeldFieldSet::EventBegins() {
 }
 
 void HeldFieldSet::EventEnds() {
-    DescribeResistors();  // with the settings the event read
     in_event_ = false;
     WriteHeldResults();
-}
-
-void HeldFieldSet::DescribeResistors() {
-    if (!resistors_met_) return;
-    for (int i = 0; i < kResistorCount; ++i) {
-        std::string shown =
-            ControlText(Field::txtRs, i) + '\n' + ControlText(Field::cboRs, i) + '\n' + Locale().DecimalPoint();
-        if (shown == described_[static_cast<std::size_t>(i)]) continue;
-        described_[static_cast<std::size_t>(i)] = std::move(shown);
-        DescribeEntry(i, DescribeResistor(*this, i));
-    }
-    resistors_met_ = false;
 }
 
 void HeldFieldSet::WriteHeldResults() {

@@ -7,7 +7,6 @@
 // written once, when the event ends. A front end supplies only how its
 // controls are read and written.
 
-#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -16,7 +15,6 @@
 
 #include "calc/fields.h"
 #include "events/event_scope.h"
-#include "frontend/entry_description.h"
 
 namespace quorvel {
 
@@ -34,9 +32,7 @@ public:
     NumberLocale Locale() const final;
 
     void EventBegins() final;
-    // Writes each result whose text or unit changed, and describes again
-    // each resistor entry whose text or unit changed.
-    void EventEnds() final;
+    void EventEnds() final;  // writes each result whose text or unit changed
 
 protected:
     HeldFieldSet();  // every result and unit shows its creation text
@@ -54,13 +50,10 @@ protected:
     // the user is typing, so that the next key replaces it.
     virtual void SelectDefault(Field entry, int index) = 0;
     virtual void WriteResultBoxes(const std::vector<ChangedResult>& results) = 0;  // each box once
-    // What a screen reader says of a resistor entry's value, and its tooltip.
-    virtual void DescribeEntry(int index, const EntryDescription& description) = 0;
     virtual NumberLocale ReadLocale() const = 0;
 
 private:
     void WriteHeldResults();
-    void DescribeResistors();
 
     struct Held {
         std::string shown;  // what its box shows
@@ -73,10 +66,6 @@ private:
     std::function<void(Field field, int index)> on_change_;
     bool in_event_ = false;
     mutable std::optional<NumberLocale> locale_;  // as the running event found them
-    std::array<std::string, kResistorCount> described_;  // each resistor's text, unit and decimal point as described
-    // The event has read or written a resistor's entry or chooser, as every
-    // event that changes one does.
-    mutable bool resistors_met_ = false;
 };
 
 }  // namespace quorvel

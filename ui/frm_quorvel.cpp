@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "events/handlers.h"
+#include "frontend/entry_description.h"
 #include "ui/circuit_clipboard.h"
 #include "ui/result_box.h"
 #include "ui/system_locale.h"
@@ -113,6 +114,10 @@ void frmQuorvel::FocusMoved(QWidget* old, QWidget* now) {
 // it, and the next key typed replaces it. At an end of the series, nothing
 // changes.
 bool frmQuorvel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        TellStandardValues(watched);
+        return false;
+    }
     if (event->type() != QEvent::KeyPress) return false;
     const auto& key = *static_cast<QKeyEvent*>(event);
     const std::int16_t code = KeyCodeOf(key);
@@ -125,6 +130,15 @@ bool frmQuorvel::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return false;
+}
+
+// Asked for its tooltip, a resistor entry names the nearest standard values
+// to what it counts as: worked out then, not at every keystroke.
+void frmQuorvel::TellStandardValues(QObject* watched) {
+    for (int i = 0; i < kResistorCount; ++i) {
+        QWidget* entry = controls_(Field::txtRs, i);
+        if (watched == entry) entry->setToolTip(QString::fromStdString(DescribeResistor(*this, i).tooltip));
+    }
 }
 
 std::string frmQuorvel::ControlText(Field input, int index) const {
@@ -171,10 +185,6 @@ void frmQuorvel::WriteResultBoxes(const std::vector<ChangedResult>& results) {
         }
         static_cast<ResultBox*>(controls_(result.value, result.index))->SetResult(QString::fromUtf8(result.text), unit);
     }
-}
-
-void frmQuorvel::DescribeEntry(int index, const EntryDescription& description) {
-    controls_(Field::txtRs, index)->setToolTip(QString::fromStdString(description.tooltip));
 }
 
 std::string frmQuorvel::ListItem(Field chooser, int index, int item) const {

@@ -33,9 +33,9 @@ protected:
     bool WriteControl(Field input, int index, const std::string& text) override;
     void SelectDefault(Field entry, int index) override;
     void WriteResultBoxes(const std::vector<ChangedResult>& results) override;
-    void DescribeEntry(int index, const EntryDescription& description) override;
     NumberLocale ReadLocale() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void TellStandardValues(QObject* watched);
 
 private:
     void BindEvents();

@@ -115,6 +115,7 @@ void CalculatorPage::Load() {
         Changed(named->field, named->index, KindOf(named->field) == FieldKind::entry ? "input" : "change");
     }
     link_.Write(fields_);
+    fields_.DescribeResistors();
     if (calculator_.call<bool>("contains", val::global("document")["activeElement"])) return;
     const val& first = fields_.Element(Field::txtRs, 0);
     first.call<void>("focus");
@@ -153,6 +154,7 @@ void CalculatorPage::Handle(const val& event) {
         EntryEvent(type, *named, event);
     }
     if (type == "input" || type == "change" || type == "click" || type == "focusout") WriteLinkSoon();
+    fields_.DescribeResistors();
 }
 
 // Once the event is over: changing the address takes the browser longer
@@ -218,6 +220,7 @@ void CalculatorPage::EnterLink(const Circuit& circuit) {
 void CalculatorPage::LinkEdited() {
     if (const auto circuit = link_.Edited()) EnterLink(*circuit);
     link_.Write(fields_);
+    fields_.DescribeResistors();
 }
 
 // An entry's input or a chooser's change: the typed limit first, then its handler.
@@ -291,6 +294,7 @@ bool CalculatorPage::Stepped(const val& event) {
     event.call<void>("preventDefault");
     if (fields_.Text(entry->field, entry->index) == before) return true;
     fields_.Element(entry->field, entry->index).call<void>("select");
+    fields_.DescribeResistors();
     WriteLinkSoon();
     return true;
 }

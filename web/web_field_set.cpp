@@ -66,10 +66,17 @@ void WebFieldSet::SelectDefault(Field entry, int index) {
     if (element.strictlyEquals(val::global("document")["activeElement"])) element.call<void>("select");
 }
 
-void WebFieldSet::DescribeEntry(int index, const EntryDescription& description) {
-    val& element = boxes_(Field::txtRs, index).element;
-    element.call<void>("setAttribute", std::string("aria-valuetext"), description.spoken);
-    element.set("title", description.tooltip);
+void WebFieldSet::DescribeResistors() {
+    const std::string point = Locale().DecimalPoint();
+    for (int i = 0; i < kResistorCount; ++i) {
+        std::string shown = ControlText(Field::txtRs, i) + '\n' + ControlText(Field::cboRs, i) + '\n' + point;
+        if (shown == described_[static_cast<std::size_t>(i)]) continue;
+        described_[static_cast<std::size_t>(i)] = std::move(shown);
+        const EntryDescription description = DescribeResistor(*this, i);
+        val& element = boxes_(Field::txtRs, i).element;
+        element.call<void>("setAttribute", std::string("aria-valuetext"), description.spoken);
+        element.set("title", description.tooltip);
+    }
 }
 
 std::string WebFieldSet::ListItem(Field chooser, int index, int item) const {

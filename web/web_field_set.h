@@ -6,6 +6,7 @@
 
 #include <emscripten/val.h>
 
+#include "frontend/entry_description.h"
 #include "frontend/held_field_set.h"
 
 namespace quorvel {
@@ -30,6 +31,10 @@ public:
     void FitEntry(Field entry, int index);
     // The page has changed its layout: every box is measured again.
     void Relayout();
+    // An event may have changed a resistor's value or unit: each resistor
+    // entry that changed is a spin button whose value a screen reader hears
+    // with its unit, and its tooltip names the nearest standard values.
+    void DescribeResistors();
     const emscripten::val& Element(Field field, int index = 0) const;
 
 protected:
@@ -39,9 +44,6 @@ protected:
     // Writes the boxes, then says the whole text with its unit in the
     // tooltip and to a screen reader where a box cuts it.
     void WriteResultBoxes(const std::vector<ChangedResult>& results) override;
-    // A resistor entry is a spin button whose value a screen reader hears
-    // with its unit.
-    void DescribeEntry(int index, const EntryDescription& description) override;
     NumberLocale ReadLocale() const override;
 
 private:
@@ -59,6 +61,7 @@ private:
     static void Fit(Box& box);
 
     PerElement<Box> boxes_;
+    std::array<std::string, kResistorCount> described_;  // each resistor's text, unit and point as described
     emscripten::val measure_;  // a canvas's context, which measures texts in a box's font
 };
 

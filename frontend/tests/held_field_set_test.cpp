@@ -23,7 +23,6 @@ protected:
         return true;
     }
     void SelectDefault(Field, int) override {}
-    void DescribeEntry(int, const EntryDescription&) override {}
     void WriteResultBoxes(const std::vector<ChangedResult>& results) override {
         std::vector<std::string> written;
         for (const auto& r : results) {

@@ -285,6 +285,8 @@ TEST(WindowEvents, UpAndDownStepAResistorThroughTheStandardValues) {
     EXPECT_EQ(entry->selectedText() + ' ' + chooser->currentText(), "976 Ohm");
     PickByKeyboard(chooser, 1);
     TypeOver(entry, Local("4.8"));
+    QHelpEvent asked(QEvent::ToolTip, QPoint(2, 2), entry->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(entry, &asked);
     EXPECT_EQ(entry->toolTip(), Local("E24: 4.7 kOhm (\u22122.1 %) \u00B7 E96: 4.75 kOhm (\u22121.0 %)"));
     PickByKeyboard(chooser, 2);
     TypeOver(entry, "1000");
