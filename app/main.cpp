@@ -1,7 +1,7 @@
 // Starts the calculator: creates its window, raises the load event, shows
 // the window and runs the event loop until the window closes or Esc ends it.
-// It answers --help and --version with no window; an argument that is a
-// circuit opens the window with it.
+// It answers --help, --version, --table and --solution with no window; an
+// argument that is a circuit opens the window with it.
 
 #include <cerrno>
 #include <cstdio>
@@ -12,6 +12,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include "circuit_answer.h"
 #include "frontend/circuit_text.h"
 #include "quorvel_version.h"
 #include "ui/frm_quorvel.h"
@@ -20,6 +21,7 @@
 namespace {
 
 constexpr int kWriteError = 1;
+constexpr int kNotComputed = 1;
 constexpr int kUsageError = 2;
 
 // Prints a text the user asked for; a text that cannot be written (a full
@@ -46,6 +48,25 @@ int UsageError(const QCommandLineParser& parser, const QString& error) {
     return kUsageError;
 }
 
+QString NotACircuit(const QString& line) {
+    return QStringLiteral("'%1' is not a circuit: give the four resistors and the current, separated by commas, "
+                          "e.g. 4K7,2K2,1M,470R,5mA.")
+        .arg(line);
+}
+
+// The circuit's table or worked solution, as far as it can be computed;
+// where a result could not be, standard error says why.
+int AnswerCircuit(const QCommandLineParser& parser, const QString& line, quorvel::Answered what) {
+    const quorvel::Circuit circuit = quorvel::ReadCircuit(line.toStdString());
+    if (!circuit.whole) return UsageError(parser, NotACircuit(line));
+    const quorvel::CircuitAnswer answer = quorvel::AnswerCircuit(circuit, what);
+    const int written = Answer(QString::fromStdString(answer.text));
+    if (written != 0) return written;
+    if (answer.error.empty()) return 0;
+    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), answer.error.c_str());
+    return kNotComputed;
+}
+
 // On a core application, which needs no display. An argument that asks for
 // neither the help, the version nor a circuit is a mistake, "--" alone
 // included.
@@ -61,6 +82,13 @@ Request ReadArguments(int argc, char* argv[]) {
                                   QStringLiteral("Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption table(QStringLiteral("table"),
+                                   QStringLiteral("Prints the circuit's table, tab-separated, and opens no window."),
+                                   QStringLiteral("circuit"));
+    const QCommandLineOption solution(QStringLiteral("solution"),
+                                      QStringLiteral("Prints the circuit's worked solution and opens no window."),
+                                      QStringLiteral("circuit"));
+    parser.addOptions({table, solution});
     parser.addPositionalArgument(
         QStringLiteral("circuit"),
         QStringLiteral("Opens the window with this circuit: the four resistors and the current, "
@@ -73,16 +101,14 @@ Request ReadArguments(int argc, char* argv[]) {
                            QCoreApplication::applicationVersion() + QLatin1Char('\n')));
     }
     if (parser.isSet(help)) return Exit(Answer(parser.helpText()));
+    if (parser.isSet(table)) return Exit(AnswerCircuit(parser, parser.value(table), quorvel::Answered::table));
+    if (parser.isSet(solution)) return Exit(AnswerCircuit(parser, parser.value(solution), quorvel::Answered::solution));
     if (positional.size() != 1) {
         const QString argument = positional.isEmpty() ? QStringLiteral("--") : positional[1];
         return Exit(UsageError(parser, QStringLiteral("Unexpected argument '%1'.").arg(argument)));
     }
     Request request{std::nullopt, quorvel::ReadCircuit(positional[0].toStdString())};
-    if (!request.circuit.whole) {
-        request.exit = UsageError(parser, QStringLiteral("'%1' is not a circuit: give the four resistors and the "
-                                                         "current, separated by commas, e.g. 4K7,2K2,1M,470R,5mA.")
-                                              .arg(positional[0]));
-    }
+    if (!request.circuit.whole) request.exit = UsageError(parser, NotACircuit(positional[0]));
     return request;
 }
 

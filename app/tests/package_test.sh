@@ -69,14 +69,18 @@ extra|2|^Quorvel: 'extra' is not a circuit
 4K7,2K2,1M,470R|2|^Quorvel: '4K7,2K2,1M,470R' is not a circuit
 4K7 2K2 1M 470R 5mA|2|^Quorvel: '4K7 2K2 1M 470R 5mA' is not a circuit
 --|2|^Quorvel: Unexpected argument '--'
+--table=4K7,2K2,1M,470R,5mA|0|^R1	4[.,]7	kOhm	23[.,]5	V	117[.,]5	mW$
+--solution=4K7,2K2,1M,470R,5mA|0|^Puterea totală: P = R · I² = 1007370 Ohm · (0[.,]005 A)² = 25[.,]18425 W ≈ 25[.,]184 W$
+--solution=1E200,2E200,0,0,1E108|1|^Quorvel: Un rezultat este prea mare
+--table=4K7,2K2|2|^Quorvel: '4K7,2K2' is not a circuit
 TABLE
 # An answer that cannot be written is no answer.
-for option in --version --help; do
+for option in --version --help --table=4K7,2K2,1M,470R,5mA; do
     got=0
     quorvel "$option" > /dev/full 2>/dev/null || got=$?
     [ "$got" -eq 1 ] || fail "quorvel $option > /dev/full ended with $got, not 1"
 done
-echo "ok: --version, --help and wrong arguments answered with no display"
+echo "ok: --version, --help, --table, --solution and wrong arguments answered with no display"
 
 # The manual page names every option that --help lists.
 for option in $(quorvel --help | grep -o -- ' --[a-z-]*'); do

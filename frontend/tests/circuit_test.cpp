@@ -1,9 +1,12 @@
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "frontend/circuit_table.h"
 #include "frontend/circuit_text.h"
+#include "frontend/worked_solution.h"
 #include "test_support/headless_calculator.h"
 
 namespace quorvel {
@@ -107,6 +110,57 @@ TEST(CircuitTable, TheTypedExampleReadsBackAsNumbersAndUnits) {
         EXPECT_NE(HtmlTable(table).find("<tr><td>R1</td><td align=\"right\">100</td><td>Ohm</td><td align=\"right\">500</td>"),
                   std::string::npos);
     }
+}
+
+// Step by step as the recalculation computes, in a comma and a point
+// locale alike; where a result is too large to compute, it stops there.
+TEST(WorkedSolution, FollowsTheRecalculationAndChecksItsSums) {
+    const std::string example =
+        "Rezolvare\n"
+        "Rezistența totală: R = R1 + R2 + R3 + R4 = 4700 Ohm + 2200 Ohm + 1000000 Ohm + 470 Ohm = 1007370 Ohm ≈ 1,007 MOhm\n"
+        "Tensiunea totală: U = R · I = 1007370 Ohm · 0,005 A = 5036,85 V = 5,03685 kV\n"
+        "Căderea de tensiune pe R1: U1 = R1 · I = 4700 Ohm · 0,005 A = 23,5 V\n"
+        "Căderea de tensiune pe R2: U2 = R2 · I = 2200 Ohm · 0,005 A = 11 V\n"
+        "Căderea de tensiune pe R3: U3 = R3 · I = 1000000 Ohm · 0,005 A = 5000 V = 5 kV\n"
+        "Căderea de tensiune pe R4: U4 = R4 · I = 470 Ohm · 0,005 A = 2,35 V\n"
+        "Puterea în R1: P1 = R1 · I² = 4700 Ohm · (0,005 A)² = 0,1175 W = 117,5 mW\n"
+        "Puterea în R2: P2 = R2 · I² = 2200 Ohm · (0,005 A)² = 0,055 W = 55 mW\n"
+        "Puterea în R3: P3 = R3 · I² = 1000000 Ohm · (0,005 A)² = 25 W\n"
+        "Puterea în R4: P4 = R4 · I² = 470 Ohm · (0,005 A)² = 0,01175 W = 11,75 mW\n"
+        "Puterea totală: P = R · I² = 1007370 Ohm · (0,005 A)² = 25,18425 W ≈ 25,184 W\n"
+        "Verificarea tensiunilor: U1 + U2 + U3 + U4 = 23,5 V + 11 V + 5000 V + 2,35 V = 5036,85 V = U\n"
+        "Verificarea puterilor: P1 + P2 + P3 + P4 = 0,1175 W + 0,055 W + 25 W + 0,01175 W = 25,18425 W = P\n";
+    std::string pointed = example;
+    std::replace(pointed.begin(), pointed.end(), ',', '.');
+    struct Row {
+        const NumberLocale& locale;
+        std::string_view line;
+        std::string text;
+        bool complete;
+    };
+    const Row rows[] = {
+        {testing::kRomanian, kExample, example, true},
+        {testing::kDotLocale, kExample, pointed, true},
+        {testing::kRomanian, "1E200,2E200,0,0,1E108",
+         "Rezolvare\nRezistența totală: R = R1 + R2 + R3 + R4 = 1E+200 Ohm + 2E+200 Ohm + 0 Ohm + 0 Ohm = 3E+200 Ohm = "
+         "3E+194 MOhm\nTensiunea totală: Un rezultat este prea mare pentru a fi calculat (eroarea 6: depășire). "
+         "Micșorați o valoare sau alegeți o unitate mai mică.\n",
+         false},
+    };
+    for (const Row& row : rows) {
+        HeadlessCalculator calculator(row.locale);
+        calculator.events.Load();
+        EnterCircuit(ReadCircuit(row.line), calculator.fields, calculator.events);
+        const WorkedSolution solution = SolveCircuit(calculator.fields);
+        EXPECT_EQ(SolutionText(solution), row.text) << row.line;
+        EXPECT_EQ(solution.complete, row.complete) << row.line;
+    }
+    HeadlessCalculator calculator;
+    calculator.events.Load();
+    EnterCircuit(ReadCircuit(kExample), calculator.fields, calculator.events);
+    EXPECT_NE(SolutionHtml(SolveCircuit(calculator.fields)).find("<li><b>Puterea în R1</b>: P<sub>1</sub> = R<sub>1</sub> · "
+                                                                  "I<sup>2</sup> = 4700 Ohm · (0.005 A)<sup>2</sup>"),
+              std::string::npos);
 }
 
 }  // namespace

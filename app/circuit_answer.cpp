@@ -1,0 +1,33 @@
+#include "circuit_answer.h"
+
+#include "events/dispatcher.h"
+#include "frontend/circuit_table.h"
+#include "frontend/error_message.h"
+#include "frontend/worked_solution.h"
+#include "ui/system_locale.h"
+
+namespace quorvel {
+namespace {
+
+// Nothing to end; a report is what standard error says.
+class Answering : public Platform {
+public:
+    void End() override {}
+    void ReportError(const RuntimeError& error) override { told = ErrorMessage(error); }
+    std::string told;
+};
+
+}  // namespace
+
+CircuitAnswer AnswerCircuit(const Circuit& circuit, Answered what) {
+    FieldModel fields(SystemNumberLocale());
+    Answering platform;
+    EventDispatcher events(fields, platform);
+    BindEvents(fields, events);
+    events.Load();
+    EnterCircuit(circuit, fields, events);
+    if (what == Answered::table) return {TabSeparated(CircuitTable(fields)), platform.told};
+    return {SolutionText(SolveCircuit(fields)), platform.told};
+}
+
+}  // namespace quorvel

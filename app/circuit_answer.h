@@ -1,0 +1,23 @@
+#pragma once
+
+// The circuit's table or worked solution printed on the command line, with
+// no window and no display, in the settings of the environment, so that a
+// shell loop can make a sheet of exercises with their solutions.
+
+#include <string>
+
+#include "frontend/circuit_text.h"
+
+namespace quorvel {
+
+enum class Answered { table, solution };
+
+struct CircuitAnswer {
+    std::string text;   // what stdout takes: as much as could be computed
+    std::string error;  // why a result could not be computed; empty where all were
+};
+
+// The circuit entered as the window enters one from its command line.
+CircuitAnswer AnswerCircuit(const Circuit& circuit, Answered what);
+
+}  // namespace quorvel
