@@ -11,8 +11,13 @@ namespace quorvel {
 // processor takes as a table (frontend/circuit_table.h).
 void CopyCircuit(const FieldSet& form);
 
-// Copies it on Ctrl+Shift+C anywhere in the window, and from an item
-// "Copiază circuitul" after the toolkit's own in the context menu of every
+// Its worked solution, as text and as HTML, which a word processor takes as
+// readable lines (frontend/worked_solution.h).
+void CopySolution(const FieldSet& form);
+
+// Copies the circuit on Ctrl+Shift+C and its solution on Ctrl+Shift+R
+// anywhere in the window, and from the items "Copiază circuitul" and
+// "Copiază rezolvarea" after the toolkit's own in the context menu of every
 // entry and result box.
 void OfferCircuitCopy(QWidget& window, const FieldSet& form);
 

@@ -174,6 +174,12 @@ TEST(WindowEvents, ComputeTheTypedCircuit) {
     const QMimeData* copied = QApplication::clipboard()->mimeData();
     EXPECT_TRUE(copied->text().contains("\nR1\t100\tOhm\t500\tmV\t" + Local("2.5") + "\tmW\n")) << copied->text().toStdString();
     EXPECT_TRUE(copied->html().contains("<td>R1</td>")) << copied->html().toStdString();
+    // Ctrl+Shift+R: the worked solution, as text and as HTML.
+    QTest::keyClick(Find<QLineEdit>(*window, "txtRs", 0), Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+    copied = QApplication::clipboard()->mimeData();
+    EXPECT_TRUE(copied->text().contains("U1 = R1 · I = 100 Ohm · " + Local("0.005") + " A = " + Local("0.5") + " V = 500 mV"))
+        << copied->text().toStdString();
+    EXPECT_TRUE(copied->html().contains("<li><b>Rezistența totală</b>: R = R<sub>1</sub>")) << copied->html().toStdString();
 
     Find<QPushButton>(*window, "cmdClear")->click();
     for (int i = 0; i < 4; ++i) EXPECT_EQ(Find<QLineEdit>(*window, "txtRs", i)->text(), "0");
@@ -413,7 +419,7 @@ TEST(WindowEvents, EscapeClosesAnOpenListOrMenuFirst) {
         EXPECT_EQ(testing::InputTexts(*window), inputs) << opened;
         if (!menu.isEmpty()) {
             EXPECT_EQ(menu, (QStringList{"&Anulează", "&Refă", "&Taie", "&Copiază", "&Lipește", "Șterge",
-                                         "Selectează tot", "Copiază circuitul"}));
+                                         "Selectează tot", "Copiază circuitul", "Copiază rezolvarea"}));
         }
         ExpectEscapeEnds(*window, focused, opened);
     }
