@@ -128,9 +128,11 @@ key-instructions: test-deps build/instructions/CMakeCache.txt
 	python3 bench/key_instructions.py build/instructions/bench
 
 # The page's size, first paints and keystroke times beside their budgets.
-# Measured here only: make test checks behaviour, not figures.
+# Measured here only: make test checks behaviour, not figures. BASE=<commit
+# or page> loads another page in turn with it and gives the ratios to it;
+# a commit's page is built once, outside the repository.
 web-bench: web $(NODE_MODULES)
-	node bench/web_bench.mjs
+	JOBS=$(JOBS) node bench/web_bench.mjs $(if $(BASE),--base '$(BASE)')
 
 # The page as headless Chromium shows it, beside the window on Xvfb; and the
 # pictures of the page in docs/screenshots: on a laptop's and a desktop's

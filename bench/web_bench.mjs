@@ -4,19 +4,22 @@
 // in the same browser; the time from a load to the handling of a key typed
 // at once into the first entry; and the time from a key pressed in txtRs(0)
 // to every result written, measured in the page.
-//     node bench/web_bench.mjs [--quick]
+//     node bench/web_bench.mjs [--quick] [--base COMMIT|PAGE]
 // --quick loads and types a few times only, to prove the script works; its
-// figures mean nothing.
+// figures mean nothing. --base loads another page in turn with this one,
+// load by load in the same browsers, and gives each figure's ratio to it.
+import { execFileSync } from 'node:child_process';
 import { readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { pathToFileURL } from 'node:url';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 import { engines, launch, openPage, pageFile } from '../web/tests/browsers.mjs';
 
 const quick = process.argv.includes('--quick');
 const loads = quick ? 2 : Number(process.env.QUORVEL_BENCH_LOADS ?? 30);
 const warmup = quick ? 2 : 50;
 const keys = quick ? 4 : 400;
+const rounds = quick ? 1 : 4;  // of keystrokes, each page in turn
 
 const median = values => percentile(values, 0.5);
 function percentile(values, fraction) {
@@ -24,9 +27,23 @@ function percentile(values, fraction) {
     return ordered[Math.round(fraction * (ordered.length - 1))];
 }
 
+// This page, and the one set beside it: a page's path, or a commit's page,
+// built outside the repository by bench/base_page.sh.
+const baseAt = process.argv.indexOf('--base');
+const baseName = baseAt > 0 ? process.argv[baseAt + 1] : null;
+const pages = [{ file: pageFile }];
+if (baseName) {
+    const file = execFileSync(fileURLToPath(new URL('base_page.sh', import.meta.url)), [baseName],
+                              { encoding: 'utf8', stdio: ['ignore', 'pipe', 'inherit'] }).trim();
+    pages.push({ file });
+}
+
 // The same markup and style, nothing to run: the floor of a first paint.
-const staticCopy = join(tmpdir(), `quorvel-static-${process.pid}.html`);
-writeFileSync(staticCopy, readFileSync(pageFile, 'utf8').replace(/<script[\s\S]*?<\/script>/g, ''));
+for (const [n, page] of pages.entries()) {
+    page.copy = join(tmpdir(), `quorvel-static-${process.pid}-${n}.html`);
+    writeFileSync(page.copy, readFileSync(page.file, 'utf8').replace(/<script[\s\S]*?<\/script>/g, ''));
+    page.size = statSync(page.file).size;
+}
 
 async function firstContentfulPaint(page, file) {
     await page.goto(pathToFileURL(file).href);
@@ -36,8 +53,8 @@ async function firstContentfulPaint(page, file) {
 
 // A key typed as soon as the entry is there, before the calculator has
 // started; handled once the total shows it.
-async function firstKeyHandled(page) {
-    await page.goto(pathToFileURL(pageFile).href, { waitUntil: 'domcontentloaded' });
+async function firstKeyHandled(page, file) {
+    await page.goto(pathToFileURL(file).href, { waitUntil: 'domcontentloaded' });
     await page.evaluate(() => {
         window.handled = new Promise(done => {
             const look = () => (document.getElementById('txtRst').value === '7' ? done(performance.now()) : requestAnimationFrame(look));
@@ -55,8 +72,9 @@ async function firstKeyHandled(page) {
 // From the key's event reaching the page to every result written: the
 // window's listeners run first on the way down and last on the way up, and
 // the calculator's handles the input between.
-async function keystrokes(page) {
-    await page.load();
+async function keystrokes(page, file, count) {
+    await page.goto(pathToFileURL(file).href);
+    await page.waitForFunction(() => document.activeElement?.id === 'txtRs(0)');
     await page.evaluate(() => {
         window.keyTimes = [];
         let pressed = 0;
@@ -65,40 +83,68 @@ async function keystrokes(page) {
     });
     await page.focus('[id="txtRs(0)"]');
     await page.keyboard.press('End');
-    for (let n = 0; n < warmup + keys; ++n) await page.keyboard.press(n % 2 ? 'Backspace' : 'Digit7');
+    for (let n = 0; n < warmup + count; ++n) await page.keyboard.press(n % 2 ? 'Backspace' : 'Digit7');
     return (await page.evaluate(() => window.keyTimes)).slice(warmup);
 }
 
-const rows = [['page size', `${(statSync(pageFile).size / 1024).toFixed(0)} KiB`, '', '≤ 1024 KiB',
-               statSync(pageFile).size <= 1 << 20]];
-for (const engine of engines) {
+// Each figure of each page, load by load in turn, so that the machine's load
+// falls on all; each round starts one further on, so that none always
+// follows the same.
+async function measure(engine) {
     const browser = await launch(engine, 'ro-RO');
-    const page = await openPage(browser, 'ro-RO');
-    const paints = { page: [], copy: [] };
-    for (let n = 0; n < loads; ++n) {  // in turn, so that the machine's load falls on both
-        paints.page.push(await firstContentfulPaint(page, pageFile));
-        paints.copy.push(await firstContentfulPaint(page, staticCopy));
+    const tab = await openPage(browser, 'ro-RO');
+    const loadsInTurn = pages.flatMap(page => [[page, 'paints', page.file], [page, 'copyPaints', page.copy]]);
+    for (const page of pages) Object.assign(page, { paints: [], copyPaints: [], firstKeys: [], keyTimes: [] });
+    for (let n = 0; n < loads; ++n) {
+        for (let i = 0; i < loadsInTurn.length; ++i) {
+            const [page, figure, file] = loadsInTurn[(n + i) % loadsInTurn.length];
+            page[figure].push(await firstContentfulPaint(tab, file));
+        }
     }
-    const firstKeys = [];
-    for (let n = 0; n < loads; ++n) firstKeys.push(await firstKeyHandled(page));
-    const keyTimes = await keystrokes(page);
-    if (page.errors.length) throw new Error(page.errors.join('\n'));
+    for (let n = 0; n < loads; ++n) {
+        for (let i = 0; i < pages.length; ++i) {
+            const page = pages[(n + i) % pages.length];
+            page.firstKeys.push(await firstKeyHandled(tab, page.file));
+        }
+    }
+    for (let n = 0; n < rounds; ++n) {
+        for (const page of pages) page.keyTimes.push(...await keystrokes(tab, page.file, keys / rounds));
+    }
+    if (tab.errors.length) throw new Error(tab.errors.join('\n'));
     await browser.close();
-
-    const ratio = median(paints.page) / median(paints.copy);
-    rows.push(
-        [`${engine}: first contentful paint`, `${median(paints.page).toFixed(0)} ms`, `${percentile(paints.page, 0.9).toFixed(0)} ms`, '', null],
-        [`  of the static copy`, `${median(paints.copy).toFixed(0)} ms`, `${percentile(paints.copy, 0.9).toFixed(0)} ms`, '', null],
-        [`  page / copy`, ratio.toFixed(2), '', '≤ 1.2', ratio <= 1.2],
-        [`  first key handled`, `${median(firstKeys).toFixed(0)} ms`, `${percentile(firstKeys, 0.9).toFixed(0)} ms`, '', null],
-        [`  keystroke → results`, `${median(keyTimes).toFixed(2)} ms`, `${percentile(keyTimes, 0.9).toFixed(2)} ms`, '≤ 2 ms',
-         median(keyTimes) <= 2],
-    );
 }
-rmSync(staticCopy, { force: true });
 
-console.log(`Quorvel web page${quick ? ' (--quick: figures mean nothing)' : ''}: ${loads} loads, ${keys} keystrokes`);
-const widths = [32, 12, 12, 14, 0];
+const kib = bytes => `${(bytes / 1024).toFixed(0)} KiB`;
+const ms = (values, places = 0) => [`${median(values).toFixed(places)} ms`, `${percentile(values, 0.9).toFixed(places)} ms`];
+const [page, base] = pages;
+const rows = [['page size', kib(page.size), '', '≤ 1024 KiB', page.size <= 1 << 20]];
+if (base) rows.push(['  base', kib(base.size), '', '', null], ['  page / base', (page.size / base.size).toFixed(3), '', '', null]);
+// The ratio of two medians beside a budget; none when there is no budget.
+const ratio = (what, over, under, budget) =>
+    [what, (median(over) / median(under)).toFixed(3), '', budget ? `≤ ${budget}` : '', budget ? median(over) / median(under) <= budget : null];
+for (const engine of engines) {
+    await measure(engine);
+    rows.push(
+        [`${engine}: first contentful paint`, ...ms(page.paints), '', null],
+        ['  of the static copy', ...ms(page.copyPaints), '', null],
+        ratio('  page / copy', page.paints, page.copyPaints, 1.05));
+    if (base) {
+        rows.push(
+            ['  base', ...ms(base.paints), '', null],
+            ['  of its static copy', ...ms(base.copyPaints), '', null],
+            ratio('  base / its copy', base.paints, base.copyPaints),
+            ratio('  page / base', page.paints, base.paints, 1));
+    }
+    rows.push(['  first key handled', ...ms(page.firstKeys), '', null]);
+    if (base) rows.push(['  base', ...ms(base.firstKeys), '', null], ratio('  page / base', page.firstKeys, base.firstKeys));
+    rows.push(['  keystroke → results', ...ms(page.keyTimes, 2), '≤ 2 ms', median(page.keyTimes) <= 2]);
+    if (base) rows.push(['  base', ...ms(base.keyTimes, 2), '', null], ratio('  page / base', page.keyTimes, base.keyTimes));
+}
+for (const { copy } of pages) rmSync(copy, { force: true });
+
+console.log(`Quorvel web page${quick ? ' (--quick: figures mean nothing)' : ''}: ${loads} loads, ${keys} keystrokes` +
+            (base ? `, beside ${baseName} (${base.file}), in turn` : ''));
+const widths = [34, 12, 12, 14, 0];
 const line = cells => cells.map((cell, i) => cell.padEnd(widths[i])).join('').trimEnd();
 console.log(line(['measure', 'median', 'p90', 'budget', 'met']));
 for (const [what, figure, p90, budget, met] of rows) console.log(line([what, figure, p90, budget, met === null ? '' : met ? 'yes' : 'NO']));
