@@ -38,13 +38,14 @@ std::string CalculatorLoaded() {
     return quorvel::CalculatorMarkup(fields);
 }
 
+// Every place the placeholder stands; none fails.
 bool Fill(std::string& page, std::string_view placeholder, const std::string& text, const char* shell) {
-    const auto at = page.find(placeholder);
+    auto at = page.find(placeholder);
     if (at == std::string::npos) {
         std::cerr << "quorvel_make_shell: " << shell << " has no " << placeholder << "\n";
         return false;
     }
-    page.replace(at, placeholder.size(), text);
+    for (; at != std::string::npos; at = page.find(placeholder, at + text.size())) page.replace(at, placeholder.size(), text);
     return true;
 }
 
@@ -65,7 +66,7 @@ int main(int argc, char** argv) {
     if (!Fill(page, "/* margin */", std::to_string(kMargin) + "px", argv[1]) ||
         !Fill(page, "/* widest phone */", std::to_string(kWidestPhone) + "px", argv[1]) ||
         !Fill(page, "/* window width */", std::to_string(kWindowWidth) + "px", argv[1]) ||
-        !Fill(page, "/* narrowest wide */", std::to_string(kWidestPhone + 1), argv[1]) ||
+        !Fill(page, "/* narrowest wide */", std::to_string(kWidestPhone + 1) + "px", argv[1]) ||
         !Fill(page, "<!-- calculator -->", CalculatorLoaded(), argv[1])) {
         return 1;
     }
