@@ -153,8 +153,10 @@ void WebFieldSet::Measure(const ChangedResult& result) {
 // cut; its tooltip and what a screen reader says keep the whole text.
 void WebFieldSet::Display(Box& box, std::string_view text, std::string_view unit) {
     const val style = val::global("getComputedStyle")(box.element);
-    const double padding = std::stod(style["paddingLeft"].as<std::string>()) +
-                           std::stod(style["paddingRight"].as<std::string>());
+    // The browser reads its own lengths ("4px"): the C library's reading
+    // would bring its long doubles into the page.
+    const val pixels = val::global("parseFloat");
+    const double padding = pixels(style["paddingLeft"]).as<double>() + pixels(style["paddingRight"]).as<double>();
     // Firefox gives no shorthand of a computed font.
     measure_.set("font", style["fontStyle"].as<std::string>() + " " + style["fontWeight"].as<std::string>() + " " +
                              style["fontSize"].as<std::string>() + " " + style["fontFamily"].as<std::string>());
