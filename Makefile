@@ -136,7 +136,8 @@ web-bench: web $(NODE_MODULES)
 
 # The page as headless Chromium shows it, beside the window on Xvfb; and the
 # pictures of the page in docs/screenshots: on a laptop's and a desktop's
-# screen, on a phone, and a shared link opened on a phone.
+# screen, on a phone, a shared link opened on a phone, and a circuit's
+# worked solution.
 web-screenshot: web $(NODE_MODULES) screenshot
 	node scripts/web_screenshot.mjs screenshots/quorvel-web.png
 	convert $(SCREENSHOT) screenshots/quorvel-web.png +append screenshots/window-and-page.png
@@ -145,6 +146,7 @@ web-screenshot: web $(NODE_MODULES) screenshot
 	node scripts/web_screenshot.mjs docs/screenshots/page-1920x1080.png chromium huge example
 	node scripts/web_screenshot.mjs docs/screenshots/phone.png chromium phone example
 	node scripts/web_screenshot.mjs docs/screenshots/phone-link.png chromium phone '#4K7,2K2,1M,470R,5mA'
+	node scripts/web_screenshot.mjs docs/screenshots/page-solution.png chromium wide '#4K7,2K2,1M,470R,5mA' solution
 
 clean:
 	rm -rf build

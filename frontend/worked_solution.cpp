@@ -194,10 +194,14 @@ std::string SolutionText(const WorkedSolution& solution) {
     return text;
 }
 
-std::string SolutionHtml(const WorkedSolution& solution) {
-    std::string html = "<meta charset=\"utf-8\"><p><b>Rezolvare</b></p>\n<ol>\n";
+std::string SolutionList(const WorkedSolution& solution) {
+    std::string html = "<ol>\n";
     for (const SolutionStep& step : solution.steps) html += "<li>" + Line(step, true) + "</li>\n";
     return html + "</ol>\n";
+}
+
+std::string SolutionHtml(const WorkedSolution& solution) {
+    return "<meta charset=\"utf-8\"><p><b>Rezolvare</b></p>\n" + SolutionList(solution);
 }
 
 }  // namespace quorvel

@@ -37,6 +37,9 @@ struct WorkedSolution {
 WorkedSolution SolveCircuit(const FieldSet& form);
 
 std::string SolutionText(const WorkedSolution& solution);  // a line for each step
-std::string SolutionHtml(const WorkedSolution& solution);  // a list, subscripts and squares set as such
+// A list, subscripts and squares set as such: alone, for a page to show;
+// under its heading, for the clipboard.
+std::string SolutionList(const WorkedSolution& solution);
+std::string SolutionHtml(const WorkedSolution& solution);
 
 }  // namespace quorvel

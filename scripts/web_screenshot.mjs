@@ -1,12 +1,13 @@
 // Photographs the calculator on the page under ro-RO, as a headless browser
 // shows it after the load, after the example circuit is typed, or opened
-// from a link that holds a circuit:
-//     node scripts/web_screenshot.mjs OUTPUT.png [chromium|firefox] [wide|big|huge|phone] [example|#LINK]
-// wide photographs the calculator alone; big and huge the screen it stands
-// in (1280 × 800, 1920 × 1080); phone the whole page.
+// from a link that holds a circuit; with its worked solution open, if asked:
+//     node scripts/web_screenshot.mjs OUTPUT.png [chromium|firefox] [wide|big|huge|phone] [example|#LINK] [solution]
+// wide photographs the calculator alone (and the solution beneath it, if
+// open); big and huge the screen it stands in (1280 × 800, 1920 × 1080);
+// phone the whole page.
 import { launch, openPage, viewports } from '../web/tests/browsers.mjs';
 
-const [output, engine = 'chromium', layout = 'wide', example] = process.argv.slice(2);
+const [output, engine = 'chromium', layout = 'wide', example, solution] = process.argv.slice(2);
 const browser = await launch(engine, 'ro-RO');
 const page = await openPage(browser, 'ro-RO', viewports[layout]);
 await page.load(example?.startsWith('#') ? example : '');
@@ -17,8 +18,20 @@ if (example === 'example') {
     }
     for (const [id, unit] of [['cboRs(1)', 'kOhm'], ['cboRs(2)', 'MOhm'], ['cboIst', 'mA']]) await page.select(`[id="${id}"]`, unit);
 }
+if (solution === 'solution') {
+    await page.click('#solution summary');
+    await page.waitForSelector('#solutionSteps li');
+}
 if (layout === 'wide') {
-    await (await page.$('#frmQuorvel')).screenshot({ path: output });
+    // The calculator, and beneath it the buttons and the open solution.
+    const ids = ['frmQuorvel', ...(solution === 'solution' ? ['share', 'solution'] : [])];
+    const shown = await page.evaluate(ids => {
+        const edges = ids.map(id => document.getElementById(id).getBoundingClientRect());
+        const left = Math.min(...edges.map(e => e.left)), top = Math.min(...edges.map(e => e.top)) + scrollY;
+        return { x: left, y: top, width: Math.max(...edges.map(e => e.right)) - left,
+                 height: Math.max(...edges.map(e => e.bottom)) + scrollY - top };
+    }, ids);
+    await page.screenshot({ path: output, clip: shown, captureBeyondViewport: true });
 } else {
     await page.screenshot({ path: output, fullPage: layout === 'phone' });
 }

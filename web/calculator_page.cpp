@@ -6,6 +6,7 @@
 
 #include "events/handlers.h"
 #include "frontend/circuit_table.h"
+#include "frontend/worked_solution.h"
 #include "frontend/window_layout.h"
 
 namespace quorvel {
@@ -42,6 +43,7 @@ std::int16_t ShiftOf(const val& event) {
 // What the line beside the copy buttons tells.
 constexpr const char* kCircuitCopied = "Circuitul a fost copiat ca tabel.";
 constexpr const char* kLinkCopied = "Legătura a fost copiată.";
+constexpr const char* kSolutionCopied = "Rezolvarea a fost copiată.";
 constexpr const char* kNotCopied = "Browserul nu a lăsat pagina să copieze.";
 
 }  // namespace
@@ -50,6 +52,7 @@ CalculatorPage::CalculatorPage(const val& document, std::function<void()> end)
     : calculator_(document.call<val>("getElementById", std::string("frmQuorvel"))),
       document_(document),
       share_(document.call<val>("getElementById", std::string("share"))),
+      solution_(document.call<val>("getElementById", std::string("solution"))),
       lists_tell_open_(val::global("CSS").call<bool>("supports", std::string("selector(:open)"))),
       fields_(document),
       platform_([this] { End(); }),
@@ -82,6 +85,7 @@ void CalculatorPage::Listen(bool listen) {
     for (const char* type : {"resize", "hashchange"}) val::global("window").call<void>(method.c_str(), std::string(type), listener);
     for (const char* type : {"keydown", "copy"}) document_.call<void>(method.c_str(), std::string(type), listener);
     share_.call<void>(method.c_str(), std::string("click"), listener);
+    solution_.call<void>(method.c_str(), std::string("toggle"), listener);  // which does not bubble
     const val buttons = share_.call<val>("querySelectorAll", std::string("button"));
     for (int n = 0; n < buttons["length"].as<int>(); ++n) buttons[n].set("disabled", !listen);
     Tell("");
@@ -116,6 +120,7 @@ void CalculatorPage::Load() {
     }
     link_.Write(fields_);
     fields_.DescribeResistors();
+    ShowSolution();
     if (calculator_.call<bool>("contains", val::global("document")["activeElement"])) return;
     const val& first = fields_.Element(Field::txtRs, 0);
     first.call<void>("focus");
@@ -131,11 +136,13 @@ void CalculatorPage::Handle(const val& event) {
     if (type == "resize") return fields_.Relayout();
     if (type == "copy") return PutCopied(event);
     if (type == "hashchange") return LinkEdited();
+    if (type == "toggle") return ShowSolution();
 
     const val target = event["target"];
     if (target["readOnly"].as<bool>()) return ResultBoxEvent(type, target);
     const std::string id = target["id"].as<std::string>();
     if (type == "click" && id == "cmdCopyCircuit") return CopyCircuit();
+    if (type == "click" && id == "cmdCopySolution") return CopySolution();
     if (type == "click" && id == "cmdCopyLink") {
         link_.Write(fields_);
         return Copy(val::global("location")["href"].as<std::string>(), {}, kLinkCopied);
@@ -155,6 +162,7 @@ void CalculatorPage::Handle(const val& event) {
     }
     if (type == "input" || type == "change" || type == "click" || type == "focusout") WriteLinkSoon();
     fields_.DescribeResistors();
+    ShowSolution();
 }
 
 // Once the event is over: changing the address takes the browser longer
@@ -185,6 +193,19 @@ void CalculatorPage::Shortcut(const val& event) {
 void CalculatorPage::CopyCircuit() {
     const auto rows = CircuitTable(fields_);
     Copy(TabSeparated(rows), HtmlTable(rows), kCircuitCopied);
+}
+
+// Worked out only now, as it is copied: as text, and as HTML for a word processor.
+void CalculatorPage::CopySolution() {
+    const WorkedSolution solution = SolveCircuit(fields_);
+    Copy(SolutionText(solution), SolutionHtml(solution), kSolutionCopied);
+}
+
+// The worked solution while its section is open: worked out afresh after
+// every event, and not at all while it is closed.
+void CalculatorPage::ShowSolution() {
+    if (!solution_["open"].as<bool>()) return;
+    document_.call<val>("getElementById", std::string("solutionSteps")).set("innerHTML", SolutionList(SolveCircuit(fields_)));
 }
 
 // A click or a key lets the page copy: it raises a copy and fills it itself,
@@ -221,6 +242,7 @@ void CalculatorPage::LinkEdited() {
     if (const auto circuit = link_.Edited()) EnterLink(*circuit);
     link_.Write(fields_);
     fields_.DescribeResistors();
+    ShowSolution();
 }
 
 // An entry's input or a chooser's change: the typed limit first, then its handler.
@@ -295,6 +317,7 @@ bool CalculatorPage::Stepped(const val& event) {
     if (fields_.Text(entry->field, entry->index) == before) return true;
     fields_.Element(entry->field, entry->index).call<void>("select");
     fields_.DescribeResistors();
+    ShowSolution();
     WriteLinkSoon();
     return true;
 }
@@ -312,6 +335,7 @@ void CalculatorPage::End() {
     link_timer_ = 0;
     link_.Forget();
     Listen(false);
+    document_.call<val>("getElementById", std::string("solutionSteps")).set("innerHTML", std::string());
     end_();
 }
 

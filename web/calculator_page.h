@@ -48,6 +48,8 @@ private:
     void Shortcut(const emscripten::val& event);
     void Copy(std::string text, std::string html, const char* told);  // html: none for plain text only
     void CopyCircuit();
+    void CopySolution();
+    void ShowSolution();
     void PutCopied(const emscripten::val& event);
     void Tell(const char* told);
     void EnterLink(const Circuit& circuit);
@@ -64,6 +66,7 @@ private:
     emscripten::val calculator_;
     emscripten::val document_;
     emscripten::val share_;  // the buttons that copy the circuit and its link, with what they tell
+    emscripten::val solution_;  // the section of the worked solution, open or closed
     bool lists_tell_open_;  // whether the browser knows a chooser's list open (:open)
     WebFieldSet fields_;
     WebPlatform platform_;

@@ -68,6 +68,7 @@ function shown(page) {
                  ended: !document.getElementById('ended').hidden, focus: document.activeElement.id, marked, cut,
                  unshown, misdrawn, clipped, link: location.hash ? decodeURIComponent(location.hash.slice(1)) : null,
                  copyable: [...document.querySelectorAll('#share button')].map(button => !button.disabled),
+                 solution: document.getElementById('solution').open ? document.getElementById('solutionSteps').innerHTML : null,
                  history: history.length };
     });
 }
@@ -142,6 +143,8 @@ const play = {
         }
         page.copied = await page.evaluate(() => [...window.copied ?? [], document.getElementById('lblCopied').textContent]);
     },
+    // The worked solution's section opened by a click on its heading.
+    solution: page => press(page, '#solution summary'),
     // The page's link opened in a fresh page.
     reopen: async page => {
         const link = await page.evaluate(() => location.hash);
@@ -193,7 +196,7 @@ async function playScenario(browser, locale, viewport, scenario, reused) {
         await loadHeld(page);
         for (const step of early) await play.early(page, step.do[1], step.do[2]);
         // Nothing can be copied before the calculator has started.
-        assert.deepEqual(await page.$$eval('#share button', buttons => buttons.map(button => !button.disabled)), [false, false]);
+        assert.deepEqual(await page.$$eval('#share button', buttons => buttons.map(button => !button.disabled)), [false, false, false]);
         await release(page);
         for (let n = 0; n <= early.length; ++n) steps.next();  // the load and the steps played early
         expect(await shown(page), early.at(-1), 'after what was done before the calculator started');
@@ -212,7 +215,7 @@ async function playScenario(browser, locale, viewport, scenario, reused) {
         assert.equal(now.history, history, `${what}: the history's length`);
         // A link without its circuit opens the defaults'.
         assert.equal(expected.ended ? now.link : now.link ?? scenario.steps[0].link, expected.link, `${what}: the link`);
-        if (expected.copied) assert.deepEqual(page.copied, [...expected.copied, 'Circuitul a fost copiat ca tabel.'], `${what}: copied`);
+        if (expected.copied) assert.deepEqual(page.copied, expected.copied, `${what}: copied`);
         if (step === 0 || verb === 'restart') {
             assert.equal(now.focus, 'txtRs(0)', 'the first entry has the focus');
             assert.deepEqual(await page.$eval(byId('txtRs(0)'), e => [e.selectionStart, e.selectionEnd]), [0, 1]);
@@ -239,7 +242,8 @@ function expect(now, expected, what) {
     assert.deepEqual(now.clipped, [], `${what}: entries that cut a text their frame holds`);
     assert.equal(now.report, expected.report, what);
     assert.equal(now.ended, expected.ended, what);
-    assert.deepEqual(now.copyable, [!expected.ended, !expected.ended], `${what}: the copy buttons`);
+    assert.deepEqual(now.copyable, Array(3).fill(!expected.ended), `${what}: the copy buttons`);
+    assert.equal(now.solution, expected.solution ?? null, `${what}: the worked solution`);
 }
 
 // The phone layout under one locale per engine: the layout does not depend on it.

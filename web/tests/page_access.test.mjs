@@ -1,10 +1,10 @@
 // The page as everyone can use it, in Chromium and Firefox, wide and on a
 // phone: axe-core finds no violation loaded, with the example circuit typed
-// and with the error report open; Tab follows the window's tab order; on a
-// narrow phone nothing scrolls sideways, every control is large enough to
-// tap and every text large enough to read, each resistor's name stands over
-// it and the U and P headings over the drops; a wide screen shows the
-// calculator in the middle, as large as its width allows.
+// and its worked solution open, and with the error report open; Tab follows
+// the window's tab order; on a narrow phone nothing scrolls sideways, every
+// control is large enough to tap and every text large enough to read, each
+// resistor's name stands over it and the U and P headings over the drops; a
+// wide screen shows the calculator in the middle, as large as its width allows.
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import { test } from 'node:test';
@@ -73,6 +73,8 @@ for (const engine of engines) {
                         await page.select(byId(id), unit);
                     }
                     assert.deepEqual(await violations(page), [], 'the example circuit typed');
+                    await page.click('#solution summary');
+                    assert.deepEqual(await violations(page), [], 'the worked solution open');
 
                     await page.select(byId('cboRs(0)'), 'MOhm');
                     await type(page, 'txtRs(0)', '9E307');
@@ -106,7 +108,7 @@ for (const engine of engines) {
                 await t.test(`${width} pixels wide: in the middle, ${scale} times as large`, async () => {
                     const page = await openPage(browser, 'ro-RO', { width, height: 800 });
                     await page.load();
-                    const [calculator, share, button] = await Promise.all(['#frmQuorvel', '#share', '#cmdCopyLink']
+                    const [calculator, share, button] = await Promise.all(['#frmQuorvel', '#share', '#share button:last-of-type']
                         .map(selector => page.$eval(selector, element => element.getBoundingClientRect().toJSON())));
                     const room = await page.evaluate(() => document.documentElement.clientWidth);
                     assert.ok(Math.abs(calculator.width - 794 * scale) < 1, `${calculator.width} pixels wide`);

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "frontend/circuit_table.h"
+#include "frontend/worked_solution.h"
 #include "frontend/circuit_text.h"
 #include "frontend/control_name.h"
 #include "frontend/entry_description.h"
@@ -61,6 +62,7 @@ public:
 
     void Play(const std::string& verb, const std::string& id, const std::string& text);
     const HeadlessCalculator& calculator() const { return calculator_; }
+    bool SolutionOpen() const { return solution_open_; }
 
 private:
     // The focus moves to the control: an entry it leaves is left.
@@ -79,6 +81,7 @@ private:
 
     HeadlessCalculator calculator_;
     std::string focused_ = "txtRs(0)";
+    bool solution_open_ = false;
     std::map<std::pair<Field, int>, testing::TypingEntry> entries_;
 };
 
@@ -86,6 +89,11 @@ void Page::Play(const std::string& verb, const std::string& id, const std::strin
     if (verb == "clear") {
         Focus("cmdClear");
         return calculator_.events.ClearClick();
+    }
+    if (verb == "solution") {  // its section opened by a click, which takes the focus
+        Focus("solution");
+        solution_open_ = true;
+        return;
     }
     if (verb == "copy") {  // by the button, which takes the focus, or by the keys, which leave it
         if (id != "-") Focus(id);
@@ -187,12 +195,19 @@ public:
             page_->Play(verb, id, text);
         }
         std::string copied;
-        if (verb == "copy") {
-            const auto rows = CircuitTable(page_->calculator().fields.model);
-            copied = ", \"copied\": [" + Json(TabSeparated(rows)) + ", " + Json(HtmlTable(rows)) + "]";
+        const FieldSet& fields = page_->calculator().fields.model;
+        if (verb == "copy" && id == "cmdCopySolution") {
+            const WorkedSolution solution = SolveCircuit(fields);
+            copied = ", \"copied\": [" + Json(SolutionText(solution)) + ", " + Json(SolutionHtml(solution)) +
+                     ", \"Rezolvarea a fost copiată.\"]";
+        } else if (verb == "copy") {
+            const auto rows = CircuitTable(fields);
+            copied = ", \"copied\": [" + Json(TabSeparated(rows)) + ", " + Json(HtmlTable(rows)) +
+                     ", \"Circuitul a fost copiat ca tabel.\"]";
         }
+        const std::string solution = page_->SolutionOpen() ? Json(SolutionList(SolveCircuit(fields))) : "null";
         json_ += ",\n  {\"do\": [" + Json(verb) + ", " + Json(id) + ", " + Json(text) + "], " +
-                 State(page_->calculator(), reports) + copied + "}";
+                 State(page_->calculator(), reports) + ", \"solution\": " + solution + copied + "}";
     }
     std::string Text() const { return json_ + "]}"; }
 
