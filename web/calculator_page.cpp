@@ -247,6 +247,7 @@ void CalculatorPage::LinkEdited() {
 
 // An entry's input or a chooser's change: the typed limit first, then its handler.
 void CalculatorPage::Changed(Field field, int index, const std::string& type, bool typed) {
+    fields_.Edited(field, index);
     const bool entry = KindOf(field) == FieldKind::entry;
     const auto changed = [this, field, index] { events_.Changed(field, index); };
     if (entry && type == "input") {

@@ -2,6 +2,7 @@
 #include "web/web_field_set.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "calc/units.h"
 #include "frontend/result_display.h"
@@ -43,6 +44,7 @@ std::string WebFieldSet::ControlText(Field input, int index) const {
 }
 
 bool WebFieldSet::WriteControl(Field input, int index, const std::string& text) {
+    Edited(input, index);  // described again, if it changes, once the event is over
     Box& box = boxes_(input, index);
     if (KindOf(input) == FieldKind::chooser) {
         const auto units = ListOf(input);
@@ -66,12 +68,18 @@ void WebFieldSet::SelectDefault(Field entry, int index) {
     if (element.strictlyEquals(val::global("document")["activeElement"])) element.call<void>("select");
 }
 
+void WebFieldSet::Edited(Field input, int index) {
+    if (input == Field::txtRs || input == Field::cboRs) undescribed_[static_cast<std::size_t>(index)] = true;
+}
+
+// Only what changed is read and described again: a keystroke reads no
+// other resistor's entry or chooser.
 void WebFieldSet::DescribeResistors() {
     const std::string point = Locale().DecimalPoint();
+    if (point != described_point_) undescribed_.fill(true);
+    described_point_ = point;
     for (int i = 0; i < kResistorCount; ++i) {
-        std::string shown = ControlText(Field::txtRs, i) + '\n' + ControlText(Field::cboRs, i) + '\n' + point;
-        if (shown == described_[static_cast<std::size_t>(i)]) continue;
-        described_[static_cast<std::size_t>(i)] = std::move(shown);
+        if (!std::exchange(undescribed_[static_cast<std::size_t>(i)], false)) continue;
         const EntryDescription description = DescribeResistor(*this, i);
         val& element = boxes_(Field::txtRs, i).element;
         element.call<void>("setAttribute", std::string("aria-valuetext"), description.spoken);

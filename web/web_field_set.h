@@ -31,9 +31,11 @@ public:
     void FitEntry(Field entry, int index);
     // The page has changed its layout: every box is measured again.
     void Relayout();
-    // An event may have changed a resistor's value or unit: each resistor
-    // entry that changed is a spin button whose value a screen reader hears
-    // with its unit, and its tooltip names the nearest standard values.
+    // The user has changed an entry's or a chooser's text.
+    void Edited(Field input, int index);
+    // After an event: each resistor entry whose value or unit the user or
+    // the handlers changed is a spin button whose value a screen reader
+    // hears with its unit, and its tooltip names the nearest standard values.
     void DescribeResistors();
     const emscripten::val& Element(Field field, int index = 0) const;
 
@@ -61,7 +63,8 @@ private:
     static void Fit(Box& box);
 
     PerElement<Box> boxes_;
-    std::array<std::string, kResistorCount> described_;  // each resistor's text, unit and point as described
+    std::array<bool, kResistorCount> undescribed_{true, true, true, true};  // changed since last described
+    std::string described_point_;  // the settings' decimal point the descriptions were written in
     emscripten::val measure_;  // a canvas's context, which measures texts in a box's font
 };
 
