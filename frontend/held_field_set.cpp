@@ -28,7 +28,6 @@ void HeldFieldSet::SetText(Field field, int index, const std::string& text) {
 }
 
 NumberLocale HeldFieldSet::Locale() const {
-    if (!in_event_) return ReadLocale();
     if (!locale_) locale_ = ReadLocale();
     return *locale_;
 }

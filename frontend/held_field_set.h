@@ -27,8 +27,11 @@ public:
     using FieldSet::SetText;
     std::string Text(Field field, int index = 0) const final;
     void SetText(Field field, int index, const std::string& text) final;
-    // Read once per event: every toolkit tells of a change of the settings
-    // by an event of its own, which waits for the running one.
+    // Read once per event, and kept for what follows it until the next
+    // begins: every toolkit tells of a change of the settings by an event
+    // of its own, which waits for the running one. A browser builds its
+    // number format afresh at each reading, which costs a keystroke more
+    // than all the rest of it.
     NumberLocale Locale() const final;
 
     void EventBegins() final;
@@ -65,7 +68,7 @@ private:
     PerElement<Held> results_;
     std::function<void(Field field, int index)> on_change_;
     bool in_event_ = false;
-    mutable std::optional<NumberLocale> locale_;  // as the running event found them
+    mutable std::optional<NumberLocale> locale_;  // as the last event found them, until the next begins
 };
 
 }  // namespace quorvel
