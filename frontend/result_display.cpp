@@ -52,11 +52,11 @@ struct Cuts {
 // is searched by halves: a few widths measured, not one per digit.
 std::optional<std::string> FirstThatFits(const Cuts& cuts, double room, const TextWidth& width) {
     if (cuts.count == 0) return std::nullopt;
-    if (std::string first = cuts.at(0); width(first) <= room) return first;
+    if (std::string first = cuts.at(0); width(first, 1) <= room) return first;
     std::size_t low = 1, high = cuts.count;  // the first that fits is in [low, high]; high: none
     while (low < high) {
         const std::size_t middle = low + (high - low) / 2;
-        if (width(cuts.at(middle)) <= room) {
+        if (width(cuts.at(middle), 1) <= room) {
             high = middle;
         } else {
             low = middle + 1;
@@ -67,8 +67,7 @@ std::optional<std::string> FirstThatFits(const Cuts& cuts, double room, const Te
 }
 
 // The longest cut that fits, best first: one in the number's own form, then
-// one in exponent form; the shortest, standing in the box's margins, where
-// none does.
+// one in exponent form; the shortest where none does.
 std::string Cut(std::string_view text, std::string_view point, double room, const TextWidth& width) {
     const Parts parts = Split(text, point);
     Cuts own_form;
@@ -119,6 +118,13 @@ ResultDisplay DisplayResult(std::string_view text, std::string_view unit, std::s
     }
     display.cut = true;
     display.shown = Cut(text, decimal_point, room, width);
+    // A smaller size from the share the widths give, as far as the font's
+    // own rounding at that size asks.
+    if (const double full = width(display.shown, 1); full > room) {
+        constexpr double kStep = 1.0 / 64;
+        display.size = room / full;
+        while (display.size > kStep && width(display.shown, display.size) > room) display.size -= kStep;
+    }
     display.tooltip = unit.empty() ? std::string(text) : std::string(text).append(" ").append(unit);
     display.spoken = display.tooltip + ". " + std::string(description);
     return display;

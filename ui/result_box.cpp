@@ -2,8 +2,6 @@
 
 #include "ui/system_locale.h"
 
-#include <algorithm>
-
 #include <QFocusEvent>
 #include <QPainter>
 #include <QStyleOptionFrame>
@@ -47,10 +45,22 @@ QRect ResultBox::LineRect() const {
             contents.width() - 2 * kHorizontalMargin, height};
 }
 
+QFont ResultBox::VisibleFont() const {
+    QFont smaller = font();
+    if (display_.size < 1) smaller.setPointSizeF(smaller.pointSizeF() * display_.size);
+    return smaller;
+}
+
 // The width of a text as the line edit lays it out, in whole pixels. The
 // box's font is drawn without shaping or kerning, so a text is as wide as
 // its characters' advances together, and each character is measured once.
-double ResultBox::Width(QStringView text) {
+// At another size, as the font is at that size.
+double ResultBox::Width(QStringView text, double size) {
+    if (size != 1) {
+        QFont smaller = font();
+        smaller.setPointSizeF(smaller.pointSizeF() * size);
+        return QFontMetricsF(smaller).horizontalAdvance(text.toString());
+    }
     qreal width = 0;
     for (const QChar c : text) {
         if (c.isSurrogate()) return qRound(QFontMetricsF(font()).horizontalAdvance(text.toString()));
@@ -72,8 +82,8 @@ void ResultBox::Measure() {
         point_ = SystemNumberLocale().DecimalPoint();
         measured_for_ = size();
     }
-    const auto width = [this](std::string_view utf8) {
-        return Width(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    const auto width = [this](std::string_view utf8, double size) {
+        return Width(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())), size);
     };
     const bool was_cut = display_.cut;
     const QString whole = text();
@@ -94,13 +104,9 @@ void ResultBox::paintEvent(QPaintEvent* event) {
         QStyleOptionFrame panel;
         initStyleOption(&panel);
         style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
-        const QString shown = VisibleText();
-        QRect line = LineRect();
-        // Where no cut fits, the text stands in the box's margins.
-        const int overflow = fontMetrics().horizontalAdvance(shown) - line.width();
-        if (overflow > 0) line.setLeft(std::max(0, line.left() - overflow));
         painter.setPen(palette().color(QPalette::Text));
-        painter.drawText(line, Qt::AlignLeft | Qt::AlignTop, shown);
+        painter.setFont(VisibleFont());
+        painter.drawText(LineRect(), Qt::AlignLeft | Qt::AlignVCenter, VisibleText());
     }
     if (hasFocus()) {
         QPainter painter(this);

@@ -22,8 +22,11 @@ public:
     // Writes the whole text with the beginning in view, and its unit for the
     // tooltip and the screen reader. Nothing is touched when neither changed.
     void SetResult(const QString& text, const QString& unit);
-    // What the box draws when the user is not scrolling through it.
+    // What the box draws when the user is not scrolling through it, in what
+    // font, and where its text may stand.
     QString VisibleText() const { return QString::fromStdString(display_.shown); }
+    QFont VisibleFont() const;
+    QRect LineRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,9 +36,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QRect LineRect() const;
     void Measure();
-    double Width(QStringView text);
+    double Width(QStringView text, double size = 1);
 
     std::string description_;  // what a screen reader says of the box whatever it holds
     QString unit_;

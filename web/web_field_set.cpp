@@ -158,20 +158,28 @@ void WebFieldSet::Measure(const ChangedResult& result) {
 }
 
 // The box shows its text, or over it the mark that draws the display rule's
-// cut; its tooltip and what a screen reader says keep the whole text.
+// cut, in the room inside its padding, at the size the rule draws it; its
+// tooltip and what a screen reader says keep the whole text.
 void WebFieldSet::Display(Box& box, std::string_view text, std::string_view unit) {
     const val style = val::global("getComputedStyle")(box.element);
     // The browser reads its own lengths ("4px"): the C library's reading
     // would bring its long doubles into the page.
-    const val pixels = val::global("parseFloat");
-    const double padding = pixels(style["paddingLeft"]).as<double>() + pixels(style["paddingRight"]).as<double>();
+    const val parse = val::global("parseFloat");
+    const auto pixels = [&style, &parse](const char* property) { return parse(style[property]).as<double>(); };
+    // Firefox counts an input's padding out of its client width, Chromium in.
+    const double edges = pixels("borderLeftWidth") + pixels("paddingLeft") + pixels("paddingRight") +
+                         pixels("borderRightWidth");
+    const double font_size = pixels("fontSize");
     // Firefox gives no shorthand of a computed font.
-    measure_.set("font", style["fontStyle"].as<std::string>() + " " + style["fontWeight"].as<std::string>() + " " +
-                             style["fontSize"].as<std::string>() + " " + style["fontFamily"].as<std::string>());
-    const auto width = [this](std::string_view utf8) {
+    const std::string face = style["fontStyle"].as<std::string>() + " " + style["fontWeight"].as<std::string>() + " ";
+    const std::string family = "px " + style["fontFamily"].as<std::string>();
+    double measured_size = 0;  // the size measure_ has
+    const auto width = [&](std::string_view utf8, double size) {
+        if (size != measured_size) measure_.set("font", face + std::to_string(font_size * size) + family);
+        measured_size = size;
         return measure_.call<val>("measureText", std::string(utf8))["width"].as<double>();
     };
-    const double room = box.element["clientWidth"].as<double>() - padding;
+    const double room = box.element["offsetWidth"].as<double>() - edges;
     const bool fits = box.element["scrollWidth"].as<int>() <= box.element["clientWidth"].as<int>();
     const ResultDisplay display = DisplayResult(text, unit, box.description, Locale().DecimalPoint(), fits, room, width);
     val mark = box.element["nextElementSibling"];
@@ -181,8 +189,7 @@ void WebFieldSet::Display(Box& box, std::string_view text, std::string_view unit
         box.element.call<void>("setSelectionRange", 0, 0);
         box.element.set("scrollLeft", 0);
         mark.set("textContent", display.shown);
-        // Where no cut fits, the text stands in the box's padding.
-        mark.call<void>("toggleAttribute", std::string("data-tight"), width(display.shown) > room);
+        mark["style"].set("fontSize", display.size < 1 ? std::to_string(font_size * display.size) + "px" : std::string());
     }
     if (display.tooltip == box.tooltip && display.cut == box.cut) return;
     box.tooltip = display.tooltip;

@@ -96,10 +96,10 @@ TEST(WindowEvents, ShowLongResultsFromTheirBeginning) {
             const QString what = box->objectName() + " " + whole;
             EXPECT_EQ(box->text(), whole) << what.toStdString();
             EXPECT_TRUE(!b.cut || box->cursorPosition() == 0) << what.toStdString();  // not scrolled to its end
-            // Cut, it draws the display rule's cut, marked, within the box.
+            // Cut, it draws the display rule's cut, marked, within the box's margins.
             const QString shown = box->VisibleText();
             EXPECT_EQ(shown.contains(QStringLiteral("…")), b.cut) << what.toStdString();
-            EXPECT_LE(box->fontMetrics().horizontalAdvance(shown), box->width()) << what.toStdString();
+            EXPECT_LE(QFontMetricsF(box->VisibleFont()).horizontalAdvance(shown), box->LineRect().width()) << what.toStdString();
             if (b.cut) {
                 const QString with_unit = whole + ' ' + QString::fromStdString(window->Text(UnitOf(b.field), b.index));
                 EXPECT_EQ(box->toolTip(), with_unit) << what.toStdString();
@@ -452,7 +452,7 @@ TEST(WindowEvents, ACutResultKeepsItsExponentAndItsBeginning) {
     EXPECT_TRUE(drawn.endsWith(QStringLiteral("…E+19"))) << drawn.toStdString();
     EXPECT_TRUE(drawn.startsWith('9')) << drawn.toStdString();
     EXPECT_TRUE(box->text().startsWith(drawn.section(QStringLiteral("…"), 0, 0))) << drawn.toStdString();
-    EXPECT_LE(box->fontMetrics().horizontalAdvance(drawn), box->width());
+    EXPECT_LE(QFontMetricsF(box->VisibleFont()).horizontalAdvance(drawn), box->LineRect().width());
 
     QTest::mouseClick(box, Qt::LeftButton);
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);

@@ -54,7 +54,8 @@ function shown(page) {
             }
             const edge = box.getBoundingClientRect();
             const drawn = box.nextElementSibling.getBoundingClientRect();
-            return !sound || drawn.width < 1 || drawn.right > edge.right + 1;
+            const spills = box.nextElementSibling.scrollWidth > box.nextElementSibling.clientWidth;  // into its padding
+            return !sound || drawn.width < 1 || drawn.right > edge.right + 1 || spills;
         }).map(box => box.id);
         // An entry shows whole a text that fits inside its frame, as the window's does.
         const measure = document.createElement('canvas').getContext('2d');
