@@ -1,6 +1,7 @@
 #include "circuit_answer.h"
 
 #include "events/dispatcher.h"
+#include "frontend/circuit_from_outside.h"
 #include "frontend/circuit_table.h"
 #include "frontend/error_message.h"
 #include "frontend/worked_solution.h"
@@ -25,7 +26,7 @@ CircuitAnswer AnswerCircuit(const Circuit& circuit, Answered what) {
     EventDispatcher events(fields, platform);
     BindEvents(fields, events);
     events.Load();
-    EnterCircuit(circuit, fields, events);
+    OpenCircuit(circuit, fields, events);
     if (what == Answered::table) return {TabSeparated(CircuitTable(fields)), platform.told};
     return {SolutionText(SolveCircuit(fields)), platform.told};
 }

@@ -17,7 +17,7 @@ struct CircuitAnswer {
     std::string error;  // why a result could not be computed; empty where all were
 };
 
-// The circuit entered as the window enters one from its command line.
+// The circuit opened as the window opens one from its command line.
 CircuitAnswer AnswerCircuit(const Circuit& circuit, Answered what);
 
 }  // namespace quorvel

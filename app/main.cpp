@@ -37,7 +37,7 @@ int Answer(const QString& text) {
 // or the window with the circuit given.
 struct Request {
     std::optional<int> exit;
-    quorvel::Circuit circuit;
+    std::optional<quorvel::Circuit> circuit;
 };
 
 Request Exit(int status) { return {status, {}}; }
@@ -57,9 +57,9 @@ QString NotACircuit(const QString& line) {
 // The circuit's table or worked solution, as far as it can be computed;
 // where a result could not be, standard error says why.
 int AnswerCircuit(const QCommandLineParser& parser, const QString& line, quorvel::Answered what) {
-    const quorvel::Circuit circuit = quorvel::ReadCircuit(line.toStdString());
-    if (!circuit.whole) return UsageError(parser, NotACircuit(line));
-    const quorvel::CircuitAnswer answer = quorvel::AnswerCircuit(circuit, what);
+    const std::optional<quorvel::Circuit> circuit = quorvel::ReadCircuit(line.toStdString());
+    if (!circuit) return UsageError(parser, NotACircuit(line));
+    const quorvel::CircuitAnswer answer = quorvel::AnswerCircuit(*circuit, what);
     const int written = Answer(QString::fromStdString(answer.text));
     if (written != 0) return written;
     if (answer.error.empty()) return 0;
@@ -108,7 +108,7 @@ Request ReadArguments(int argc, char* argv[]) {
         return Exit(UsageError(parser, QStringLiteral("Unexpected argument '%1'.").arg(argument)));
     }
     Request request{std::nullopt, quorvel::ReadCircuit(positional[0].toStdString())};
-    if (!request.circuit.whole) request.exit = UsageError(parser, NotACircuit(positional[0]));
+    if (!request.circuit) request.exit = UsageError(parser, NotACircuit(positional[0]));
     return request;
 }
 

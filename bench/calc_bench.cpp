@@ -92,6 +92,7 @@ void BM_LongPasteAndLeave(benchmark::State& state) {
     struct Quiet : Platform {
         void End() override {}
         void ReportError(const RuntimeError&) override {}
+        void AwaitPause(std::chrono::milliseconds) override {}
     } platform;
     FieldModel fields(testing::kFrench);
     EventDispatcher events(fields, platform);

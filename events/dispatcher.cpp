@@ -32,8 +32,8 @@ private:
 // of the keys typed meanwhile; a number too large for an entry is told each
 // time, since the entry lost it.
 template <class Handler>
-void EventDispatcher::Dispatch(Handler handler) {
-    if (depth_ > 0 && as_one_) return;
+void EventDispatcher::Dispatch(Handler handler, Cause cause) {
+    if (depth_ > 0 && writing_pair_) return;
     if (depth_ > 0 && clearing_) {
         // On the way to the defaults, which always compute: the states a
         // clear passes through are not the user's, nor are their errors.
@@ -72,16 +72,55 @@ void EventDispatcher::Dispatch(Handler handler) {
             error = caught;
         }
     }
-    const bool still_too_large = undone_before && ResultsUndone(form_) && !entry_lost_its_number;
-    if (error && !still_too_large) platform_.ReportError(*error);
+    const bool undone = ResultsUndone(form_);
+    const bool still_too_large = undone_before && undone && !entry_lost_its_number;
+    if (error && !still_too_large) return Tell(*error, cause, entry_lost_its_number);
+    // Back in range before the user paused: there is nothing left to tell.
+    if (waiting_ && !undone && !waiting_->entry_lost_its_number) waiting_.reset();
+    if (waiting_ && cause == Cause::typing) platform_.AwaitPause(kTypingPause);
+}
+
+// What typing caused waits until the user pauses, so that the report takes
+// none of the keys still coming; anything else is told at once.
+void EventDispatcher::Tell(const RuntimeError& error, Cause cause, bool entry_lost_its_number) {
+    if (as_one_) {
+        if (!told_as_one_) told_as_one_ = error;
+        return;
+    }
+    if (cause == Cause::typing) {
+        waiting_ = Waiting{error, entry_lost_its_number};
+        platform_.AwaitPause(kTypingPause);
+        return;
+    }
+    waiting_.reset();
+    platform_.ReportError(error);
+}
+
+void EventDispatcher::Paused() {
+    if (!waiting_) return;
+    const RuntimeError error = waiting_->error;
+    waiting_.reset();
+    platform_.ReportError(error);
+}
+
+void EventDispatcher::AsOne(const std::function<void()>& action) {
+    {
+        const ScopedValue as_one(as_one_, true);
+        action();
+    }
+    if (!told_as_one_) return;
+    const RuntimeError error = *told_as_one_;
+    told_as_one_.reset();
+    Tell(error, Cause::at_once, false);
 }
 
 void EventDispatcher::Load() {
     Dispatch([this] { Form_Load(form_); });
 }
 
+// Each key the user types puts off a report that waits for a pause.
 void EventDispatcher::KeyPress(std::int16_t KeyAscii) {
-    Dispatch([this, KeyAscii] { Form_KeyPress(platform_, KeyAscii); });
+    Dispatch([this, KeyAscii] { Form_KeyPress(platform_, KeyAscii); }, Cause::typing);
 }
 
 // One press restores every default, from any state, and tells of no error.
@@ -94,11 +133,12 @@ void EventDispatcher::ClearClick() {
 
 // A chooser is a pick-only list: its text changes only by a pick, so its
 // pick handler serves every change and its change handler is never raised.
+// An entry's text changes by the user's keys, a paste or an input method.
 void EventDispatcher::Changed(Field field, int index) {
     const auto i = static_cast<std::int16_t>(index);
     switch (field) {
-        case Field::txtRs: Dispatch([this, i] { txtRs_Change(form_, i); }); break;
-        case Field::txtIst: Dispatch([this] { txtIst_Change(form_); }); break;
+        case Field::txtRs: Dispatch([this, i] { txtRs_Change(form_, i); }, Cause::typing); break;
+        case Field::txtIst: Dispatch([this] { txtIst_Change(form_); }, Cause::typing); break;
         case Field::cboRs: Dispatch([this, i] { cboRs_Click(form_, i); }); break;
         case Field::cboIst: Dispatch([this] { cboIst_Click(form_); }); break;
         default: break;  // results, units and labels have no handler
@@ -127,10 +167,12 @@ void EventDispatcher::Entered(Field entry, int index, const std::string& text) {
 // written and might report its error, do not run; the step recalculates.
 bool EventDispatcher::KeyDown(Field entry, int index, std::int16_t KeyCode, std::int16_t Shift) {
     if (entry != Field::txtRs) return false;  // no other control has a key handler
-    Dispatch([this, index, &KeyCode, Shift] {
-        const ScopedValue as_one(as_one_, true);
-        txtRs_KeyDown(form_, static_cast<std::int16_t>(index), KeyCode, Shift);
-    });
+    Dispatch(
+        [this, index, &KeyCode, Shift] {
+            const ScopedValue pair(writing_pair_, true);
+            txtRs_KeyDown(form_, static_cast<std::int16_t>(index), KeyCode, Shift);
+        },
+        Cause::typing);
     return KeyCode == 0;
 }
 

@@ -16,9 +16,13 @@
 // raw values before the scaled ones; the field set holds them and shows none.
 // When the outermost event ends, the field set writes each box whose text or
 // unit changed, once. A run-time error unwinds to the outermost Dispatch,
-// which hands it to the platform's report once the event is over.
+// which hands it to the platform's report once the event is over; where the
+// user's typing caused it, once the user pauses.
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "calc/fields.h"
@@ -26,6 +30,10 @@
 #include "events/platform.h"
 
 namespace quorvel {
+
+// How long the user stops typing before a report of what the typing caused
+// shows, so that the report takes none of the keys that keep coming.
+inline constexpr std::chrono::milliseconds kTypingPause{1000};
 
 class EventDispatcher {
 public:
@@ -51,21 +59,41 @@ public:
     // the modifiers held (kCtrlMask, ...). True where the entry took it: the
     // control is not to have it too.
     bool KeyDown(Field entry, int index, std::int16_t KeyCode, std::int16_t Shift);
+    // The events the action raises count as one, as an action from outside
+    // the window does: at most one report, at once, after the last.
+    void AsOne(const std::function<void()>& action);
+    // The user has paused (the platform's AwaitPause): the report that waited
+    // for it shows now.
+    void Paused();
 
     // An event is running: a change a front end sees now is a handler's own
     // write, which raises its handler itself.
     bool Running() const { return depth_ > 0; }
 
 private:
+    // What raised an event: a key, a paste or an input method puts text in
+    // while the user may go on typing; a click, a pick or anything else
+    // is done at once.
+    enum class Cause { typing, at_once };
+
     template <class Handler>
-    void Dispatch(Handler handler);
+    void Dispatch(Handler handler, Cause cause = Cause::at_once);
+    void Tell(const RuntimeError& error, Cause cause, bool entry_lost_its_number);
+
+    struct Waiting {
+        RuntimeError error;
+        bool entry_lost_its_number;  // told even where the inputs come back in range
+    };
 
     FieldSet& form_;
     Platform& platform_;
     EventScope* scope_;
     int depth_ = 0;
     bool clearing_ = false;  // the clear button's writes are running
-    bool as_one_ = false;    // a handler writes several fields as one change, and raises no handler
+    bool writing_pair_ = false;  // a step writes an entry and its chooser as one change, and raises no handler
+    std::optional<Waiting> waiting_;  // the report that waits for the user to pause
+    bool as_one_ = false;  // the events of one action are running
+    std::optional<RuntimeError> told_as_one_;  // the first error they tell
 };
 
 // Binds the change callback of a field model to the dispatcher, so that the

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 #include "number/runtime_error.h"
 
 namespace quorvel {
@@ -13,6 +15,10 @@ public:
     virtual void End() = 0;
     // Tells the user of a run-time error; the program goes on afterwards.
     virtual void ReportError(const RuntimeError& error) = 0;
+    // Calls the dispatcher's Paused once the time given has gone by, unless
+    // asked again before, which counts the time from then; never once the
+    // program has ended.
+    virtual void AwaitPause(std::chrono::milliseconds pause) = 0;
 };
 
 }  // namespace quorvel

@@ -1,5 +1,7 @@
 #include "frontend/circuit_text.h"
 
+#include <algorithm>
+
 #include "calc/entry_value.h"
 #include "number/entry_text.h"
 
@@ -49,20 +51,17 @@ std::string EntryTextOf(std::string_view part, Quantity quantity, const NumberLo
 
 }  // namespace
 
-Circuit ReadCircuit(std::string_view line) {
+std::optional<Circuit> ReadCircuit(std::string_view line) {
+    const auto separators = static_cast<std::size_t>(std::count(line.begin(), line.end(), kPartSeparator));
+    if (separators != kCircuitEntries.size() - 1) return std::nullopt;
     Circuit circuit;
-    std::size_t count = 0;
-    bool every_part_read = true;
-    for (std::size_t start = 0; start <= line.size(); ++count) {
+    circuit.whole = true;
+    for (std::size_t part = 0, start = 0; part < kCircuitEntries.size(); ++part) {
         const auto end = std::min(line.find(kPartSeparator, start), line.size());
-        if (count < kCircuitEntries.size()) {
-            const FieldElement entry = kCircuitEntries[count];
-            circuit.parts[count] = PartRead(Trimmed(line.substr(start, end - start)), QuantityOf(entry.field));
-            every_part_read = every_part_read && circuit.parts[count];
-        }
+        circuit.parts[part] = PartRead(Trimmed(line.substr(start, end - start)), QuantityOf(kCircuitEntries[part].field));
+        circuit.whole = circuit.whole && circuit.parts[part];
         start = end + 1;
     }
-    circuit.whole = every_part_read && count == kCircuitEntries.size();
     return circuit;
 }
 

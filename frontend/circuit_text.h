@@ -26,14 +26,14 @@ inline constexpr std::array kCircuitEntries{FieldElement{Field::txtRs, 0}, Field
 
 struct Circuit {
     // Each entry's part, written again as the line writer writes it, or
-    // none where the part is missing or is no positive or zero number.
+    // none where the part is no positive or zero number.
     std::array<std::optional<std::string>, kCircuitEntries.size()> parts;
-    bool whole = false;  // five parts, each a number
+    bool whole = false;  // each part a number
 };
 
-// Never fails: a line that is no circuit gives no parts, a part past the
-// fifth is left out.
-Circuit ReadCircuit(std::string_view line);
+// Never fails: none where the line is no circuit, as it has other than
+// five parts.
+std::optional<Circuit> ReadCircuit(std::string_view line);
 
 // The circuit the entries and choosers hold, each value in its chooser's
 // unit, as the user typed it where it is a plain number.

@@ -1,11 +1,12 @@
 // A circuit line as a link or the command line brings it, any bytes: the
-// first byte picks the regional settings, the rest is the line. Entered,
+// first byte picks the regional settings, the rest is the line. Opened,
 // it leaves the calculator sound; its table and the line written back never
 // fail; that line reads whole and enters as the same circuit.
 
 #include <cstdint>
 #include <string>
 
+#include "frontend/circuit_from_outside.h"
 #include "frontend/circuit_table.h"
 #include "frontend/circuit_text.h"
 #include "test_support/headless_calculator.h"
@@ -22,17 +23,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         testing::HeadlessCalculator calculator(locale);
         calculator.events.Load();
-        EnterCircuit(ReadCircuit(line), calculator.fields, calculator.events);
+        if (const auto circuit = ReadCircuit(line)) OpenCircuit(*circuit, calculator.fields, calculator.events);
         const std::string wrong = testing::Unsoundness(calculator.fields.model, calculator.platform.reports);
         if (!wrong.empty()) FUZZ_FAIL(wrong.c_str());
         FUZZ_CHECK(!TabSeparated(CircuitTable(calculator.fields)).empty());
 
         const std::string written = CircuitLine(calculator.fields);
-        const Circuit again = ReadCircuit(written);
-        if (!again.whole) FUZZ_FAIL(("the line written does not read whole: " + written).c_str());
+        const std::optional<Circuit> again = ReadCircuit(written);
+        if (!again || !again->whole) FUZZ_FAIL(("the line written does not read whole: " + written).c_str());
         testing::HeadlessCalculator copy(locale);
         copy.events.Load();
-        EnterCircuit(again, copy.fields, copy.events);
+        EnterCircuit(*again, copy.fields, copy.events);
         if (CircuitLine(copy.fields) != written) FUZZ_FAIL(("the line written enters as another: " + written).c_str());
     } catch (...) {
         FUZZ_FAIL("an error got past the dispatch point");

@@ -3,6 +3,8 @@
 // The calculator without a window, for tests: a field model bound to the
 // event handlers, with a platform that records what happens to it.
 
+#include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -19,13 +21,17 @@
 
 namespace quorvel::testing {
 
+// Its clock is the test's: time goes by only when the test says so.
 class RecordingPlatform : public Platform {
 public:
     void End() override { ++ends; }
     void ReportError(const RuntimeError& error) override { reports.emplace_back(error.number(), error.what()); }
+    void AwaitPause(std::chrono::milliseconds pause) override { pause_ends = now + pause; }
 
     int ends = 0;
     std::vector<std::pair<int, std::string>> reports;
+    std::chrono::milliseconds now{0};
+    std::optional<std::chrono::milliseconds> pause_ends;
 };
 
 // A field set that records its writes and counts recalculations:
@@ -80,6 +86,15 @@ public:
     void Pick(Field chooser, int index, int item) {
         fields.model.SetText(chooser, index, fields.model.ListItem(chooser, index, item));
     }
+
+    // Time goes by without a key; a pause awaited for that long ends.
+    void Wait(std::chrono::milliseconds time) {
+        platform.now += time;
+        if (!platform.pause_ends || platform.now < *platform.pause_ends) return;
+        platform.pause_ends.reset();
+        events.Paused();
+    }
+    void Pause() { Wait(kTypingPause); }
 
     // Every result with its unit.
     std::vector<std::string> Results() const { return ResultTexts(fields.model); }

@@ -10,6 +10,7 @@
 
 #include "events/handlers.h"
 #include "frontend/entry_description.h"
+#include "frontend/circuit_from_outside.h"
 #include "ui/circuit_clipboard.h"
 #include "ui/result_box.h"
 #include "ui/system_locale.h"
@@ -38,7 +39,7 @@ std::int16_t ShiftOf(Qt::KeyboardModifiers held) {
 
 frmQuorvel::frmQuorvel(QWidget* parent)
     : QWidget(parent),
-      platform_(*this),
+      platform_(*this, [this] { events_.Paused(); }),
       events_(*this, platform_, this),
       key_preview_(*this, events_, platform_) {
     // Whatever the settings' language: every word of the window is Romanian.
@@ -66,9 +67,9 @@ frmQuorvel::~frmQuorvel() { disconnect(qApp, nullptr, this, nullptr); }
 
 // The first entry's text is selected, as Tab would select it, so that what
 // the user types replaces it.
-void frmQuorvel::Load(const Circuit& circuit) {
+void frmQuorvel::Load(const std::optional<Circuit>& circuit) {
     events_.Load();
-    EnterCircuit(circuit, *this, events_);
+    if (circuit) OpenCircuit(*circuit, *this, events_);
     static_cast<QLineEdit*>(controls_(Field::txtRs, 0))->selectAll();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,8 +24,9 @@ class frmQuorvel : public QWidget, public HeldFieldSet {
 public:
     explicit frmQuorvel(QWidget* parent = nullptr);  // the controls in their creation state
     ~frmQuorvel() override;
-    // Raises the load event, then enters the circuit's parts, as pasted.
-    void Load(const Circuit& circuit = {});
+    // Raises the load event, then opens the circuit from outside, if any:
+    // what it makes too large to compute is told once the window shows.
+    void Load(const std::optional<Circuit>& circuit = std::nullopt);
 
     std::string ListItem(Field chooser, int index, int item) const override;
 

@@ -5,6 +5,7 @@
 #include <emscripten/eventloop.h>
 
 #include "events/handlers.h"
+#include "frontend/circuit_from_outside.h"
 #include "frontend/circuit_table.h"
 #include "frontend/worked_solution.h"
 #include "frontend/window_layout.h"
@@ -55,7 +56,7 @@ CalculatorPage::CalculatorPage(const val& document, std::function<void()> end)
       solution_(document.call<val>("getElementById", std::string("solution"))),
       lists_tell_open_(val::global("CSS").call<bool>("supports", std::string("selector(:open)"))),
       fields_(document),
-      platform_([this] { End(); }),
+      platform_([this] { End(); }, [this] { events_.Paused(); }),
       events_(fields_, platform_, &fields_),
       end_(std::move(end)) {
     fields_.OnChange([this](Field field, int index) { events_.Changed(field, index); });
@@ -100,10 +101,11 @@ void CalculatorPage::Tell(const char* told) {
 // is done again after the load event, in order: each text put into an entry
 // at once, as a paste is, each pick, each click on the button. Taken, the log
 // ends. The focus stays where the user put it, else the first entry takes
-// it, its text selected.
+// it, its text selected. Then what the link's circuit made too large to
+// compute is told.
 void CalculatorPage::Load() {
     events_.Load();
-    if (const auto circuit = link_.Open(fields_)) EnterLink(*circuit);
+    if (const auto circuit = link_.Open(fields_)) OpenCircuit(*circuit, fields_, events_);
     const val early = val::global("quorvelEarly");
     val::global("window").set("quorvelEarly", val::null());
     const int actions = early.isArray() ? early["length"].as<int>() : 0;
@@ -121,10 +123,12 @@ void CalculatorPage::Load() {
     link_.Write(fields_);
     fields_.DescribeResistors();
     ShowSolution();
-    if (calculator_.call<bool>("contains", val::global("document")["activeElement"])) return;
-    const val& first = fields_.Element(Field::txtRs, 0);
-    first.call<void>("focus");
-    first.call<void>("select");
+    if (!calculator_.call<bool>("contains", val::global("document")["activeElement"])) {
+        const val& first = fields_.Element(Field::txtRs, 0);
+        first.call<void>("focus");
+        first.call<void>("select");
+    }
+    platform_.Shown();
 }
 
 // The user's edits, picks and moves of the focus enter the handlers here; a
@@ -228,19 +232,11 @@ void CalculatorPage::PutCopied(const val& event) {
     copying_->put = true;
 }
 
-// A link's circuit replaces the inputs whole, as if pasted into a calculator
-// just cleared: what the browser put back into the boxes on a reload counts
-// for nothing.
-void CalculatorPage::EnterLink(const Circuit& circuit) {
-    platform_.Quiet(true);
-    events_.ClearClick();
-    EnterCircuit(circuit, fields_, events_);
-    platform_.Quiet(false);
-}
-
+// An address edited to no circuit changes nothing, and gets the circuit's
+// line back.
 void CalculatorPage::LinkEdited() {
-    if (const auto circuit = link_.Edited()) EnterLink(*circuit);
-    link_.Write(fields_);
+    if (const auto circuit = link_.Edited()) OpenCircuit(*circuit, fields_, events_);
+    link_.Write(fields_, true);
     fields_.DescribeResistors();
     ShowSolution();
 }

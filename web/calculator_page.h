@@ -52,7 +52,6 @@ private:
     void ShowSolution();
     void PutCopied(const emscripten::val& event);
     void Tell(const char* told);
-    void EnterLink(const Circuit& circuit);
     void LinkEdited();
     void WriteLinkSoon();
     static void WriteLink(void* page);

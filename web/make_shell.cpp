@@ -27,6 +27,7 @@ class Quiet final : public quorvel::Platform {
 public:
     void End() override {}
     void ReportError(const quorvel::RuntimeError&) override {}
+    void AwaitPause(std::chrono::milliseconds) override {}
 };
 
 std::string CalculatorLoaded() {

@@ -3,17 +3,12 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/val.h>
 
+#include "frontend/circuit_from_outside.h"
+
 namespace quorvel {
 namespace {
 
 using emscripten::val;
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
 
 std::string AddressFragment() {
     const std::string hash = val::global("location")["hash"].as<std::string>();
@@ -33,27 +28,12 @@ EM_JS(void, ReplaceAddress, (const char* fragment), {
 
 }  // namespace
 
-std::string FragmentText(std::string_view fragment) {
-    std::string text;
-    text.reserve(fragment.size());
-    for (std::size_t at = 0; at < fragment.size(); ++at) {
-        const int high = fragment[at] == '%' && at + 2 < fragment.size() ? HexDigit(fragment[at + 1]) : -1;
-        const int low = high >= 0 ? HexDigit(fragment[at + 2]) : -1;
-        if (low < 0) {
-            text += fragment[at];
-            continue;
-        }
-        text += static_cast<char>(high * 16 + low);
-        at += 2;
-    }
-    return text;
-}
-
+// A fragment that is no circuit gives way to the line of the defaults.
 std::optional<Circuit> PageLink::Open(const FieldSet& fields) {
     written_.clear();
-    const auto circuit = Edited();
-    if (!circuit) written_ = CircuitLine(fields);
-    return circuit;
+    if (!AddressFragment().empty()) return Edited();
+    written_ = CircuitLine(fields);
+    return std::nullopt;
 }
 
 std::optional<Circuit> PageLink::Edited() const {
@@ -64,9 +44,9 @@ std::optional<Circuit> PageLink::Edited() const {
     return ReadCircuit(line);
 }
 
-void PageLink::Write(const FieldSet& fields) {
+void PageLink::Write(const FieldSet& fields, bool edited) {
     const std::string line = CircuitLine(fields);
-    if (line == written_) return;
+    if (line == written_ && !edited) return;
     written_ = line;
     ReplaceAddress(line.c_str());
 }

@@ -6,29 +6,25 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "calc/fields.h"
 #include "frontend/circuit_text.h"
 
 namespace quorvel {
 
-// The text a fragment stands for, without its "#": each "%" and two hex
-// digits the byte they name, anything else as it stands. Never fails,
-// whatever the bytes; what reads as a circuit is ReadCircuit's to say.
-std::string FragmentText(std::string_view fragment);
-
 class PageLink {
 public:
     // Once loaded: the circuit the address's fragment holds; none where it
-    // has no fragment, and then the address stands for the fields as they are.
+    // holds none; with no fragment, the address stands for the fields as
+    // they are.
     std::optional<Circuit> Open(const FieldSet& fields);
     // The fragment has changed: the circuit it holds, where the page did not
     // write it.
     std::optional<Circuit> Edited() const;
-    // The address takes the circuit the fields hold, where that changed,
-    // in place of its own: no entry in the history.
-    void Write(const FieldSet& fields);
+    // The address takes the circuit the fields hold, where that changed (or
+    // always, where the user edited it), in place of its own: no entry in
+    // the history.
+    void Write(const FieldSet& fields, bool edited = false);
     // The address without its fragment: the circuit is gone.
     void Forget();
 

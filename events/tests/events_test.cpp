@@ -167,6 +167,7 @@ TEST(Events, ANumberTooLargeIsToldAndZeroed) {
         calculator.events.Load();
         calculator.Type(Field::txtIst, 0, "2");
         calculator.Type(Field::txtIst, 0, pasted);
+        calculator.Pause();
         EXPECT_EQ(calculator.fields.model.Text(Field::txtIst), "0") << pasted;
         ASSERT_EQ(calculator.platform.reports.size(), 1u) << pasted;
         EXPECT_EQ(calculator.platform.reports[0].first, kOverflowError) << pasted;
@@ -221,6 +222,7 @@ TEST(ClearButton, OnePressRestoresTheDefaultsFromAnOverflow) {
         HeadlessCalculator calculator;
         calculator.events.Load();
         testing::EnterEdits(calculator.fields.model, overflow.edits);
+        calculator.Pause();
         const auto reports = calculator.platform.reports.size();
         ASSERT_GE(reports, 1u) << overflow.stage;
 
@@ -255,6 +257,7 @@ TEST(RunTimeErrors, AreReportedAndTheProgramGoesOn) {
         HeadlessCalculator calculator;
         calculator.events.Load();
         testing::EnterEdits(calculator.fields.model, overflow.edits);
+        calculator.Pause();
 
         ASSERT_EQ(calculator.platform.reports.size(), 1u) << overflow.stage;
         EXPECT_EQ(calculator.platform.reports[0], (std::pair<int, std::string>{6, "Overflow"})) << overflow.stage;
@@ -270,6 +273,7 @@ TEST(RunTimeErrors, AreReportedAndTheProgramGoesOn) {
         EXPECT_EQ(calculator.fields.model.Text(Field::txtRs, 2), "999999") << overflow.stage;
         EXPECT_EQ(calculator.platform.reports.size(), 1u) << overflow.stage;
         calculator.Type(Field::txtRs, 2, "1E400");
+        calculator.Pause();
         EXPECT_EQ(calculator.platform.reports.size(), 2u) << overflow.stage;
 
         for (const auto& edit : overflow.edits) {
@@ -278,6 +282,30 @@ TEST(RunTimeErrors, AreReportedAndTheProgramGoesOn) {
         EXPECT_EQ(calculator.Results(), kZeroResults) << overflow.stage;
         EXPECT_EQ(calculator.Results(), calculator.ExpectedResults()) << overflow.stage;
         EXPECT_EQ(calculator.platform.reports.size(), 2u) << overflow.stage;
+    }
+}
+
+// What typing makes too large is told once the user pauses: not while keys
+// keep coming, each 900 ms after the one before, nor where the inputs came
+// back in range meanwhile.
+TEST(RunTimeErrors, WaitForThePauseInTyping) {
+    using namespace std::chrono_literals;
+    const std::tuple<std::vector<std::string>, std::chrono::milliseconds, std::size_t> rows[] = {
+        {{"1", "12", "123", "1234", "12345"}, 999ms, 0},  // txtRs(0) key by key, the current at 1E200; the wait after
+        {{"1", "12", "123", "1234", "12345"}, 1000ms, 1},
+        {{"1", "0"}, 5000ms, 0},
+    };
+    for (const auto& [texts, waited, reports] : rows) {
+        HeadlessCalculator calculator;
+        calculator.events.Load();
+        calculator.Type(Field::txtIst, 0, "1E200");
+        for (const std::string& text : texts) {
+            calculator.Wait(900ms);
+            calculator.Type(Field::txtRs, 0, text);
+        }
+        EXPECT_TRUE(calculator.platform.reports.empty());
+        calculator.Wait(waited);
+        EXPECT_EQ(calculator.platform.reports.size(), reports) << texts.back() << " " << waited.count();
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "frontend/circuit_from_outside.h"
 #include "frontend/circuit_table.h"
 #include "frontend/circuit_text.h"
 #include "frontend/worked_solution.h"
@@ -21,27 +22,39 @@ TEST(CircuitLine, ReadsEachPartThatIsANumberOfItsQuantity) {
         std::string_view line;
         std::array<std::string_view, 5> parts;  // "" for none
         bool whole;
+        bool circuit = true;  // five parts
     };
     const Row rows[] = {
         {kExample, {"4K7", "2K2", "1M", "470R", "5mA"}, true},
         {" 1G , R47,4k7Ohm,2.2 k\u03A9, 100\u00B5A ", {"1G", "0R47", "4K7", "2K2", "100uA"}, true},
         {"470,1.5,0,1E3,2", {"470R", "1R5", "0R", "1000R", "2A"}, true},  // bare: Ohm and A
         {"1.000,1e-20R,0.5M,.5K,1e-3mA", {"1R", "1E-20R", "0M5", "0K5", "0.001mA"}, true},
-        {"4K7,2K2", {"4K7", "2K2", "", "", ""}, false},
-        {"4K7,2K2,1M,470R,5mA,9", {"4K7", "2K2", "1M", "470R", "5mA"}, false},
+        {"4K7,2K2", {"", "", "", "", ""}, false, false},
+        {"4K7,2K2,1M,470R,5mA,9", {"", "", "", "", ""}, false, false},  // six parts
         {"4K7,2K2,1M,470R,5K", {"4K7", "2K2", "1M", "470R", ""}, false},  // K is no current's letter
         {"-4K7,abc,,<b>1</b>,1E400A", {"", "", "", "", ""}, false},
-        {"4K7;2K2;1M;470R;5mA", {"", "", "", "", ""}, false},
+        {"4K7;2K2;1M;470R;5mA", {"", "", "", "", ""}, false, false},
         {"1 000,$5,4.,4K7K,5mAA", {"", "", "4R", "", ""}, false},
-        {"", {"", "", "", "", ""}, false},
+        {"", {"", "", "", "", ""}, false, false},  // no parts
     };
     for (const Row& row : rows) {
-        const Circuit circuit = ReadCircuit(row.line);
+        const std::optional<Circuit> circuit = ReadCircuit(row.line);
+        ASSERT_EQ(circuit.has_value(), row.circuit) << row.line;
+        if (!circuit) continue;
         for (std::size_t part = 0; part < row.parts.size(); ++part) {
-            EXPECT_EQ(circuit.parts[part].value_or(""), row.parts[part]) << row.line << " part " << part;
+            EXPECT_EQ(circuit->parts[part].value_or(""), row.parts[part]) << row.line << " part " << part;
         }
-        EXPECT_EQ(circuit.whole, row.whole) << row.line;
+        EXPECT_EQ(circuit->whole, row.whole) << row.line;
     }
+}
+
+// A link's fragment: its escapes read, what is no escape as it stands; no
+// NUL reaches a field.
+TEST(CircuitLine, AFragmentReadsItsEscapesAndLeavesTheRest) {
+    const std::pair<std::string_view, std::string_view> rows[] = {
+        {"%", "%"}, {"%4", "%4"}, {"%%41", "%A"}, {"%00", "%00"}, {"4K7%2c2K2", "4K7,2K2"},
+    };
+    for (const auto& [fragment, text] : rows) EXPECT_EQ(FragmentText(fragment), text) << fragment;
 }
 
 // Entered and written again: the same line, the entries showing plain numbers.
@@ -66,7 +79,7 @@ TEST(CircuitLine, EnteredAsPastedAndLeftThenWrittenAgain) {
     for (const Row& row : rows) {
         HeadlessCalculator calculator(row.locale);
         calculator.events.Load();
-        EnterCircuit(ReadCircuit(row.line), calculator.fields, calculator.events);
+        EnterCircuit(*ReadCircuit(row.line), calculator.fields, calculator.events);
         EXPECT_EQ(calculator.fields.CurrentInputs(), row.inputs) << row.line;
         EXPECT_EQ(CircuitLine(calculator.fields), row.written) << row.line;
     }

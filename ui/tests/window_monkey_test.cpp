@@ -183,6 +183,7 @@ TEST(WindowMonkey, EveryActionLeavesTheWindowSound) {
         const bool failed_before = testing::RecalculateInputsOf(*window, locale).failed;
         too_large = false;
         const std::string action = monkey.Act();
+        testing::Pause(*window);
         const std::string where = "seed " + std::to_string(seed) + ", step " + std::to_string(step) + ": " + action;
 
         ASSERT_TRUE(window->isVisible()) << where;
@@ -192,8 +193,8 @@ TEST(WindowMonkey, EveryActionLeavesTheWindowSound) {
             ASSERT_EQ(testing::InputTexts(*window), testing::kDefaultInputs) << where;
         }
 
-        // Each action is one event: an error is told once, when the inputs
-        // come to overflow, or an entry did; not again while they stay so.
+        // Each action is one event, then a pause: an error is told once, when
+        // the inputs come to overflow, or an entry did; not again while they stay so.
         const std::size_t new_reports = answerer.seen.size() - reports;
         reports = answerer.seen.size();
         const bool told = too_large || (!failed_before && testing::RecalculateInputsOf(*window, locale).failed);

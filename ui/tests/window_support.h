@@ -59,6 +59,23 @@ inline void PasteOver(QLineEdit* edit, const QString& text, bool whole = true) {
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
 }
 
+// The user pauses in their typing: a report that waits for it shows now.
+inline void Pause(const QWidget& window) {
+    auto* pause = window.findChild<QTimer*>(QStringLiteral("pause"));
+    if (pause->isActive()) pause->start(0);
+    EXPECT_TRUE(QTest::qWaitFor([pause] { return !pause->isActive(); }));
+}
+
+// Keys typed without looking up: each goes to whatever window has the focus
+// when it arrives, a report that opened meanwhile included.
+inline void TypeAtTheFocusWindow(const std::string& keys) {
+    const auto typed = std::make_shared<std::size_t>(0);
+    for (const char key : keys) {
+        QTimer::singleShot(0, [key, typed] { QTest::keyClick(QGuiApplication::focusWindow(), key); ++*typed; });
+    }
+    EXPECT_TRUE(QTest::qWaitFor([typed, &keys] { return *typed == keys.size(); }));
+}
+
 // Answers every message box that opens while it lives, by the given key,
 // remembering what it said: "title|text", its icon and its buttons.
 class MessageBoxAnswerer {

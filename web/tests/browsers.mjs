@@ -68,8 +68,23 @@ export async function closeBrowsers() {
     await (await running)?.close();
 }
 
+// The pause a report waits for is the test's to end: a timer of a second or
+// more runs when the test says the user has paused (quorvelPause), not before.
+function heldPauses() {
+    const held = new Map(), set = setTimeout, clear = clearTimeout;
+    window.setTimeout = (run, delay, ...args) => {
+        if (!(delay >= 1000)) return set(run, delay, ...args);
+        const id = set(() => {}, 2 ** 31 - 1);
+        held.set(id, () => run(...args));
+        return id;
+    };
+    window.clearTimeout = id => { held.delete(id); clear(id); };
+    window.quorvelPause = () => { for (const [id, run] of [...held]) { held.delete(id); run(); } };
+}
+
 export async function openPage(browser, locale, viewport = viewports.wide) {
     const page = await browser.newPage();
+    await page.evaluateOnNewDocument(heldPauses);
     const errors = [];
     page.on('pageerror', error => errors.push(error.message));
     page.on('console', message => message.type() === 'error' && errors.push(message.text()));
@@ -77,10 +92,11 @@ export async function openPage(browser, locale, viewport = viewports.wide) {
         await (await page.createCDPSession()).send('Emulation.setLocaleOverride', { locale });
     }
     await page.setViewport(viewport);
-    // Started, the calculator puts the focus into its first entry.
+    // Started, the calculator puts the focus into its first entry, or
+    // tells what its link made too large.
     page.load = async (fragment = '') => {
         await page.goto(pathToFileURL(pageFile).href + fragment);
-        await page.waitForFunction(() => document.activeElement?.id === 'txtRs(0)');
+        await page.waitForFunction(() => document.activeElement?.id === 'txtRs(0)' || document.getElementById('dlgError').open);
     };
     page.errors = errors;
     return page;

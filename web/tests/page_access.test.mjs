@@ -78,6 +78,7 @@ for (const engine of engines) {
 
                     await page.select(byId('cboRs(0)'), 'MOhm');
                     await type(page, 'txtRs(0)', '9E307');
+                    await page.evaluate(() => window.quorvelPause());
                     assert.equal(await page.$eval('#dlgError', dialog => dialog.open), true);
                     assert.deepEqual(await violations(page), [], 'the error report open');
                     assert.deepEqual(page.errors, []);

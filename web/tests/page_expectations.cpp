@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 
+#include "frontend/circuit_from_outside.h"
 #include "frontend/circuit_table.h"
 #include "frontend/worked_solution.h"
 #include "frontend/circuit_text.h"
@@ -55,9 +56,9 @@ std::optional<FieldElement> EntryNamed(const std::string& id) {
 class Page {
 public:
     explicit Page(const NumberLocale& locale) : calculator_(locale) { calculator_.events.Load(); }
-    // Opened from a link: its circuit entered once loaded.
+    // Opened from a link: its circuit opened once loaded.
     Page(const NumberLocale& locale, const std::string& link) : Page(locale) {
-        EnterCircuit(ReadCircuit(link), calculator_.fields, calculator_.events);
+        if (const auto circuit = ReadCircuit(link)) OpenCircuit(*circuit, calculator_.fields, calculator_.events);
     }
 
     void Play(const std::string& verb, const std::string& id, const std::string& text);
@@ -95,6 +96,7 @@ void Page::Play(const std::string& verb, const std::string& id, const std::strin
         solution_open_ = true;
         return;
     }
+    if (verb == "pause") return calculator_.Pause();
     if (verb == "copy") {  // by the button, which takes the focus, or by the keys, which leave it
         if (id != "-") Focus(id);
         return;
@@ -185,7 +187,7 @@ public:
                  ", \"steps\": [{\"do\": [\"load\"], " + State(page_->calculator(), 0) + "}";
     }
     void Step(const std::string& verb, std::string id, std::string text) {
-        if (verb == "clear" || verb == "restart") text = id = "";
+        if (verb == "clear" || verb == "restart" || verb == "pause") text = id = "";
         const std::size_t reports = page_->calculator().platform.reports.size();
         if (verb == "restart") {
             page_ = std::make_unique<Page>(locale_);
