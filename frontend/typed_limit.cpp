@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "frontend/window_layout.h"
+
 namespace quorvel {
 
 // The edit is found from the texts before and after it, whatever the caret
@@ -24,6 +26,19 @@ std::optional<TypedText> LimitTyped(std::u16string_view before, TypedText typed,
     std::u16string kept = std::u16string(before.substr(0, beginning)).append(added).append(before.substr(before.size() - end));
     if (kept == before) return std::nullopt;  // nothing new fits: no change at all
     return TypedText{std::move(kept), static_cast<int>(beginning + added.size())};
+}
+
+// A paste or a drop beside a lone default, wherever it was aimed, means the
+// pasted number, as a key typed over the selected default would.
+std::optional<TypedText> EditedEntry(FieldElement entry, std::u16string_view before, TypedText edited,
+                                     EntryInput input, std::u16string_view pasted) {
+    const layout::Control& control = layout::ControlOf(entry.field, entry.index);
+    if (input == EntryInput::typed && control.max_typed > 0) return LimitTyped(before, std::move(edited), control.max_typed);
+    const std::u16string lone(control.text.begin(), control.text.end());
+    if (input != EntryInput::pasted || before != lone || pasted.empty()) return edited;
+    const std::u16string beside[] = {std::u16string(pasted) + lone, lone + std::u16string(pasted)};
+    if (edited.text != beside[0] && edited.text != beside[1]) return edited;
+    return TypedText{std::u16string(pasted), static_cast<int>(pasted.size())};
 }
 
 }  // namespace quorvel

@@ -1,12 +1,15 @@
 #pragma once
 
-// The limit on what the user may type or paste into a resistor entry, as
-// text rules any front end applies after an edit: the new characters beyond
-// the limit are not taken, and what the program wrote is never cut.
+// What an edit of the user's leaves in an entry, as text rules any front end
+// applies after it: what is typed is held to the entry's limit, the new
+// characters beyond it not taken; a paste or a drop is taken whole, and
+// replaces an entry's lone default; what the program wrote is never cut.
 
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "frontend/control_name.h"
 
 namespace quorvel {
 
@@ -17,10 +20,23 @@ struct TypedText {
     int caret = 0;
 };
 
-// What the edit from before to typed leaves in an entry that takes at most
-// limit characters from the user: typed itself where it fits or shrinks,
-// else before with as many of the characters the edit put in as fit, the
-// caret after them, or nothing where the edit must be refused as a whole.
+// How the user's edit put its text in.
+enum class EntryInput {
+    typed,   // keys, or an input method
+    pasted,  // a paste or a drop
+    other,   // an undo, a cut, a deletion
+};
+
+// What the edit from before to edited leaves in the entry: edited itself
+// where nothing stands against it; else before with as many of the
+// characters the edit put in as the typed limit takes, the caret after
+// them; else the pasted text alone (what a paste or a drop put in), in
+// place of the default it went beside; or nothing where the edit must be
+// refused as a whole.
+std::optional<TypedText> EditedEntry(FieldElement entry, std::u16string_view before, TypedText edited,
+                                     EntryInput input, std::u16string_view pasted = {});
+
+// The typed limit alone: limit characters at most.
 std::optional<TypedText> LimitTyped(std::u16string_view before, TypedText typed, int limit);
 
 }  // namespace quorvel

@@ -79,7 +79,7 @@ public:
     // The entry's text selected, then keys typed one at a time, "\b" for
     // Backspace, held to the entry's typed limit as the window holds them.
     std::vector<Keystroke> TypeKeys(Field entry, int index, std::string_view keys) {
-        TypingEntry typing(fields.model, entry, index, layout::ControlOf(entry, index).max_typed);
+        TypingEntry typing(fields.model, entry, index);
         typing.SelectAll();
         return typing.TypeKeys(keys);
     }

@@ -33,8 +33,7 @@ struct Keystroke {
 // are no UTF-8 pass unchanged; the limit counts UTF-16 characters.
 class TypingEntry {
 public:
-    TypingEntry(FieldSet& fields, Field entry, int index, int limit = 0)
-        : fields_(fields), entry_(entry), index_(index), limit_(limit) {}
+    TypingEntry(FieldSet& fields, Field entry, int index) : fields_(fields), entry_(entry), index_(index) {}
 
     void SelectAll() { caret_.reset(); }
     void Home() { caret_ = 0; }
@@ -53,14 +52,14 @@ public:
                 const std::size_t length = Characters(edited.substr(0, *caret_)).back().size();
                 edited.erase(*caret_ -= length, length);
             }
-            keystrokes.push_back(Edit(edited, limit_));
+            keystrokes.push_back(Edit(edited, EntryInput::typed));
         }
         return keystrokes;
     }
 
     void Paste(std::string_view text) {  // the whole text, never cut
         caret_ = text.size();
-        Edit(std::string(text), 0);
+        Edit(std::string(text), EntryInput::pasted, text);
     }
 
 private:
@@ -68,13 +67,11 @@ private:
 
     // The edit held to the limit, a refused one changing nothing; where the
     // program rewrote it, the caret at the end, or its "0" selected.
-    Keystroke Edit(const std::string& edited, int limit) {
-        std::optional<std::string> kept = edited;
-        if (limit > 0) {
-            const auto caret = static_cast<int>(Utf16(edited.substr(0, *caret_)).size());
-            const auto cut = LimitTyped(Utf16(Text()), {Utf16(edited), caret}, limit);
-            kept = !cut ? std::nullopt : cut->text == Utf16(edited) ? kept : Utf8(cut->text);
-        }
+    Keystroke Edit(const std::string& edited, EntryInput input, std::string_view pasted = {}) {
+        const auto caret = static_cast<int>(Utf16(edited.substr(0, *caret_)).size());
+        const auto taken = EditedEntry({entry_, index_}, Utf16(Text()), {Utf16(edited), caret}, input, Utf16(pasted));
+        const std::optional<std::string> kept =
+            !taken ? std::nullopt : taken->text == Utf16(edited) ? std::optional(edited) : Utf8(taken->text);
         if (kept) fields_.SetText(entry_, index_, *kept);
         Keystroke keystroke{kept.value_or(Text()), Text()};
         if (keystroke.shown != edited) caret_ = keystroke.shown.size();
@@ -85,7 +82,6 @@ private:
     FieldSet& fields_;
     Field entry_;
     int index_;
-    int limit_;
     std::optional<std::size_t> caret_ = 0;  // none while the whole text is selected
 };
 

@@ -2,26 +2,32 @@
 
 #include <limits>
 
-#include <QFocusEvent>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QScopedValueRollback>
 #include <QValidator>
 
-#include "frontend/typed_limit.h"
+#include "frontend/entry_focus.h"
+#include "frontend/window_layout.h"
 
 namespace quorvel {
 namespace {
 
-// Holds what is typed to the limit; whatever else puts text in is let through.
-class TypedLimit : public QValidator {
+// Takes the user's edits as the entries' rules do; the program's writes pass.
+class EntryRules : public QValidator {
 public:
-    TypedLimit(int limit, EntryBox* box) : QValidator(box), box_(*box), limit_(limit), before_(box->text()) {
+    explicit EntryRules(EntryBox* box) : QValidator(box), box_(*box), before_(box->text()) {
         connect(box, &QLineEdit::textChanged, this, [this] { before_ = box_.text(); });
     }
 
     State validate(QString& input, int& pos) const override {
-        if (!box_.Typing()) return Acceptable;
-        const auto kept = LimitTyped(before_.toStdU16String(), {input.toStdU16String(), pos}, limit_);
+        const std::optional<EntryInput> how = box_.Input();
+        if (!how) return Acceptable;
+        const QString pasted = how == EntryInput::pasted ? box_.Pasted() : QString();
+        const auto kept = EditedEntry(box_.Entry(), before_.toStdU16String(), {input.toStdU16String(), pos}, *how,
+                                      pasted.toStdU16String());
         if (!kept) return Invalid;
         input = QString::fromStdU16String(kept->text);
         pos = kept->caret;
@@ -30,45 +36,60 @@ public:
 
 private:
     const EntryBox& box_;
-    int limit_;
     QString before_;  // the text before the edit being validated
 };
 
-// A key that types its text in; Ctrl+V and Shift+Insert paste.
-bool Types(const QKeyEvent* event) {
-    return !event->text().isEmpty() && event->text().front().isPrint() && !event->matches(QKeySequence::Paste);
+// A key that types its text in; Ctrl+V and Shift+Insert paste; the others
+// that change the text undo, cut or delete.
+EntryInput InputOf(const QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) return EntryInput::pasted;
+    if (!event->text().isEmpty() && event->text().front().isPrint()) return EntryInput::typed;
+    return EntryInput::other;
 }
 
 }  // namespace
 
-EntryBox::EntryBox(const QString& default_text, int typed_limit, QWidget* parent)
-    : QLineEdit(default_text, parent), default_text_(default_text) {
+using Rollback = QScopedValueRollback<std::optional<EntryInput>>;
+
+EntryBox::EntryBox(FieldElement entry, QWidget* parent) : QLineEdit(parent), entry_(entry) {
+    const std::string_view created = layout::ControlOf(entry.field, entry.index).text;
+    setText(QString::fromUtf8(created.data(), static_cast<qsizetype>(created.size())));
     // The line edit's own limit would cut a paste at 32767 characters.
     setMaxLength(std::numeric_limits<int>::max());
-    if (typed_limit > 0) setValidator(new TypedLimit(typed_limit, this));
+    setValidator(new EntryRules(this));
+}
+
+void EntryBox::Write(const QString& text) {
+    const Rollback writing(input_, std::nullopt);
+    setText(text);
+}
+
+// A paste by the keys or the menu takes the clipboard's text.
+QString EntryBox::Pasted() const { return pasted_.isNull() ? QGuiApplication::clipboard()->text() : pasted_; }
+
+void EntryBox::dropEvent(QDropEvent* event) {
+    const QScopedValueRollback dropped(pasted_, event->mimeData()->text());
+    QLineEdit::dropEvent(event);
 }
 
 void EntryBox::keyPressEvent(QKeyEvent* event) {
-    const QScopedValueRollback typing(typing_, Types(event));
+    const Rollback input(input_, InputOf(event));
     QLineEdit::keyPressEvent(event);
 }
 
 void EntryBox::inputMethodEvent(QInputMethodEvent* event) {
-    const QScopedValueRollback typing(typing_, true);
+    const Rollback input(input_, EntryInput::typed);
     QLineEdit::inputMethodEvent(event);
 }
 
-void EntryBox::focusInEvent(QFocusEvent* event) {
-    QLineEdit::focusInEvent(event);
-    select_on_release_ = event->reason() == Qt::MouseFocusReason && text() == default_text_;
-}
-
-// The press put the caret before the default; once the button is up, the
-// default is selected instead.
+// The press put the caret where it was clicked; once the button is up, a
+// lone default is selected instead. The middle button pastes the selection.
 void EntryBox::mouseReleaseEvent(QMouseEvent* event) {
+    const QScopedValueRollback middle(pasted_, event->button() == Qt::MiddleButton
+                                                   ? QGuiApplication::clipboard()->text(QClipboard::Selection)
+                                                   : QString());
     QLineEdit::mouseReleaseEvent(event);
-    if (select_on_release_ && text() == default_text_) selectAll();
-    select_on_release_ = false;
+    if (event->button() == Qt::LeftButton && ClickSelects(entry_, text().toStdString())) selectAll();
 }
 
 }  // namespace quorvel

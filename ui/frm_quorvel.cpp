@@ -11,7 +11,9 @@
 #include "events/handlers.h"
 #include "frontend/entry_description.h"
 #include "frontend/circuit_from_outside.h"
+#include "frontend/entry_focus.h"
 #include "ui/circuit_clipboard.h"
+#include "ui/entry_box.h"
 #include "ui/result_box.h"
 #include "ui/system_locale.h"
 #include "ui/window_builder.h"
@@ -96,18 +98,12 @@ void frmQuorvel::BindEvents() {
     connect(qApp, &QApplication::focusChanged, this, &frmQuorvel::FocusMoved);
 }
 
-// An entry is left when the focus moves to another control of this window;
-// not to a popup, a message box or another window, and not when the window
-// itself loses the focus. Left, it shows its beginning.
+// The window's own controls are the calculator's; a popup, a message box
+// and another window are not. An entry left shows its beginning.
 void frmQuorvel::FocusMoved(QWidget* old, QWidget* now) {
-    if (!old || !now || old->window() != this || now->window() != this) return;
-    for (Field entry : {Field::txtRs, Field::txtIst}) {
-        for (int i = 0; i < CountOf(entry); ++i) {
-            if (controls_(entry, i) != old) continue;
-            events_.LostFocus(entry, i);
-            static_cast<QLineEdit*>(old)->setCursorPosition(0);
-        }
-    }
+    if (!old || old->window() != this) return;
+    const bool to_control = now && now->window() == this;
+    if (FocusLeft(events_, old->objectName().toStdString(), to_control)) static_cast<QLineEdit*>(old)->setCursorPosition(0);
 }
 
 // A resistor entry's keys reach its key handler before the entry. A step
@@ -158,9 +154,9 @@ bool frmQuorvel::WriteControl(Field input, int index, const std::string& utf8) {
         chooser->setCurrentIndex(item);
         return true;
     }
-    auto* edit = static_cast<QLineEdit*>(control);
+    auto* edit = static_cast<EntryBox*>(control);
     if (edit->text() == text) return false;
-    edit->setText(text);
+    edit->Write(text);
     // A write leaves the caret at the end: an entry not in use shows its beginning.
     if (!edit->hasFocus()) edit->setCursorPosition(0);
     return true;

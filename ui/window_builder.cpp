@@ -82,7 +82,7 @@ void CreateControl(QWidget& window, const layout::Control& control) {
             break;
         }
         case Kind::entry: {
-            auto* edit = new EntryBox(text, control.max_typed, container);
+            auto* edit = new EntryBox(*FieldNamed(ObjectName(control).toStdString()), container);
             edit->setAlignment(AlignmentOf(control.align));
             Paint(edit, QPalette::Base, control.colour);
             widget = edit;

@@ -2,11 +2,13 @@
 
 #include <cstdint>
 
+#include <emscripten/emscripten.h>
 #include <emscripten/eventloop.h>
 
 #include "events/handlers.h"
 #include "frontend/circuit_from_outside.h"
 #include "frontend/circuit_table.h"
+#include "frontend/entry_focus.h"
 #include "frontend/worked_solution.h"
 #include "frontend/window_layout.h"
 
@@ -41,6 +43,23 @@ std::int16_t ShiftOf(const val& event) {
                                      (event["altKey"].as<bool>() ? kAltMask : 0));
 }
 
+// How an input event put its text in: keys or an input method; a paste, a
+// drop and their kin; or another edit (an undo, a cut, a deletion).
+EntryInput InputOf(const val& event) {
+    const val type = event["inputType"];
+    const std::string input = type.isString() ? type.as<std::string>() : "";
+    if (input == "insertText" || input == "insertCompositionText") return EntryInput::typed;
+    return input.starts_with("insertFrom") ? EntryInput::pasted : EntryInput::other;
+}
+
+// Chromium puts the caret where a click into a selected text went only once
+// the click is over: the entry's text is selected again then.
+EM_JS(void, SelectOnceClicked, (const char* id), {
+    const entry = document.getElementById(UTF8ToString(id));
+    entry.select();
+    setTimeout(() => entry.select());
+});
+
 // What the line beside the copy buttons tells.
 constexpr const char* kCircuitCopied = "Circuitul a fost copiat ca tabel.";
 constexpr const char* kLinkCopied = "Legătura a fost copiată.";
@@ -61,7 +80,7 @@ CalculatorPage::CalculatorPage(const val& document, std::function<void()> end)
       end_(std::move(end)) {
     fields_.OnChange([this](Field field, int index) { events_.Changed(field, index); });
     const val listener = val::module_property(kEventListener);
-    for (const char* type : {"input", "change", "click", "focusin", "focusout", "select", "keyup", "mouseup"}) {
+    for (const char* type : {"input", "change", "click", "focusin", "focusout", "select", "keyup", "mouseup", "paste", "drop"}) {
         calculator_.call<void>("addEventListener", std::string(type), listener);
     }
     // Ahead of the focused element, as the window's key preview; and the
@@ -98,11 +117,12 @@ void CalculatorPage::Tell(const char* told) {
 }
 
 // What the user did before the calculator started, as the page logged it,
-// is done again after the load event, in order: each text put into an entry
-// at once, as a paste is, each pick, each click on the button. Taken, the log
-// ends. The focus stays where the user put it, else the first entry takes
-// it, its text selected. Then what the link's circuit made too large to
-// compute is told.
+// is done again after the load event and the link's circuit, in order, as if
+// done now: each key, paste or drop the page held back from an entry, each
+// other change of an entry's text, each pick, each click into an entry or on
+// the button. Taken, the log ends. The focus stays where the user put it,
+// else the first entry takes it, its text selected. Then what the link's
+// circuit made too large to compute is told.
 void CalculatorPage::Load() {
     events_.Load();
     if (const auto circuit = link_.Open(fields_)) OpenCircuit(*circuit, fields_, events_);
@@ -110,15 +130,17 @@ void CalculatorPage::Load() {
     val::global("window").set("quorvelEarly", val::null());
     const int actions = early.isArray() ? early["length"].as<int>() : 0;
     for (int n = 0; n < actions; ++n) {
-        const std::string id = early[n]["id"].as<std::string>();
+        const val action = early[n];
+        const std::string id = action["id"].as<std::string>();
+        const auto named = FieldNamed(id);
         if (id == "cmdClear") {
             events_.ClearClick();
-            continue;
+        } else if (named && KindOf(named->field) == FieldKind::chooser) {
+            val(fields_.Element(named->field, named->index)).set("value", action["value"]);
+            Changed(named->field, named->index, "change");
+        } else if (named && KindOf(named->field) == FieldKind::entry) {
+            EarlyEntryAction(*named, action);
         }
-        const auto named = FieldNamed(id);
-        if (!named) continue;
-        val(fields_.Element(named->field, named->index)).set("value", early[n]["value"]);
-        Changed(named->field, named->index, KindOf(named->field) == FieldKind::entry ? "input" : "change");
     }
     link_.Write(fields_);
     fields_.DescribeResistors();
@@ -131,12 +153,41 @@ void CalculatorPage::Load() {
     platform_.Shown();
 }
 
+// Done where the user's caret or selection stands, as the browser would
+// have done it.
+void CalculatorPage::EarlyEntryAction(const FieldElement& entry, const val& action) {
+    val element = fields_.Element(entry.field, entry.index);
+    if (action["click"].isTrue()) return EntryEvent("click", entry, action);
+    if (action["value"].isString()) {
+        element.set("value", action["value"]);
+        return Changed(entry.field, entry.index, "input");
+    }
+    int start = element["selectionStart"].as<int>();
+    int end = element["selectionEnd"].as<int>();
+    if (action["erase"].isNumber()) {
+        const int erase = action["erase"].as<int>();  // -1: Backspace, 1: Delete
+        if (start == end) (erase < 0 ? start : end) += erase;
+        start = std::max(0, start);
+        end = std::min(element["value"]["length"].as<int>(), end);
+        element.call<void>("setRangeText", std::string(), start, end, std::string("end"));
+        return Changed(entry.field, entry.index, "input", EntryInput::other);
+    }
+    const std::u16string text = action["text"].as<std::u16string>();
+    element.call<void>("setRangeText", text, start, end, std::string("end"));
+    Changed(entry.field, entry.index, "input", action["typed"].isTrue() ? EntryInput::typed : EntryInput::pasted, text);
+}
+
 // The user's edits, picks and moves of the focus enter the handlers here; a
 // handler's own writes call their field's handler from the field set instead.
 // After each that may change an input, the address takes the circuit.
 void CalculatorPage::Handle(const val& event) {
     const std::string type = event["type"].as<std::string>();
     if (type == "keydown") return event["currentTarget"].strictlyEquals(document_) ? Shortcut(event) : KeyDown(event);
+    if (type == "paste" || type == "drop") {  // told before the input it makes
+        const val data = event[type == "paste" ? "clipboardData" : "dataTransfer"];
+        pasted_ = data.isNull() || data.isUndefined() ? u"" : data.call<std::u16string>("getData", std::string("text/plain"));
+        return;
+    }
     if (type == "resize") return fields_.Relayout();
     if (type == "copy") return PutCopied(event);
     if (type == "hashchange") return LinkEdited();
@@ -157,10 +208,9 @@ void CalculatorPage::Handle(const val& event) {
     } else if (!named || IsComputed(named->field)) {
         return;
     } else if (type == "input" || type == "change") {  // keyup, mouseup and the like change nothing
-        const val input_type = event["inputType"];
-        const bool typed = input_type.isString() && (input_type.as<std::string>() == "insertText" ||
-                                                     input_type.as<std::string>() == "insertCompositionText");
-        Changed(named->field, named->index, type, typed);
+        const val data = event["data"];
+        Changed(named->field, named->index, type, InputOf(event), data.isString() ? data.as<std::u16string>() : pasted_);
+        pasted_.clear();
     } else if (KindOf(named->field) == FieldKind::entry) {
         EntryEvent(type, *named, event);
     }
@@ -241,34 +291,31 @@ void CalculatorPage::LinkEdited() {
     ShowSolution();
 }
 
-// An entry's input or a chooser's change: the typed limit first, then its handler.
-void CalculatorPage::Changed(Field field, int index, const std::string& type, bool typed) {
-    fields_.Edited(field, index);
+// An entry's input or a chooser's change: the entry's rules first, then its handler.
+void CalculatorPage::Changed(Field field, int index, const std::string& type, EntryInput input,
+                             const std::u16string& pasted) {
+    fields_.Touched(field, index);
     const bool entry = KindOf(field) == FieldKind::entry;
     const auto changed = [this, field, index] { events_.Changed(field, index); };
     if (entry && type == "input") {
-        if (fields_.Typed(field, index, typed)) changed();
+        if (fields_.Edited(field, index, input, pasted)) changed();
         fields_.FitEntry(field, index);
     }
     if (!entry && type == "change") changed();
 }
 
-// An entry that takes the focus while it holds only its default has it
-// selected by the click or tap that follows, as Tab selects it. It is left
-// when the focus moves to another control of the page; not to the error
-// report, nor when the page itself loses the focus. Left, it shows its
-// beginning.
+// A click or a tap into an entry that holds only its default selects it. An
+// entry is left when the focus moves to another control of the page; not
+// to the error report, nor when the page itself loses the focus. Left, it
+// shows its beginning.
 void CalculatorPage::EntryEvent(const std::string& type, const FieldElement& entry, const val& event) {
-    const val& element = fields_.Element(entry.field, entry.index);
-    const bool holds_default = fields_.Text(entry.field, entry.index) == layout::ControlOf(entry.field, entry.index).text;
-    if (type == "focusin") select_on_click_ = holds_default;
-    if (type == "click" && select_on_click_ && holds_default) element.call<void>("select");
-    if (type == "click" || type == "focusout") select_on_click_ = false;
+    if (type == "click" && ClickSelects(entry, fields_.Text(entry.field, entry.index))) {
+        SelectOnceClicked(ControlName(entry.field, entry.index).c_str());
+    }
     if (type != "focusout") return;
     const val to = event["relatedTarget"];
-    if (to.isNull() || to.isUndefined() || to.call<bool>("matches", std::string("dialog *"))) return;
-    events_.LostFocus(entry.field, entry.index);
-    fields_.ShowBeginning(entry.field, entry.index);
+    const bool to_control = !to.isNull() && !to.isUndefined() && !to.call<bool>("matches", std::string("dialog *"));
+    if (FocusLeft(events_, ControlName(entry.field, entry.index), to_control)) fields_.ShowBeginning(entry.field, entry.index);
 }
 
 // A result box shows the beginning of its text, its frame the focus, and

@@ -10,6 +10,7 @@
 #include "frontend/control_name.h"
 #include "calc/fields.h"
 #include "events/dispatcher.h"
+#include "frontend/typed_limit.h"
 #include "web/page_link.h"
 #include "web/web_field_set.h"
 #include "web/web_platform.h"
@@ -52,11 +53,13 @@ private:
     void ShowSolution();
     void PutCopied(const emscripten::val& event);
     void Tell(const char* told);
+    void EarlyEntryAction(const FieldElement& entry, const emscripten::val& action);
     void LinkEdited();
     void WriteLinkSoon();
     static void WriteLink(void* page);
     void Listen(bool listen);
-    void Changed(Field field, int index, const std::string& type, bool typed = false);
+    void Changed(Field field, int index, const std::string& type, EntryInput input = EntryInput::other,
+                 const std::u16string& pasted = {});
     void EntryEvent(const std::string& type, const FieldElement& entry, const emscripten::val& event);
     bool ListOpen(const emscripten::val& target) const;
     void ResultBoxEvent(const std::string& type, emscripten::val box);
@@ -74,7 +77,7 @@ private:
     PageLink link_;
     long link_timer_ = 0;  // the link's write that waits for the event to be over; 0: none
     std::optional<Copied> copying_;  // what the copy the page raises puts on the clipboard
-    bool select_on_click_ = false;  // the focused entry took the focus holding its default
+    std::u16string pasted_;  // what the paste or the drop the browser is doing puts in
 };
 
 }  // namespace quorvel

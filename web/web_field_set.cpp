@@ -6,7 +6,6 @@
 
 #include "calc/units.h"
 #include "frontend/result_display.h"
-#include "frontend/typed_limit.h"
 #include "frontend/window_layout.h"
 #include "web/browser_locale.h"
 
@@ -24,7 +23,6 @@ WebFieldSet::WebFieldSet(const val& document)
             const layout::Control& control = layout::ControlOf(field, i);
             Box& box = boxes_(field, i);
             box.element = document.call<val>("getElementById", ControlName(field, i));
-            box.typed_limit = control.max_typed;
             box.before.assign(control.text.begin(), control.text.end());  // "0"
             box.description = control.spoken.description;
             switch (KindOf(field)) {
@@ -44,7 +42,7 @@ std::string WebFieldSet::ControlText(Field input, int index) const {
 }
 
 bool WebFieldSet::WriteControl(Field input, int index, const std::string& text) {
-    Edited(input, index);  // described again, if it changes, once the event is over
+    Touched(input, index);  // described again, if it changes, once the event is over
     Box& box = boxes_(input, index);
     if (KindOf(input) == FieldKind::chooser) {
         const auto units = ListOf(input);
@@ -58,7 +56,7 @@ bool WebFieldSet::WriteControl(Field input, int index, const std::string& text) 
     }
     if (box.element["value"].as<std::string>() == text) return false;
     box.element.set("value", text);  // never cut by the typed limit
-    if (box.typed_limit > 0) box.before = box.element["value"].as<std::u16string>();
+    box.before = box.element["value"].as<std::u16string>();
     Fit(box);
     return true;
 }
@@ -68,7 +66,7 @@ void WebFieldSet::SelectDefault(Field entry, int index) {
     if (element.strictlyEquals(val::global("document")["activeElement"])) element.call<void>("select");
 }
 
-void WebFieldSet::Edited(Field input, int index) {
+void WebFieldSet::Touched(Field input, int index) {
     if (input == Field::txtRs || input == Field::cboRs) undescribed_[static_cast<std::size_t>(index)] = true;
 }
 
@@ -93,15 +91,10 @@ std::string WebFieldSet::ListItem(Field chooser, int index, int item) const {
 
 NumberLocale WebFieldSet::ReadLocale() const { return BrowserNumberLocale(); }
 
-bool WebFieldSet::Typed(Field entry, int index, bool keys) {
+bool WebFieldSet::Edited(Field entry, int index, EntryInput input, std::u16string_view pasted) {
     Box& box = boxes_(entry, index);
-    if (box.typed_limit == 0) return true;
     TypedText typed{box.element["value"].as<std::u16string>(), box.element["selectionStart"].as<int>()};
-    if (!keys) {
-        box.before = typed.text;
-        return true;
-    }
-    const auto kept = LimitTyped(box.before, typed, box.typed_limit);
+    const auto kept = EditedEntry({entry, index}, box.before, typed, input, pasted);
     // A refused edit leaves the text as it was, the caret before what it added.
     const int added = static_cast<int>(typed.text.size()) - static_cast<int>(box.before.size());
     const TypedText shown = kept ? *kept : TypedText{box.before, typed.caret - added};

@@ -8,6 +8,7 @@
 
 #include "frontend/entry_description.h"
 #include "frontend/held_field_set.h"
+#include "frontend/typed_limit.h"
 
 namespace quorvel {
 
@@ -21,18 +22,19 @@ public:
 
     std::string ListItem(Field chooser, int index, int item) const override;
 
-    // The user has edited an entry: what was typed is held to its typed
-    // limit; a paste or a drop is taken whole. False where the edit was
+    // The user has edited an entry: the edit is taken as the entries' rules
+    // take it (pasted: what a paste or a drop put in). False where it was
     // refused, and the entry's text is as before it.
-    bool Typed(Field entry, int index, bool typed);
+    bool Edited(Field entry, int index, EntryInput input, std::u16string_view pasted);
     // The user has left an entry: it shows its beginning.
     void ShowBeginning(Field entry, int index);
     // The user has edited an entry: a text too long for it takes its padding.
     void FitEntry(Field entry, int index);
     // The page has changed its layout: every box is measured again.
     void Relayout();
-    // The user has changed an entry's or a chooser's text.
-    void Edited(Field input, int index);
+    // The user has changed an entry's or a chooser's text: a resistor's is
+    // described again once the event is over.
+    void Touched(Field input, int index);
     // After an event: each resistor entry whose value or unit the user or
     // the handlers changed is a spin button whose value a screen reader
     // hears with its unit, and its tooltip names the nearest standard values.
@@ -51,8 +53,7 @@ protected:
 private:
     struct Box {
         emscripten::val element = emscripten::val::undefined();
-        int typed_limit = 0;        // entries: characters the user may type; 0: no limit
-        std::u16string before;      // entries with a limit: the text before the edit
+        std::u16string before;      // entries: the text before the edit
         std::string description;    // results and units: what a screen reader says of the box
         std::string tooltip;        // results and units: the whole text where the box cuts it
         bool cut = false;

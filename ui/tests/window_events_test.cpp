@@ -264,11 +264,16 @@ TEST(WindowEvents, TypedKeyByKeyIsTheNumberComputed) {
 }
 
 // A click into an entry that holds only its "0" selects it, as Tab does, so
-// that the first key replaces it; into any other text it puts the caret.
+// that the first key replaces it, whether or not it had the focus; into any
+// other text it puts the caret.
 TEST(WindowEvents, AClickIntoTheDefaultSelectsIt) {
     auto window = testing::StartedWindow();
+    auto* first = Find<QLineEdit>(*window, "txtRs", 0);  // it has the focus
     auto* second = Find<QLineEdit>(*window, "txtRs", 1);
     const QPoint left_edge(3, second->height() / 2);  // before the right-aligned text
+    QTest::mouseClick(first, Qt::LeftButton, {}, left_edge);
+    testing::TypeAtTheFocusWindow("47");
+    EXPECT_EQ(first->text(), "47");
     QTest::mouseClick(second, Qt::LeftButton, {}, left_edge);
     QTest::keyClicks(second, "47");
     EXPECT_EQ(second->text(), "47");

@@ -153,10 +153,10 @@ const play = {
         await page.goto('about:blank');
         await page.load(link);
     },
-    // Before the calculator started: TEXT typed into the entry, or a click on the button.
+    // Before the calculator started: a click into the entry and TEXT typed, or a click on the button.
     early: async (page, id, text) => {
         await press(page, byId(id));
-        if (id !== 'cmdClear') { await selectAll(page, id); await page.keyboard.type(text); }
+        if (id !== 'cmdClear') await page.keyboard.type(text);
     },
 };
 

@@ -76,8 +76,7 @@ private:
     // An entry as the page edits it: what is typed is held to the typed
     // limit, a paste is taken whole.
     testing::TypingEntry& Entry(Field entry, int index) {
-        return entries_.try_emplace({entry, index}, calculator_.fields.model, entry, index,
-                                    layout::ControlOf(entry, index).max_typed).first->second;
+        return entries_.try_emplace({entry, index}, calculator_.fields.model, entry, index).first->second;
     }
 
     HeadlessCalculator calculator_;
@@ -128,12 +127,13 @@ void Page::Play(const std::string& verb, const std::string& id, const std::strin
     if (verb == "pick") return calculator_.fields.model.SetText(field, index, text);
     if (KindOf(field) != FieldKind::entry) return;
     testing::TypingEntry& entry = Entry(field, index);
-    if (verb == "focus") {  // a click into an entry that holds only its default selects it
+    // A click into an entry that holds only its default selects it, before
+    // the calculator started too.
+    if (verb == "focus" || verb == "early") {
         if (calculator_.fields.model.Text(field, index) == layout::ControlOf(field, index).text) entry.SelectAll();
-        return;
+        if (verb == "focus") return;
     }
-    // What was typed before the calculator started counts as pasted once it has.
-    if (verb == "paste" || verb == "early") return entry.Paste(text);
+    if (verb == "paste") return entry.Paste(text);
     // A key at a time.
     if (verb == "type" || verb == "erase") entry.SelectAll();
     if (verb == "home") entry.Home();
