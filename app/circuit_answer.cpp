@@ -10,11 +10,13 @@
 namespace quorvel {
 namespace {
 
-// Nothing to end; a report is what standard error says.
+// Nothing to end, nobody typing to wait for; a report is what standard
+// error says.
 class Answering : public Platform {
 public:
     void End() override {}
     void ReportError(const RuntimeError& error) override { told = ErrorMessage(error); }
+    void AwaitPause(std::chrono::milliseconds) override {}
     std::string told;
 };
 

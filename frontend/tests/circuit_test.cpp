@@ -163,14 +163,14 @@ TEST(WorkedSolution, FollowsTheRecalculationAndChecksItsSums) {
     for (const Row& row : rows) {
         HeadlessCalculator calculator(row.locale);
         calculator.events.Load();
-        EnterCircuit(ReadCircuit(row.line), calculator.fields, calculator.events);
+        EnterCircuit(*ReadCircuit(row.line), calculator.fields, calculator.events);
         const WorkedSolution solution = SolveCircuit(calculator.fields);
         EXPECT_EQ(SolutionText(solution), row.text) << row.line;
         EXPECT_EQ(solution.complete, row.complete) << row.line;
     }
     HeadlessCalculator calculator;
     calculator.events.Load();
-    EnterCircuit(ReadCircuit(kExample), calculator.fields, calculator.events);
+    EnterCircuit(*ReadCircuit(kExample), calculator.fields, calculator.events);
     EXPECT_NE(SolutionHtml(SolveCircuit(calculator.fields)).find("<li><b>Puterea în R1</b>: P<sub>1</sub> = R<sub>1</sub> · "
                                                                   "I<sup>2</sup> = 4700 Ohm · (0.005 A)<sup>2</sup>"),
               std::string::npos);
