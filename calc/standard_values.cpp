@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
+#include <limits>
+
+#include "number/exact_decimal.h"
 
 namespace quorvel {
 namespace {
@@ -28,30 +28,10 @@ Magnitude Highest(const Series& series) { return Standard(series.mantissas.front
 
 }  // namespace
 
-// The fewest digits that read back as the number: 15 hold every decimal of
-// up to 15 digits; a number beyond them takes 16 or 17. The C library writes
-// them exactly rounded in every build, with the point of whatever settings
-// it was given, and reads them back without one.
 Magnitude ExactMagnitude(double number, int steps) {
     if (!(number > 0)) return {};
-    number = std::min(number, std::numeric_limits<double>::max());
-    Magnitude magnitude;
-    for (int precision = 14; precision <= 16; ++precision) {
-        char text[40];  // "d.dddddddddddddddde-308"
-        std::snprintf(text, sizeof text, "%.*e", precision, number);
-        std::string digits;
-        const char* at = text;
-        for (; *at != 'e'; ++at) {
-            if (*at >= '0' && *at <= '9') digits += *at;
-        }
-        magnitude.decade = static_cast<int>(std::strtol(at + 1, nullptr, 10));
-        const std::string exact = digits + 'e' + std::to_string(magnitude.decade - precision);
-        if (std::strtod(exact.c_str(), nullptr) != number && precision < 16) continue;
-        magnitude.digits = std::stoull(digits) * PowerOfTen(kDigits - 1 - precision);
-        break;
-    }
-    magnitude.decade += 3 * steps;
-    return magnitude;
+    const ExactDecimal exact = ShortestDecimal(std::min(number, std::numeric_limits<double>::max()));
+    return {exact.decade + 3 * steps, exact.digits * PowerOfTen(kDigits - exact.count)};
 }
 
 std::optional<Magnitude> StepUp(const Series& series, Magnitude value) {
@@ -94,9 +74,7 @@ InUnit ToUnit(Magnitude value) {
     std::uint64_t digits = value.digits;
     int exponent = value.decade - 3 * steps - (kDigits - 1);
     for (; digits % 10 == 0; digits /= 10) ++exponent;
-    // Read from its decimal text: the double nearest the value itself.
-    const std::string text = std::to_string(digits) + 'e' + std::to_string(exponent);
-    return {std::strtod(text.c_str(), nullptr), steps};
+    return {NearestDouble(digits, exponent), steps};
 }
 
 double PercentFrom(Magnitude value, Magnitude from) {
