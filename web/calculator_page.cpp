@@ -143,8 +143,7 @@ void CalculatorPage::Load() {
         }
     }
     link_.Write(fields_);
-    fields_.DescribeResistors();
-    ShowSolution();
+    ShowWhatChanged();
     if (!calculator_.call<bool>("contains", val::global("document")["activeElement"])) {
         const val& first = fields_.Element(Field::txtRs, 0);
         first.call<void>("focus");
@@ -215,8 +214,7 @@ void CalculatorPage::Handle(const val& event) {
         EntryEvent(type, *named, event);
     }
     if (type == "input" || type == "change" || type == "click" || type == "focusout") WriteLinkSoon();
-    fields_.DescribeResistors();
-    ShowSolution();
+    ShowWhatChanged();
 }
 
 // Once the event is over: changing the address takes the browser longer
@@ -255,6 +253,13 @@ void CalculatorPage::CopySolution() {
     Copy(SolutionText(solution), SolutionHtml(solution), kSolutionCopied);
 }
 
+// After an event, beside the results: each resistor it changed described
+// again, and the solution, where its section is open.
+void CalculatorPage::ShowWhatChanged() {
+    fields_.DescribeResistors();
+    ShowSolution();
+}
+
 // The worked solution while its section is open: worked out afresh after
 // every event, and not at all while it is closed.
 void CalculatorPage::ShowSolution() {
@@ -287,8 +292,7 @@ void CalculatorPage::PutCopied(const val& event) {
 void CalculatorPage::LinkEdited() {
     if (const auto circuit = link_.Edited()) OpenCircuit(*circuit, fields_, events_);
     link_.Write(fields_, true);
-    fields_.DescribeResistors();
-    ShowSolution();
+    ShowWhatChanged();
 }
 
 // An entry's input or a chooser's change: the entry's rules first, then its handler.
@@ -360,8 +364,7 @@ bool CalculatorPage::Stepped(const val& event) {
     event.call<void>("preventDefault");
     if (fields_.Text(entry->field, entry->index) == before) return true;
     fields_.Element(entry->field, entry->index).call<void>("select");
-    fields_.DescribeResistors();
-    ShowSolution();
+    ShowWhatChanged();
     WriteLinkSoon();
     return true;
 }

@@ -50,6 +50,7 @@ private:
     void Copy(std::string text, std::string html, const char* told);  // html: none for plain text only
     void CopyCircuit();
     void CopySolution();
+    void ShowWhatChanged();
     void ShowSolution();
     void PutCopied(const emscripten::val& event);
     void Tell(const char* told);
