@@ -45,22 +45,21 @@ QRect ResultBox::LineRect() const {
             contents.width() - 2 * kHorizontalMargin, height};
 }
 
-QFont ResultBox::VisibleFont() const {
-    QFont smaller = font();
-    if (display_.size < 1) smaller.setPointSizeF(smaller.pointSizeF() * display_.size);
-    return smaller;
+// The box's font at size times its size.
+QFont ResultBox::FontAt(double size) const {
+    QFont scaled = font();
+    if (size != 1) scaled.setPointSizeF(scaled.pointSizeF() * size);
+    return scaled;
 }
+
+QFont ResultBox::VisibleFont() const { return FontAt(display_.size); }
 
 // The width of a text as the line edit lays it out, in whole pixels. The
 // box's font is drawn without shaping or kerning, so a text is as wide as
 // its characters' advances together, and each character is measured once.
 // At another size, as the font is at that size.
 double ResultBox::Width(QStringView text, double size) {
-    if (size != 1) {
-        QFont smaller = font();
-        smaller.setPointSizeF(smaller.pointSizeF() * size);
-        return QFontMetricsF(smaller).horizontalAdvance(text.toString());
-    }
+    if (size != 1) return QFontMetricsF(FontAt(size)).horizontalAdvance(text.toString());
     qreal width = 0;
     for (const QChar c : text) {
         if (c.isSurrogate()) return qRound(QFontMetricsF(font()).horizontalAdvance(text.toString()));

@@ -37,6 +37,7 @@ protected:
 
 private:
     void Measure();
+    QFont FontAt(double size) const;
     double Width(QStringView text, double size = 1);
 
     std::string description_;  // what a screen reader says of the box whatever it holds
