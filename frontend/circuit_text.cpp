@@ -55,11 +55,9 @@ std::optional<Circuit> ReadCircuit(std::string_view line) {
     const auto separators = static_cast<std::size_t>(std::count(line.begin(), line.end(), kPartSeparator));
     if (separators != kCircuitEntries.size() - 1) return std::nullopt;
     Circuit circuit;
-    circuit.whole = true;
     for (std::size_t part = 0, start = 0; part < kCircuitEntries.size(); ++part) {
         const auto end = std::min(line.find(kPartSeparator, start), line.size());
         circuit.parts[part] = PartRead(Trimmed(line.substr(start, end - start)), QuantityOf(kCircuitEntries[part].field));
-        circuit.whole = circuit.whole && circuit.parts[part];
         start = end + 1;
     }
     return circuit;

@@ -8,6 +8,7 @@
 // number a part holds is read with "." as its point and no group marks, so
 // that a line reads alike in every locale.
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -28,7 +29,10 @@ struct Circuit {
     // Each entry's part, written again as the line writer writes it, or
     // none where the part is no positive or zero number.
     std::array<std::optional<std::string>, kCircuitEntries.size()> parts;
-    bool whole = false;  // each part a number
+    // Each part a number.
+    bool Whole() const {
+        return std::all_of(parts.begin(), parts.end(), [](const auto& part) { return part.has_value(); });
+    }
 };
 
 // Never fails: none where the line is no circuit, as it has other than

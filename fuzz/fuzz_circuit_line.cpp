@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
         const std::string written = CircuitLine(calculator.fields);
         const std::optional<Circuit> again = ReadCircuit(written);
-        if (!again || !again->whole) FUZZ_FAIL(("the line written does not read whole: " + written).c_str());
+        if (!again || !again->Whole()) FUZZ_FAIL(("the line written does not read whole: " + written).c_str());
         testing::HeadlessCalculator copy(locale);
         copy.events.Load();
         EnterCircuit(*again, copy.fields, copy.events);

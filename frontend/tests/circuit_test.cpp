@@ -44,7 +44,7 @@ TEST(CircuitLine, ReadsEachPartThatIsANumberOfItsQuantity) {
         for (std::size_t part = 0; part < row.parts.size(); ++part) {
             EXPECT_EQ(circuit->parts[part].value_or(""), row.parts[part]) << row.line << " part " << part;
         }
-        EXPECT_EQ(circuit->whole, row.whole) << row.line;
+        EXPECT_EQ(circuit->Whole(), row.whole) << row.line;
     }
 }
 
