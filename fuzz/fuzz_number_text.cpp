@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -97,13 +98,15 @@ bool TokensStandApart(const NumberLocale& locale) {
     const auto overlap = [](std::string_view a, std::string_view b) {
         return !a.empty() && !b.empty() && a != b && (a.starts_with(b) || b.starts_with(a));
     };
-    for (std::string_view token : own) {
+    for (std::size_t n = 0; n < std::size(own); ++n) {
+        const std::string_view token = own[n];
         if (token.find_first_of("0123456789+-Ee") != std::string_view::npos) return false;
         for (std::string_view other : known) {
             if (overlap(token, other)) return false;
         }
-        for (std::string_view other : own) {
-            if (overlap(token, other)) return false;
+        // Two of the settings' own tokens alike are no system's settings either.
+        for (std::size_t m = n + 1; m < std::size(own); ++m) {
+            if (overlap(token, own[m]) || (!token.empty() && token == own[m])) return false;
         }
     }
     return true;
