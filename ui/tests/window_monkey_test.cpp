@@ -1,6 +1,7 @@
 // A monkey on the real window: thousands of seeded random user actions,
-// after each of which the window must still stand sound. The seed is printed;
-// QUORVEL_MONKEY_SEED replays a run, QUORVEL_MONKEY_ACTIONS lengthens it.
+// after each of which the window must still stand sound. Every run tries the
+// same actions from a fixed seed, printed, so that a failure replays;
+// QUORVEL_MONKEY_SEED tries others, QUORVEL_MONKEY_ACTIONS lengthens a run.
 
 #include <iostream>
 #include <random>
@@ -147,11 +148,12 @@ private:
     std::mt19937 random_;
 };
 
+constexpr unsigned kDefaultSeed = 20261210;
 
 unsigned SeedFromEnvironment() {
     bool given = false;
     const unsigned seed = qEnvironmentVariableIntValue("QUORVEL_MONKEY_SEED", &given);
-    return given ? seed : std::random_device{}();
+    return given ? seed : kDefaultSeed;
 }
 
 TEST(WindowMonkey, EveryActionLeavesTheWindowSound) {
