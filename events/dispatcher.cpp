@@ -1,6 +1,7 @@
 #include "events/dispatcher.h"
 
 #include <optional>
+#include <utility>
 
 #include "calc/recalculate.h"
 #include "events/handlers.h"
@@ -103,16 +104,15 @@ void EventDispatcher::Paused() {
     platform_.ReportError(error);
 }
 
-void EventDispatcher::AsOne(const std::function<void()>& action) {
+std::optional<RuntimeError> EventDispatcher::AsOne(const std::function<void()>& action) {
     {
         const ScopedValue as_one(as_one_, true);
         action();
     }
-    if (!told_as_one_) return;
-    const RuntimeError error = *told_as_one_;
-    told_as_one_.reset();
-    Tell(error, Cause::at_once, false);
+    return std::exchange(told_as_one_, std::nullopt);
 }
+
+void EventDispatcher::Report(const RuntimeError& error) { Tell(error, Cause::at_once, false); }
 
 void EventDispatcher::Load() {
     Dispatch([this] { Form_Load(form_); });

@@ -60,8 +60,11 @@ public:
     // control is not to have it too.
     bool KeyDown(Field entry, int index, std::int16_t KeyCode, std::int16_t Shift);
     // The events the action raises count as one, as an action from outside
-    // the window does: at most one report, at once, after the last.
-    void AsOne(const std::function<void()>& action);
+    // the window does: none of them is told. The first error they met is
+    // returned, for the one report of the action, which Report tells.
+    std::optional<RuntimeError> AsOne(const std::function<void()>& action);
+    // Tells the user at once, as the error of a click is told.
+    void Report(const RuntimeError& error);
     // The user has paused (the platform's AwaitPause): the report that waited
     // for it shows now.
     void Paused();

@@ -1,5 +1,7 @@
 #include "frontend/circuit_from_outside.h"
 
+#include "frontend/parts_not_read.h"
+
 namespace quorvel {
 namespace {
 
@@ -31,10 +33,11 @@ std::string FragmentText(std::string_view fragment) {
 // What the boxes held before, a reload's leftovers on the page included,
 // counts for nothing.
 void OpenCircuit(const Circuit& circuit, const FieldSet& form, EventDispatcher& events) {
-    events.AsOne([&] {
+    const std::optional<RuntimeError> met = events.AsOne([&] {
         events.ClearClick();
         EnterCircuit(circuit, form, events);
     });
+    if (const auto report = OpenedReport(circuit, met)) events.Report(*report);
 }
 
 }  // namespace quorvel

@@ -4,8 +4,9 @@
 // line and from a link: a line of other than five parts is no circuit and
 // changes nothing; a circuit replaces the inputs as the clear button and
 // then a paste of each part into its entry and a move away from it would,
-// a part that does not read leaving its entry at "0". What it makes too
-// large to compute is told once, at once: once the calculator shows.
+// a part that does not read leaving its entry at "0". What did not read,
+// and what it makes too large to compute, is told in one report, at once:
+// once the calculator shows.
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,8 @@
 #include "frontend/circuit_text.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cmath>
 
 #include "calc/entry_value.h"
 #include "number/entry_text.h"
@@ -32,12 +34,47 @@ std::string PartOf(Quantity quantity, std::string number, int steps) {
     return number.replace(point, 1, letter);
 }
 
-// A part as the line writer would write it; none where it is no positive
-// or zero number.
-std::optional<std::string> PartRead(std::string_view part, Quantity quantity) {
-    const EntryText read = ReadPart(part, quantity);
-    if (read.reading != EntryReading::number || read.negative) return std::nullopt;
-    return PartOf(quantity, NumberToText(read.value, LineLocale()), read.steps.value_or(0));
+// The letters at the end of a part, where a number stands before them and
+// they are no unit of its quantity, as "m" in a resistor's "1m" or "ma" in
+// a current's "5ma"; empty where the fault lies elsewhere, as in "1E", an
+// exponent on its way.
+std::string_view ForeignUnit(std::string_view part, Quantity quantity) {
+    const auto letter = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) || (c & 0x80); };
+    std::size_t start = part.size();
+    while (start > 0 && letter(part[start - 1])) --start;
+    const std::string_view unit = part.substr(start);
+    const bool number_before = ReadPart(Trimmed(part.substr(0, start)), quantity).reading == EntryReading::number;
+    if (unit.empty() || unit == "E" || unit == "e" || !number_before) return {};
+    if (ReadPart("1" + std::string(unit), quantity).reading == EntryReading::number) return {};
+    return unit;
+}
+
+// Too large for its entry, in the unit its letter picks in the chooser ("1E306G").
+bool TooLargeForItsUnit(const EntryText& read, Field entry) {
+    try {
+        InLettersItem(entry, read);
+        return false;
+    } catch (const OverflowError&) {
+        return true;
+    }
+}
+
+// A part as the line writer would write it, or why it does not read whole.
+CircuitPart PartRead(std::string_view given, Field entry) {
+    const Quantity quantity = QuantityOf(entry);
+    CircuitPart part;
+    part.given = given;
+    const EntryText read = ReadPart(given, quantity);
+    if (read.reading == EntryReading::too_large ||
+        (read.reading == EntryReading::number && TooLargeForItsUnit(read, entry))) {
+        part.fault = PartFault::too_large;
+    } else if (read.reading != EntryReading::number) {
+        part.unit = ForeignUnit(given, quantity);
+        part.fault = part.unit.empty() ? PartFault::no_number : PartFault::foreign_unit;
+    } else {
+        part.read = PartOf(quantity, NumberToText(std::abs(read.value), LineLocale()), read.steps.value_or(0));
+    }
+    return part;
 }
 
 // A part as the entry's own settings write it, its letter after the number,
@@ -57,7 +94,7 @@ std::optional<Circuit> ReadCircuit(std::string_view line) {
     Circuit circuit;
     for (std::size_t part = 0, start = 0; part < kCircuitEntries.size(); ++part) {
         const auto end = std::min(line.find(kPartSeparator, start), line.size());
-        circuit.parts[part] = PartRead(Trimmed(line.substr(start, end - start)), QuantityOf(kCircuitEntries[part].field));
+        circuit.parts[part] = PartRead(Trimmed(line.substr(start, end - start)), kCircuitEntries[part].field);
         start = end + 1;
     }
     return circuit;
@@ -84,9 +121,10 @@ std::string CircuitLine(const FieldSet& form) {
 
 void EnterCircuit(const Circuit& circuit, const FieldSet& form, EventDispatcher& events) {
     for (std::size_t part = 0; part < kCircuitEntries.size(); ++part) {
-        if (!circuit.parts[part]) continue;
+        const std::optional<std::string>& read = circuit.parts[part].read;
+        if (!read) continue;
         const auto [entry, index] = kCircuitEntries[part];
-        events.Entered(entry, index, EntryTextOf(*circuit.parts[part], QuantityOf(entry), form.Locale()));
+        events.Entered(entry, index, EntryTextOf(*read, QuantityOf(entry), form.Locale()));
     }
 }
 

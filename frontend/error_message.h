@@ -13,6 +13,15 @@ namespace quorvel {
 
 inline constexpr std::string_view kErrorTitle = "Quorvel";
 
+// A report of the calculator's own, beside the platform's run-time errors
+// and told as they are: its text is its description. Numbered -1, which no
+// run-time error takes.
+inline constexpr int kOwnReport = -1;
+class OwnReport : public RuntimeError {
+public:
+    explicit OwnReport(const std::string& text) : RuntimeError(kOwnReport, text) {}
+};
+
 // UTF-8 text; lines are separated by "\n".
 std::string ErrorMessage(const RuntimeError& error);
 

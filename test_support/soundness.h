@@ -3,19 +3,27 @@
 // What must hold of the calculator whatever the user did: one check for the
 // property tests, the monkey and the fuzz target.
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "calc/entry_value.h"
 #include "calc/units.h"
 #include "frontend/control_name.h"
+#include "frontend/error_message.h"
 #include "number/entry_text.h"
 #include "number/runtime_error.h"
 #include "test_support/field_texts.h"
 #include "test_support/headless_calculator.h"
 
 namespace quorvel::testing {
+
+// Text that shows as it stands: no control character but line feeds.
+inline bool Shown(std::string_view text) {
+    return std::none_of(text.begin(), text.end(), [](char c) { return (c >= 0 && c < 0x20 && c != '\n') || c == 0x7F; });
+}
 
 inline std::string Joined(const std::vector<std::string>& texts) {
     std::string joined;
@@ -27,7 +35,8 @@ inline std::string Joined(const std::vector<std::string>& texts) {
 // entry holds a number or one on its way and never counts below zero, no
 // field shows "inf" or "nan" in any case, the results are what one
 // recalculation computes from the inputs, and no error was reported but an
-// overflow and a text read as no number.
+// overflow, a text read as no number and the calculator's own report of a
+// circuit's parts, in texts that hold no control character but line feeds.
 inline std::string Unsoundness(const FieldSet& fields, const std::vector<std::pair<int, std::string>>& reports = {}) {
     for (int f = 0; f < kFieldCount; ++f) {
         const auto field = static_cast<Field>(f);
@@ -47,7 +56,10 @@ inline std::string Unsoundness(const FieldSet& fields, const std::vector<std::pa
         return "results " + Joined(ResultTexts(fields)) + " for " + Joined(ExpectedResults(fields));
     }
     for (const auto& [number, what] : reports) {
-        if (number != kOverflowError && number != kTypeMismatchError) return "error " + std::to_string(number);
+        if (number != kOverflowError && number != kTypeMismatchError && number != kOwnReport) {
+            return "error " + std::to_string(number);
+        }
+        if (!Shown(what)) return "a report holds a control character: " + what;
     }
     return "";
 }

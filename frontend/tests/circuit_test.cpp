@@ -7,6 +7,7 @@
 #include "frontend/circuit_from_outside.h"
 #include "frontend/circuit_table.h"
 #include "frontend/circuit_text.h"
+#include "frontend/error_message.h"
 #include "frontend/worked_solution.h"
 #include "test_support/headless_calculator.h"
 
@@ -32,7 +33,8 @@ TEST(CircuitLine, ReadsEachPartThatIsANumberOfItsQuantity) {
         {"4K7,2K2", {"", "", "", "", ""}, false, false},
         {"4K7,2K2,1M,470R,5mA,9", {"", "", "", "", ""}, false, false},  // six parts
         {"4K7,2K2,1M,470R,5K", {"4K7", "2K2", "1M", "470R", ""}, false},  // K is no current's letter
-        {"-4K7,abc,,<b>1</b>,1E400A", {"", "", "", "", ""}, false},
+        {"-0,-1.5,-4K7,-1E3K,-2m", {"0R", "1R5", "4K7", "1000K", "2mA"}, true},  // as a paste gives them
+        {"-4K7,abc,,<b>1</b>,1E400A", {"4K7", "", "", "", ""}, false},
         {"4K7;2K2;1M;470R;5mA", {"", "", "", "", ""}, false, false},
         {"1 000,$5,4.,4K7K,5mAA", {"", "", "4R", "", ""}, false},
         {"", {"", "", "", "", ""}, false, false},  // no parts
@@ -42,7 +44,7 @@ TEST(CircuitLine, ReadsEachPartThatIsANumberOfItsQuantity) {
         ASSERT_EQ(circuit.has_value(), row.circuit) << row.line;
         if (!circuit) continue;
         for (std::size_t part = 0; part < row.parts.size(); ++part) {
-            EXPECT_EQ(circuit->parts[part].value_or(""), row.parts[part]) << row.line << " part " << part;
+            EXPECT_EQ(circuit->parts[part].read.value_or(""), row.parts[part]) << row.line << " part " << part;
         }
         EXPECT_EQ(circuit->Whole(), row.whole) << row.line;
     }
@@ -57,13 +59,17 @@ TEST(CircuitLine, AFragmentReadsItsEscapesAndLeavesTheRest) {
     for (const auto& [fragment, text] : rows) EXPECT_EQ(FragmentText(fragment), text) << fragment;
 }
 
-// Entered and written again: the same line, the entries showing plain numbers.
-TEST(CircuitLine, EnteredAsPastedAndLeftThenWrittenAgain) {
+// Opened from outside, written again: the same line, the entries showing
+// plain numbers; what did not read stays "0", and one report says so, with
+// what the rest made too large to compute.
+TEST(CircuitLine, OpenedAsPastedAndLeftThenWrittenAgain) {
+    const std::string not_read = "Din circuitul dat nu s-a putut citi:\n";
     struct Row {
         NumberLocale locale;
         std::string_view line;
         std::vector<std::string> inputs;  // the entries, then the choosers
         std::string_view written;
+        std::vector<std::pair<int, std::string>> told = {};  // the reports
     };
     const Row rows[] = {
         {testing::kDotLocale, kExample,
@@ -74,14 +80,20 @@ TEST(CircuitLine, EnteredAsPastedAndLeftThenWrittenAgain) {
         {testing::kRomanian, "4K70,1.5G,1.234R,1e-20R,250u",
          {"4,7", "1500", "1,234", "1E-20", "kOhm", "MOhm", "Ohm", "Ohm", "250", "uA"}, "4K7,1500M,1R234,1E-20R,250uA"},
         // Beyond what the chooser's unit holds: too large, the entry loses it.
-        {testing::kDotLocale, "1E308G,0,0,0,0", testing::kDefaultInputs, "0R,0R,0R,0R,0A"},
+        {testing::kDotLocale, "1E308G,0,0,0,0", testing::kDefaultInputs, "0R,0R,0R,0R,0A",
+         {{kOwnReport, not_read + "R1 „1E308G”: numărul este prea mare pentru a fi calculat\nAcestea au rămas 0."}}},
+        {testing::kDotLocale, "x,1E300,1E300,1E300,1E300",
+         {"0", "1E+300", "1E+300", "1E+300", "Ohm", "Ohm", "Ohm", "Ohm", "1E+300", "A"}, "0R,1E+300R,1E+300R,1E+300R,1E+300A",
+         {{kOwnReport, not_read + "R1 „x”: nu este o valoare de rezistență (de exemplu 4K7, 470R, 1M5)\n"
+                                  "Acestea au rămas 0.\n" + ErrorMessage(OverflowError())}}},
     };
     for (const Row& row : rows) {
         HeadlessCalculator calculator(row.locale);
         calculator.events.Load();
-        EnterCircuit(*ReadCircuit(row.line), calculator.fields, calculator.events);
+        OpenCircuit(*ReadCircuit(row.line), calculator.fields, calculator.events);
         EXPECT_EQ(calculator.fields.CurrentInputs(), row.inputs) << row.line;
         EXPECT_EQ(CircuitLine(calculator.fields), row.written) << row.line;
+        EXPECT_EQ(calculator.platform.reports, row.told) << row.line;
     }
 }
 

@@ -272,8 +272,8 @@ function scenarioTests(engine, locale) {
 // that read; where the fragment is no circuit (null), the defaults opened,
 // and edited what they held, the address getting its circuit back. None
 // runs anything (the markup would set window.pwned), fails the page or shows
-// "inf" or "nan", and the link then holds the circuit. A circuit too large
-// to compute is told once.
+// "inf" or "nan", and the link then holds the circuit. The parts that did
+// not read, or a circuit too large to compute, are told once.
 const none = ['0', '0', '0', '0', '0'];
 const example = ['4,7', '2,2', '1', '470', '5'];
 const hostile = [
@@ -285,13 +285,13 @@ const hostile = [
     ['%00,%004K7,4K7%00', null],
     ['%E2%80%AE4K7,2K2', null],
     ['%ED%A0%80,%ED%A0%804K7,%C0%AF,%FF', null],
-    ['%,%%,%G0,%4,100%', none],
+    ['%,%%,%G0,%4,100%', none, 'told'],
     ['%34K7%2C2K2%2C1M%2C470R%2C5mA', example],
     ['4K7,2K2,1M,470R,5mA,9,9,<b>', null],
     [' 4K7 , 2K2 ,1M,470R,5mA', example],
-    ['NaN,Infinity,inf,-inf,nan', none],
-    ['-4K7,-1,0x10,1e,.', none],
-    ['1E999,1E9999999999,1E-999,99999999999999999999999999999999999999999999999999E999,1E400mA', none],
+    ['NaN,Infinity,inf,-inf,nan', none, 'told'],
+    ['-4K7,-1,0x10,1e,.', ['4,7', '1', '0', '0', '0'], 'told'],
+    ['1E999,1E9999999999,1E-999,99999999999999999999999999999999999999999999999999E999,1E400mA', none, 'told'],
     ['1E300,1E300,1E300,1E300,1E300', ['1E+300', '1E+300', '1E+300', '1E+300', '1E+300'], 'told'],
     ['4K7,'.repeat(25000), null],
     ['A'.repeat(100000), null],
