@@ -64,21 +64,27 @@ done <<TABLE
 -v|0|^Quorvel $version\$
 --help|0|^  -v, --version
 -h|0|^  -h, --help
---colour|2|^Quorvel: Unknown option 'colour'
-extra|2|^Quorvel: 'extra' is not a circuit
-4K7,2K2,1M,470R|2|^Quorvel: '4K7,2K2,1M,470R' is not a circuit
-4K7 2K2 1M 470R 5mA|2|^Quorvel: '4K7 2K2 1M 470R 5mA' is not a circuit
---|2|^Quorvel: Unexpected argument '--'
+--colour|2|^Quorvel: opțiunea „--colour” nu există. Vedeți quorvel --help.$
+extra|2|^Quorvel: „extra” nu este un circuit
+4K7,2K2,1M,470R|2|^Quorvel: „4K7,2K2,1M,470R” nu este un circuit
+4K7 2K2 1M 470R 5mA|2|^Quorvel: „4K7 2K2 1M 470R 5mA” nu este un circuit
 --table=4K7,2K2,1M,470R,5mA|0|^R1	4[.,]7	kOhm	23[.,]5	V	117[.,]5	mW$
+--table=-4K7,2K2,1M,470R,5mA|0|^R1	4[.,]7	kOhm	23[.,]5	V	117[.,]5	mW$
 --solution=4K7,2K2,1M,470R,5mA|0|^Puterea totală: P = R · I² = 1007370 Ohm · (0[.,]005 A)² = 25[.,]18425 W ≈ 25[.,]184 W$
 --solution=1E200,2E200,0,0,1E108|1|^Quorvel: Un rezultat este prea mare
---table=4K7,2K2|2|^Quorvel: '4K7,2K2' is not a circuit
+--table=4k7,2k2,1m,470r,5ma|3|^Quorvel: I „5ma”: „ma” nu este o unitate de curent
+--table=4K7,2K2|2|^Quorvel: „4K7,2K2” nu este un circuit
 TABLE
-# An answer that cannot be written is no answer.
+# An answer that cannot be written is no answer, and the write's own error says why.
 for option in --version --help --table=4K7,2K2,1M,470R,5mA; do
     got=0
-    quorvel "$option" > /dev/full 2>/dev/null || got=$?
+    said=$(quorvel "$option" 2>&1 > /dev/full) || got=$?
     [ "$got" -eq 1 ] || fail "quorvel $option > /dev/full ended with $got, not 1"
+    printf '%s\n' "$said" | grep -q 'No space left on device$' || fail "quorvel $option > /dev/full says: $said"
+    got=0
+    said=$(quorvel "$option" 2>&1 >&-) || got=$?
+    [ "$got" -eq 1 ] || fail "quorvel $option >&- ended with $got, not 1"
+    printf '%s\n' "$said" | grep -q 'Bad file descriptor$' || fail "quorvel $option >&- says: $said"
 done
 echo "ok: --version, --help, --table, --solution and wrong arguments answered with no display"
 

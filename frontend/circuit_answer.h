@@ -1,12 +1,13 @@
 #pragma once
 
 // The circuit's table or worked solution printed on the command line, with
-// no window and no display, in the settings of the environment, so that a
-// shell loop can make a sheet of exercises with their solutions.
+// no window and no display, in the user's settings, so that a shell loop
+// can make a sheet of exercises with their solutions.
 
 #include <string>
 
 #include "frontend/circuit_text.h"
+#include "number/number_text.h"
 
 namespace quorvel {
 
@@ -18,6 +19,6 @@ struct CircuitAnswer {
 };
 
 // The circuit opened as the window opens one from its command line.
-CircuitAnswer AnswerCircuit(const Circuit& circuit, Answered what);
+CircuitAnswer AnswerCircuit(const Circuit& circuit, Answered what, const NumberLocale& locale);
 
 }  // namespace quorvel

@@ -1,11 +1,10 @@
-#include "circuit_answer.h"
+#include "frontend/circuit_answer.h"
 
 #include "events/dispatcher.h"
 #include "frontend/circuit_from_outside.h"
 #include "frontend/circuit_table.h"
 #include "frontend/error_message.h"
 #include "frontend/worked_solution.h"
-#include "ui/system_locale.h"
 
 namespace quorvel {
 namespace {
@@ -22,8 +21,8 @@ public:
 
 }  // namespace
 
-CircuitAnswer AnswerCircuit(const Circuit& circuit, Answered what) {
-    FieldModel fields(SystemNumberLocale());
+CircuitAnswer AnswerCircuit(const Circuit& circuit, Answered what, const NumberLocale& locale) {
+    FieldModel fields(locale);
     Answering platform;
     EventDispatcher events(fields, platform);
     BindEvents(fields, events);

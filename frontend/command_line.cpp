@@ -1,0 +1,220 @@
+#include "frontend/command_line.h"
+
+#include <array>
+#include <cctype>
+#include <vector>
+
+#include "frontend/circuit_answer.h"
+#include "frontend/parts_not_read.h"
+#include "frontend/quoted_text.h"
+
+namespace quorvel {
+namespace {
+
+constexpr std::string_view kProgram = "Quorvel";
+
+// What the command line says, each on a line of standard error after the
+// program's name; "%1" and "%2" stand for what it names, quoted where it
+// comes from the arguments. A wrong command line ends with kSeeHelp.
+constexpr std::string_view kUnknownOption = "opțiunea %1 nu există";
+constexpr std::string_view kTakesNoValue = "%1 nu primește o valoare";
+constexpr std::string_view kWithoutCircuit = "după %1 lipsește circuitul, de exemplu %1 4K7,2K2,1M,470R,5mA";
+constexpr std::string_view kGivenTwice = "%1 este dat de două ori";
+constexpr std::string_view kTogether = "%1 și %2 nu pot fi date împreună";
+constexpr std::string_view kBeyond = "argumentul %1 este în plus";
+constexpr std::string_view kNotACircuit =
+    "%1 nu este un circuit: dați cele patru rezistențe și curentul, separate prin virgule, de exemplu "
+    "4K7,2K2,1M,470R,5mA";
+constexpr std::string_view kSeeHelp = ". Vedeți quorvel --help.";
+constexpr std::string_view kNotWritten = "răspunsul nu a putut fi scris: %1";
+
+enum class Request { window, table, solution, help, version };
+
+struct Option {
+    std::string_view name;
+    std::string_view short_name;  // empty for none
+    Request request;
+    bool takes_circuit;
+    std::string_view help;
+};
+
+constexpr std::array kOptions{
+    Option{"--table", "", Request::table, true, "scrie tabelul circuitului, cu tab între coloane"},
+    Option{"--solution", "", Request::solution, true, "scrie rezolvarea circuitului, pas cu pas"},
+    Option{"--help", "-h", Request::help, false, "scrie acest ajutor"},
+    Option{"--version", "-v", Request::version, false, "scrie versiunea"},
+};
+
+constexpr std::string_view kHelpIntro =
+    "Calculează un circuit serie cu patru rezistențe prin care trece un curent dat.\n"
+    "Fără opțiuni deschide fereastra, cu CIRCUIT dacă este dat; Esc o închide.\n"
+    "\n"
+    "CIRCUIT: cele patru rezistențe și apoi curentul, separate prin virgule, cum\n"
+    "se marchează pe piese: litera rezistenței (R, K, M, G) în locul punctului\n"
+    "zecimal sau după număr, litera curentului (u, m), cu sau fără A; un număr\n"
+    "fără literă este în Ohm sau în A; „.” este singurul punct zecimal.\n"
+    "De exemplu: 4K7,2K2,1M,470R,5mA.\n"
+    "\n"
+    "Opțiuni:\n";
+constexpr std::string_view kHelpEnd =
+    "\n"
+    "Niciuna nu deschide fereastra. Numerele urmează setările regionale.\n"
+    "\n"
+    "Starea la ieșire: 0 gata; 1 un rezultat prea mare pentru a fi calculat sau\n"
+    "un răspuns care nu a putut fi scris; 2 o linie de comandă greșită; 3 o parte\n"
+    "a circuitului care nu a putut fi citită.\n";
+
+std::string HelpText() {
+    std::string text = "Utilizare: quorvel [CIRCUIT]\n           quorvel";
+    for (const Option& option : kOptions) {
+        text += std::string(&option == &kOptions.front() ? " " : " | ") + std::string(option.name) +
+                (option.takes_circuit ? " CIRCUIT" : "");
+    }
+    text += "\n\n" + std::string(kHelpIntro);
+    for (const Option& option : kOptions) {
+        std::string usage = "  " + (option.short_name.empty() ? "" : std::string(option.short_name) + ", ") +
+                            std::string(option.name) + (option.takes_circuit ? " CIRCUIT" : "");
+        usage.resize(std::max<std::size_t>(usage.size() + 2, 22), ' ');
+        text += usage + std::string(option.help) + "\n";
+    }
+    return text + std::string(kHelpEnd);
+}
+
+// One pass, so that what stands for "%1" is never read for "%2".
+std::string Said(std::string_view text, std::string_view first, std::string_view second = {}) {
+    std::string said;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == '%' && at + 1 < text.size() && (text[at + 1] == '1' || text[at + 1] == '2')) {
+            said += text[++at] == '1' ? first : second;
+        } else {
+            said += text[at];
+        }
+    }
+    return said;
+}
+
+// "-" and a letter, or "--": a digit or a point after the dash makes a
+// circuit with a negative first part.
+bool IsOption(std::string_view argument) {
+    return argument.size() > 1 && argument[0] == '-' && !std::isdigit(static_cast<unsigned char>(argument[1])) &&
+           argument[1] != '.';
+}
+
+const Option* OptionNamed(std::string_view name) {
+    for (const Option& option : kOptions) {
+        if (name == option.name || (!option.short_name.empty() && name == option.short_name)) return &option;
+    }
+    return nullptr;
+}
+
+// What the arguments ask for; where they are wrong, why, in one line.
+struct Asked {
+    Request request = Request::window;
+    std::optional<std::string> circuit;
+    std::string wrong;
+};
+
+Asked Wrong(std::string why) { return {Request::window, std::nullopt, std::move(why)}; }
+
+Asked ReadArguments(std::span<const std::string> arguments) {
+    Asked asked;
+    std::string_view asked_by;  // the option, as given
+    std::vector<std::string_view> circuits;
+    bool options_ended = false;
+    for (std::size_t at = 0; at < arguments.size(); ++at) {
+        const std::string_view argument = arguments[at];
+        if (options_ended || !IsOption(argument)) {
+            circuits.push_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            options_ended = true;
+            continue;
+        }
+        const std::size_t equals = argument.starts_with("--") ? argument.find('=') : std::string_view::npos;
+        const std::string_view name = argument.substr(0, equals);
+        const Option* option = OptionNamed(name);
+        if (!option) return Wrong(Said(kUnknownOption, Quoted(name)));
+        std::optional<std::string_view> value;
+        if (equals != std::string_view::npos) value = argument.substr(equals + 1);
+        if (value && !option->takes_circuit) return Wrong(Said(kTakesNoValue, name));
+        if (option->takes_circuit && !value && at + 1 < arguments.size()) value = arguments[++at];
+        if (option->takes_circuit && (!value || value->empty())) return Wrong(Said(kWithoutCircuit, name));
+        if (!asked_by.empty()) {
+            return Wrong(option->request == asked.request ? Said(kGivenTwice, name) : Said(kTogether, asked_by, name));
+        }
+        asked_by = name;
+        asked.request = option->request;
+        if (value) asked.circuit = std::string(*value);
+    }
+    const std::size_t allowed = asked.request == Request::window ? 1 : 0;
+    if (circuits.size() > allowed) return Wrong(Said(kBeyond, Quoted(circuits[allowed])));
+    if (!circuits.empty()) asked.circuit = std::string(circuits.front());
+    return asked;
+}
+
+// Standard error's lines, each after the program's name; what cannot be
+// written there is lost, as there is nowhere left to say it.
+void Tell(CommandOutput& err, const std::string& text) {
+    std::string lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        lines += std::string(kProgram) + ": " + text.substr(start, end - start) + "\n";
+        start = end + 1;
+    }
+    (void)err.Write(lines);
+}
+
+ProgramStart Exit(int status) { return {status, std::nullopt}; }
+
+ProgramStart Refuse(CommandOutput& err, const std::string& why) {
+    Tell(err, why + std::string(kSeeHelp));
+    return Exit(kExitWrongCommandLine);
+}
+
+// A text the user asked for; one that cannot be written is a failure, not an answer.
+std::optional<ProgramStart> Answer(const CommandLineSetting& setting, const std::string& text) {
+    const std::optional<std::string> failed = setting.out.Write(text);
+    if (!failed) return std::nullopt;
+    Tell(setting.err, Said(kNotWritten, *failed));
+    return Exit(kExitNotComputed);
+}
+
+ProgramStart AnswerText(const CommandLineSetting& setting, const std::string& text) {
+    return Answer(setting, text).value_or(Exit(kExitDone));
+}
+
+// Nothing is printed for a circuit that did not read whole: a sheet of
+// exercises must not hold one with a part the user did not mean.
+ProgramStart PrintCircuit(const CommandLineSetting& setting, const Circuit& circuit, Answered what) {
+    if (!circuit.Whole()) {
+        for (const std::string& line : PartsNotRead(circuit)) Tell(setting.err, line);
+        return Exit(kExitPartNotRead);
+    }
+    const CircuitAnswer answer = AnswerCircuit(circuit, what, setting.locale());
+    if (auto failed = Answer(setting, answer.text)) return *failed;
+    if (answer.error.empty()) return Exit(kExitDone);
+    Tell(setting.err, answer.error);
+    return Exit(kExitNotComputed);
+}
+
+}  // namespace
+
+ProgramStart RunCommandLine(std::span<const std::string> arguments, const CommandLineSetting& setting) {
+    const Asked asked = ReadArguments(arguments);
+    if (!asked.wrong.empty()) return Refuse(setting.err, asked.wrong);
+    switch (asked.request) {
+        case Request::help: return AnswerText(setting, HelpText());
+        case Request::version: return AnswerText(setting, std::string(kProgram) + " " + std::string(setting.version) + "\n");
+        case Request::window:
+        case Request::table:
+        case Request::solution: break;
+    }
+    if (asked.request == Request::window && !asked.circuit) return {};
+    const std::optional<Circuit> circuit = ReadCircuit(*asked.circuit);
+    if (!circuit) return Refuse(setting.err, Said(kNotACircuit, Quoted(*asked.circuit)));
+    if (asked.request == Request::window) return {std::nullopt, circuit};
+    return PrintCircuit(setting, *circuit, asked.request == Request::table ? Answered::table : Answered::solution);
+}
+
+}  // namespace quorvel
