@@ -1,6 +1,5 @@
 #include "calc/recalculate.h"
 
-#include <array>
 #include <cstdint>
 
 #include "number/arithmetic.h"
@@ -11,11 +10,8 @@
 namespace quorvel {
 namespace {
 
-// The results in the order a recalculation completes them, as kResults.
-enum class Stage { total_resistance, total_voltage, voltage_drops, powers, total_power };
+using Stage = Recalculation::Stage;
 static_assert(kResults[static_cast<std::size_t>(Stage::total_power)] == Field::txtPst);
-
-double InBaseUnit(const FieldSet& form, Field entry, int i) { return InBaseUnit(form, entry, i, form.Read(entry, i)); }
 
 // Empties every result, with its unit, from the given stage on, so that no
 // result of earlier inputs stands beside the new ones.
@@ -29,51 +25,93 @@ void ClearResultsFrom(FieldSet& form, Stage first) {
     }
 }
 
-}  // namespace
+// Where the resistances and the current come from: the entries, or
+// numbers given.
+struct FromEntries {
+    const FieldSet& form;
+    double Ohms(int i) const { return InBaseUnit(form, Field::txtRs, i, form.Read(Field::txtRs, i)); }
+    double Amperes() const { return InBaseUnit(form, Field::txtIst, 0, form.Read(Field::txtIst, 0)); }
+};
 
-void Recalculate(FieldSet& form) {
-    Stage stage = Stage::total_resistance;
+struct FromNumbers {
+    std::array<double, kResistorCount> ohms;  // a copy: they may be those of the record it fills
+    double amperes;
+    double Ohms(int i) const { return ohms[static_cast<std::size_t>(i)]; }
+    double Amperes() const { return amperes; }
+};
+
+void Begin(Recalculation& seen, Stage stage) {
+    seen.reached = stage;
+    seen.computed = 0;
+}
+
+template <class Inputs>
+void Steps(FieldSet& form, const Inputs& inputs, Recalculation& seen) {
+    seen = {};
     try {
         const NumberLocale locale = form.Locale();
 
         // The running total passes through the text of txtRst at every step.
-        std::array<double, kResistorCount> ohms{};
         form.SetText(Field::txtRst, NumberToText(std::int16_t{0}));
         for (int i = 0; i < kResistorCount; ++i) {
-            ohms[i] = InBaseUnit(form, Field::txtRs, i);
-            const double total = Sum(ParseStrict(form.Text(Field::txtRst), locale), ohms[i]);
-            form.SetText(Field::txtRst, NumberToText(total, locale));
+            seen.ohms[i] = inputs.Ohms(i);
+            seen.running_totals[i] = NumberToText(Sum(ParseStrict(form.Text(Field::txtRst), locale), seen.ohms[i]), locale);
+            form.SetText(Field::txtRst, seen.running_totals[i]);
         }
-        const double amperes = InBaseUnit(form, Field::txtIst, 0);
-        const std::string total_ohms = form.Text(Field::txtRst);
+        seen.amperes = inputs.Amperes();
+        // The total voltage and power come from the text the last pass wrote,
+        // not from the scaled total shown.
+        seen.total_ohms = ParseStrict(form.Text(Field::txtRst), locale);
+        seen.computed = 1;
         ScaleTotalResistance(form);
 
-        stage = Stage::total_voltage;
-        const double total_volts = Product(ParseStrict(total_ohms, locale), amperes);
-        form.SetText(Field::txtUst, NumberToText(total_volts, locale));
+        Begin(seen, Stage::total_voltage);
+        seen.total_volts = Product(seen.total_ohms, seen.amperes);
+        seen.computed = 1;
+        form.SetText(Field::txtUst, NumberToText(seen.total_volts, locale));
         ScaleTotalVoltage(form);
 
-        stage = Stage::voltage_drops;
+        Begin(seen, Stage::voltage_drops);
         for (int i = 0; i < kResistorCount; ++i) {
-            form.SetText(Field::txtUs, i, NumberToText(Product(ohms[i], amperes), locale));
+            seen.drops[i] = Product(seen.ohms[i], seen.amperes);
+            ++seen.computed;
+            form.SetText(Field::txtUs, i, NumberToText(seen.drops[i], locale));
         }
         ScaleVoltageDrops(form);
 
-        stage = Stage::powers;
+        Begin(seen, Stage::powers);
         for (int i = 0; i < kResistorCount; ++i) {
-            const double watts = Product(Product(ohms[i], amperes), amperes);
-            form.SetText(Field::txtPs, i, NumberToText(watts, locale));
+            seen.powers[i] = Product(Product(seen.ohms[i], seen.amperes), seen.amperes);
+            ++seen.computed;
+            form.SetText(Field::txtPs, i, NumberToText(seen.powers[i], locale));
         }
         ScalePowers(form);
 
-        stage = Stage::total_power;
-        const double total_watts = Product(Product(ParseStrict(total_ohms, locale), amperes), amperes);
-        form.SetText(Field::txtPst, NumberToText(total_watts, locale));
+        Begin(seen, Stage::total_power);
+        seen.total_watts = Product(Product(seen.total_ohms, seen.amperes), seen.amperes);
+        seen.computed = 1;
+        form.SetText(Field::txtPst, NumberToText(seen.total_watts, locale));
         ScaleTotalPower(form);
+        Begin(seen, Stage::done);
     } catch (const RuntimeError&) {
-        ClearResultsFrom(form, stage);
+        ClearResultsFrom(form, seen.reached);
         throw;
     }
+}
+
+}  // namespace
+
+void Recalculate(FieldSet& form) { Recalculate(form, nullptr); }
+
+void Recalculate(FieldSet& form, Recalculation* seen) {
+    Recalculation unseen;
+    Steps(form, FromEntries{form}, seen ? *seen : unseen);
+}
+
+void Recalculate(FieldSet& form, const std::array<double, kResistorCount>& ohms, double amperes,
+                 Recalculation* seen) {
+    Recalculation unseen;
+    Steps(form, FromNumbers{ohms, amperes}, seen ? *seen : unseen);
 }
 
 bool ResultsUndone(const FieldSet& form) { return form.Text(Field::txtPst).empty(); }

@@ -55,16 +55,16 @@ inline void EnterTypedExample(FieldSet& fields, const std::string& first = "100"
     SetInputTexts(fields, texts);
 }
 
-struct Recalculation {
+struct RecalculatedTexts {
     std::vector<std::string> results;  // empty where a failed one did not complete them
     bool failed = false;
 };
 
 // What one recalculation computes from the inputs of a field set as they stand.
-inline Recalculation RecalculateInputsOf(const FieldSet& fields, NumberLocale locale) {
+inline RecalculatedTexts RecalculateInputsOf(const FieldSet& fields, NumberLocale locale) {
     FieldModel fresh(std::move(locale));
     SetInputTexts(fresh, InputTexts(fields));
-    Recalculation recalculation;
+    RecalculatedTexts recalculation;
     try {
         Recalculate(fresh);
     } catch (const RuntimeError&) {
@@ -98,23 +98,27 @@ struct Overflow {
     // What the failed recalculation leaves, as ResultTexts lists them: empty
     // from the stage that overflowed on.
     std::vector<std::string> results;
+    // Where it stopped: that stage, and how many of its results it computed.
+    Recalculation::Stage reached = Recalculation::Stage::done;
+    int computed = 0;
 };
 
 inline const std::vector<Overflow> kOverflows = [] {
     using enum Field;
     const std::string e;
+    using enum Recalculation::Stage;
     const std::vector<std::string> none(22, e);
     return std::vector<Overflow>{
-        {"a unit factor", {{txtRs, 0, "1"}, {cboRs, 3, "kOhm"}, {txtRs, 3, "9E307"}}, none},
-        {"the sum", {{txtRs, 0, "1"}, {txtRs, 1, "1E308"}, {txtRs, 3, "1E308"}}, none},
+        {"a unit factor", {{txtRs, 0, "1"}, {cboRs, 3, "kOhm"}, {txtRs, 3, "9E307"}}, none, total_resistance},
+        {"the sum", {{txtRs, 0, "1"}, {txtRs, 1, "1E308"}, {txtRs, 3, "1E308"}}, none, total_resistance},
         {"the total voltage", {{txtRs, 0, "1"}, {txtIst, 0, "1E10"}, {txtRs, 3, "1E300"}},
-         {"1E+294", "MOhm", e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e}},
+         {"1E+294", "MOhm", e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e}, total_voltage},
         {"a resistor's power", {{txtRs, 0, "1"}, {txtIst, 0, "1E60"}, {txtRs, 3, "1E200"}},
          {"1E+194", "MOhm", "1E+254", "MV", "1E+54", "0", "0", "1E+254", "MV", e, e, "MV", e, e, e, e, e, e, e, e,
-          e, e}},
+          e, e}, powers, 3},
         {"the total power", {{txtRs, 0, "1"}, {txtRs, 1, "9E199"}, {txtRs, 3, "9E199"}, {txtIst, 0, "1E54"}},
          {"1.8E+194", "MOhm", "1.8E+248", "MV", "1E+48", "9E+247", "0", "9E+247", "MV", "MV", e, "MV", "1E+102",
-          "9E+301", "0", "9E+301", "MW", "MW", e, "MW", e, e}},
+          "9E+301", "0", "9E+301", "MW", "MW", e, "MW", e, e}, total_power},
     };
 }();
 

@@ -1,3 +1,4 @@
+#include <array>
 #include <string>
 #include <vector>
 
@@ -19,10 +20,13 @@ using Texts = std::vector<std::string>;
 
 Texts Results(const FieldSet& fields) { return testing::ResultTexts(fields); }
 
+// What it tells of itself is what it wrote: the raw texts come from its
+// numbers, and the same numbers given run the same steps.
 TEST(Recalculate, WritesEachRawResultBeforeScalingIt) {
     RecordingFields fields;
     SetInputTexts(fields.model, kTypedExample);
-    Recalculate(fields);
+    Recalculation seen;
+    Recalculate(fields, &seen);
 
     EXPECT_EQ(fields.WritesTo(Field::txtRst), (Texts{"0", "100", "2300", "1002300", "1002770", "1002.77", "1.003"}));
     EXPECT_EQ(fields.WritesTo(Field::txtUst), (Texts{"5013.85", "5.01385"}));
@@ -31,8 +35,24 @@ TEST(Recalculate, WritesEachRawResultBeforeScalingIt) {
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(fields.WritesTo(Field::txtUs, i).front(), raw_drops[i]);
         EXPECT_EQ(fields.WritesTo(Field::txtPs, i).front(), raw_powers[i]);
+        EXPECT_EQ(NumberToText(seen.drops[i], kDotLocale) + NumberToText(seen.powers[i], kDotLocale), raw_drops[i] + raw_powers[i]);
     }
     EXPECT_EQ(fields.WritesTo(Field::txtPst), (Texts{"25.06925", "25.069"}));
+
+    EXPECT_EQ(seen.ohms, (std::array<double, 4>{100, 2200, 1e6, 470}));
+    EXPECT_EQ(seen.amperes, 0.005);
+    EXPECT_EQ(seen.running_totals, (std::array<std::string, 4>{"100", "2300", "1002300", "1002770"}));
+    EXPECT_EQ(seen.total_ohms, 1002770);
+    EXPECT_EQ(NumberToText(seen.total_volts, kDotLocale) + NumberToText(seen.total_watts, kDotLocale), "5013.8525.06925");
+    EXPECT_EQ(seen.reached, Recalculation::Stage::done);
+
+    FieldModel given(kDotLocale);
+    Recalculation again;
+    Recalculate(given, seen.ohms, seen.amperes, &again);
+    EXPECT_EQ(Results(given), Results(fields.model));
+    EXPECT_EQ(again.running_totals, seen.running_totals);
+    EXPECT_EQ(again.powers, seen.powers);
+    EXPECT_EQ(again.total_watts, seen.total_watts);
 }
 
 TEST(Recalculate, ShowsEveryResultInItsUnit) {
@@ -103,8 +123,11 @@ TEST(Recalculate, EmptiesTheResultsAnOverflowLeftUndone) {
         Recalculate(fields);  // results of earlier inputs must not survive
         SetInputTexts(fields, testing::kDefaultInputs);
         testing::EnterEdits(fields, overflow.edits);
-        EXPECT_THROW(Recalculate(fields), OverflowError) << overflow.stage;
+        Recalculation seen;
+        EXPECT_THROW(Recalculate(fields, &seen), OverflowError) << overflow.stage;
         EXPECT_EQ(Results(fields), overflow.results) << overflow.stage;
+        EXPECT_EQ(seen.reached, overflow.reached) << overflow.stage;
+        EXPECT_EQ(seen.computed, overflow.computed) << overflow.stage;
 
         SetInputTexts(fields, kTypedExample);
         Recalculate(fields);
