@@ -1,5 +1,8 @@
 #include "calc/entry_value.h"
 
+#include <algorithm>
+#include <string>
+
 #include "calc/units.h"
 
 namespace quorvel {
@@ -13,6 +16,17 @@ int ChooserSteps(const FieldSet& form, Field entry, int index) {
 // The unit its number is in: its letter's, else its chooser's.
 int UnitSteps(const FieldSet& form, Field entry, int index, const EntryText& read) {
     return read.steps ? *read.steps : ChooserSteps(form, entry, index);
+}
+
+// A text with "," and the settings' decimal separator as ".", the one
+// point the leading number takes.
+std::string WithDotForPoint(std::string text, const NumberLocale& locale) {
+    const std::string& point = locale.DecimalPoint();
+    for (auto at = text.find(point); point != "." && at != std::string::npos; at = text.find(point, at + 1)) {
+        text.replace(at, point.size(), ".");
+    }
+    std::replace(text.begin(), text.end(), ',', '.');
+    return text;
 }
 
 }  // namespace
@@ -47,6 +61,23 @@ double LeftValue(const FieldSet& form, Field entry, int index, const EntryText& 
     const bool counts = read.reading == EntryReading::number || read.reading == EntryReading::beginning;
     try {
         return counts ? InChooserUnit(form, entry, index, read) : 0;
+    } catch (const OverflowError&) {
+        return 0;
+    }
+}
+
+EntryText CountedReading(const FieldSet& form, Field entry, int index) {
+    EntryText read = form.Read(entry, index);
+    if (read.reading == EntryReading::no_number) {
+        read.value = ParseLeading(WithDotForPoint(form.Text(entry, index), form.Locale()));
+        read.steps.reset();
+    }
+    return read;
+}
+
+double CountedValue(const FieldSet& form, Field entry, int index) {
+    try {
+        return InChooserUnit(form, entry, index, CountedReading(form, entry, index));
     } catch (const OverflowError&) {
         return 0;
     }

@@ -25,12 +25,12 @@ void ClearResultsFrom(FieldSet& form, Stage first) {
     }
 }
 
-// Where the resistances and the current come from: the entries, or
-// numbers given.
+// Where the resistances and the current come from: the entries, as a
+// recalculation counts them, or numbers given.
 struct FromEntries {
     const FieldSet& form;
-    double Ohms(int i) const { return InBaseUnit(form, Field::txtRs, i, form.Read(Field::txtRs, i)); }
-    double Amperes() const { return InBaseUnit(form, Field::txtIst, 0, form.Read(Field::txtIst, 0)); }
+    double Ohms(int i) const { return InBaseUnit(form, Field::txtRs, i, CountedReading(form, Field::txtRs, i)); }
+    double Amperes() const { return InBaseUnit(form, Field::txtIst, 0, CountedReading(form, Field::txtIst, 0)); }
 };
 
 struct FromNumbers {

@@ -22,11 +22,12 @@ constexpr std::array kRows{
     RowOfTable{"Total", {Field::txtRst, Field::txtUst, Field::txtPst}},
 };
 
-// An entry's number as the locale writes it, in its chooser's unit; a
-// result's as the window holds it, uncut. Each with its unit.
+// An entry's number as the recalculation counts it, in its chooser's unit
+// and as the locale writes it; a result's as the window holds it, uncut.
+// Each with its unit.
 void AddNumberAndUnit(TableRow& row, const FieldSet& form, Field field, int index) {
     if (KindOf(field) == FieldKind::entry) {
-        row.push_back(NumberToText(LeftValue(form, field, index, form.Read(field, index)), form.Locale()));
+        row.push_back(NumberToText(CountedValue(form, field, index), form.Locale()));
         row.push_back(form.Text(ChooserOf(field), index));
         return;
     }

@@ -111,7 +111,7 @@ std::string CircuitLine(const FieldSet& form) {
             const auto mark = number.find_first_of(".,");
             if (mark != std::string::npos) number[mark] = '.';
         } else {
-            number = NumberToText(LeftValue(form, entry, index, read), LineLocale());
+            number = NumberToText(CountedValue(form, entry, index), LineLocale());
         }
         if (!line.empty()) line += kPartSeparator;
         line += PartOf(QuantityOf(entry), number, StepsOf(chooser, form.Text(chooser, index)));

@@ -55,8 +55,9 @@ struct Circuit {
 // five parts; else each part, read or with why not.
 std::optional<Circuit> ReadCircuit(std::string_view line);
 
-// The circuit the entries and choosers hold, each value in its chooser's
-// unit, as the user typed it where it is a plain number.
+// The circuit the entries and choosers hold, each value as the
+// recalculation counts it, in its chooser's unit: as the user typed it
+// where it is a plain number.
 std::string CircuitLine(const FieldSet& form);
 
 // Each part of the circuit into its entry, as a paste there and leaving it

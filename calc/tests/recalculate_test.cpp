@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "calc/entry_value.h"
 #include "calc/recalculate.h"
 #include "test_support/field_texts.h"
 #include "test_support/recording_fields.h"
@@ -12,6 +13,7 @@ namespace quorvel {
 namespace {
 
 using testing::kDotLocale;
+using testing::kFrench;
 using testing::kRomanian;
 using testing::RecordingFields;
 using testing::kTypedExample;
@@ -53,6 +55,36 @@ TEST(Recalculate, WritesEachRawResultBeforeScalingIt) {
     EXPECT_EQ(again.running_totals, seen.running_totals);
     EXPECT_EQ(again.powers, seen.powers);
     EXPECT_EQ(again.total_watts, seen.total_watts);
+}
+
+// A text that is no number, which only a field set driven directly holds,
+// counts as the number it begins with, "," and the settings' decimal
+// separator each taken for the point; the circuit's table and line take
+// the same value.
+TEST(Recalculate, CountsATextThatIsNoNumberAsTheNumberItBeginsWith) {
+    struct Row {
+        NumberLocale locale;
+        Field entry;
+        const char* text;
+        double counted;
+    };
+    const Row rows[] = {
+        {kDotLocale, Field::txtRs, "  7 5", 75},
+        {kRomanian, Field::txtRs, "&H1F", 31},
+        {kRomanian, Field::txtRs, " 4.924;1", 4.924},
+        {kRomanian, Field::txtRs, "833,6abc", 833.6},
+        {kFrench, Field::txtIst, "0,47abc", 0.47},
+        {kDotLocale, Field::txtRs, "1.000,5", 1},
+        {kRomanian, Field::txtRs, "1.000,5", 1000.5},  // a number there, read as the entry reads it
+    };
+    for (const Row& row : rows) {
+        FieldModel fields(row.locale);
+        fields.SetText(row.entry, 0, row.text);
+        Recalculation seen;
+        Recalculate(fields, &seen);
+        EXPECT_EQ(row.entry == Field::txtIst ? seen.amperes : seen.ohms[0], row.counted) << row.text;
+        EXPECT_EQ(CountedValue(fields, row.entry, 0), row.counted) << row.text;
+    }
 }
 
 TEST(Recalculate, ShowsEveryResultInItsUnit) {
