@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "calc/entry_value.h"
+#include "calc/recalculate.h"
 #include "frontend/error_message.h"
 #include "frontend/html_escape.h"
 
@@ -12,6 +12,11 @@ namespace {
 
 constexpr std::string_view kOhm = "Ohm", kAmpere = "A", kVolt = "V", kWatt = "W";
 constexpr std::string_view kSubscripts[] = {"_1", "_2", "_3", "_4"};
+
+std::string OneLine(std::string text) {
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    return text;
+}
 
 // The steps of a unit word from its field's base unit: the resistance's
 // from the choosers' list, a voltage's or power's from its ladder; the
@@ -25,21 +30,38 @@ int StepsOfUnit(Field result, std::string_view unit) {
     return 0;
 }
 
+// How many results the recalculation computed, in its order.
+int ResultsComputed(const Recalculation& seen) {
+    int results = seen.computed;
+    for (std::size_t stage = 0; stage < static_cast<std::size_t>(seen.reached); ++stage) results += CountOf(kResults[stage]);
+    return results;
+}
+
+// The steps are told from a recalculation of a copy of the inputs: its
+// numbers, and the texts its results show.
 class Solver {
 public:
-    explicit Solver(const FieldSet& form) : form_(form), locale_(form.Locale()) {}
+    explicit Solver(const FieldSet& form) : locale_(form.Locale()), shown_(locale_) {
+        for (const FieldInfo& info : kFields) {
+            if (IsComputed(info.field)) continue;
+            for (int i = 0; i < info.count; ++i) shown_.SetText(info.field, i, form.Text(info.field, i));
+        }
+    }
 
     WorkedSolution Solve() {
+        std::string error;
         try {
-            Steps();
-        } catch (const RuntimeError& error) {
-            // Where a result is too large to compute, the solution stops, as the report says.
-            SolutionStep stop;
-            stop.name = stage_;
-            stop.note = ErrorMessage(error);
-            std::replace(stop.note.begin(), stop.note.end(), '\n', ' ');  // one line, as every step
-            solution_.steps.push_back(std::move(stop));
-            solution_.complete = false;
+            Recalculate(shown_, &seen_);
+        } catch (const RuntimeError& stop) {
+            error = ErrorMessage(stop);
+        }
+        left_ = ResultsComputed(seen_);
+        Results();
+        // Where a result is too large to compute, the solution stops, as the report says.
+        if (!error.empty()) {
+            Stop(stopped_at_.empty() ? solution_.steps.back().name : stopped_at_, error);
+        } else if (Check("Verificarea tensiunilor", "U", seen_.drops, seen_.total_volts, kVolt)) {
+            Check("Verificarea puterilor", "P", seen_.powers, seen_.total_watts, kWatt);
         }
         return std::move(solution_);
     }
@@ -50,16 +72,30 @@ private:
     }
     static std::string Sub(std::string_view symbol, int k) { return std::string(symbol) + std::string(kSubscripts[k]); }
 
-    // A step, with the result as the window shows it where that differs.
-    void Add(std::string_view name, std::string formula, std::string values, double result, std::string_view unit,
+    void Stop(std::string name, const std::string& error) {
+        SolutionStep stop;
+        stop.name = std::move(name);
+        stop.note = OneLine(error);
+        solution_.steps.push_back(std::move(stop));
+        solution_.complete = false;
+    }
+
+    // A step, with the result as the window shows it where that differs;
+    // none from the first result the recalculation did not compute.
+    void Add(std::string name, std::string formula, std::string values, double result, std::string_view unit,
              Field shown_in, int index) {
+        if (left_ == 0) {
+            if (stopped_at_.empty()) stopped_at_ = std::move(name);
+            return;
+        }
+        --left_;
         SolutionStep step;
-        step.name = name;
+        step.name = std::move(name);
         step.formula = std::move(formula);
         step.values = std::move(values);
         step.result = Text(result, unit);
-        const std::string number = form_.Text(shown_in, index);
-        const std::string shown_unit = form_.Text(UnitOf(shown_in), index);
+        const std::string number = shown_.Text(shown_in, index);
+        const std::string shown_unit = shown_.Text(UnitOf(shown_in), index);
         const std::string shown = number + " " + (shown_unit.empty() ? std::string(unit) : shown_unit);
         if (!number.empty() && shown != step.result) {
             step.shown = shown;
@@ -74,15 +110,20 @@ private:
 
     // A sum of results checked against the total it must make, on the exact
     // values; binary arithmetic may leave them apart in their last digits.
-    void Check(std::string_view name, std::string_view symbol, const std::array<double, kResistorCount>& parts,
+    bool Check(std::string name, std::string_view symbol, const std::array<double, kResistorCount>& parts,
                double total, std::string_view unit) {
         SolutionStep step;
-        step.name = name;
+        step.name = std::move(name);
         double sum = 0;
+        try {
+            for (const double part : parts) sum = Sum(sum, part);
+        } catch (const RuntimeError& error) {
+            Stop(std::move(step.name), ErrorMessage(error));
+            return false;
+        }
         for (int k = 0; k < kResistorCount; ++k) {
             step.formula += (k ? " + " : "") + Sub(symbol, k);
             step.values += (k ? " + " : "") + Text(parts[static_cast<std::size_t>(k)], unit);
-            sum = Sum(sum, parts[static_cast<std::size_t>(k)]);
         }
         step.result = Text(sum, unit);
         step.shown = symbol;
@@ -92,63 +133,43 @@ private:
                         ": sumele exacte diferă în ultimele cifre, din cauza aritmeticii binare";
         }
         solution_.steps.push_back(std::move(step));
+        return true;
     }
 
     // In the order the recalculation computes: the total resistance through
     // its text at every pass, then the voltages and powers from it.
-    void Steps() {
-        stage_ = "Rezistența totală";
-        std::array<double, kResistorCount> ohms{};
-        double total = 0;
+    void Results() {
         std::string formula = "R = ", values;
         for (int k = 0; k < kResistorCount; ++k) {
-            const auto r = static_cast<std::size_t>(k);
-            ohms[r] = InBaseUnit(form_, Field::txtRs, k, form_.Read(Field::txtRs, k));
-            total = ParseStrict(NumberToText(Sum(total, ohms[r]), locale_), locale_);
             formula += (k ? " + " : "") + Sub("R", k);
-            values += (k ? " + " : "") + Text(ohms[r], kOhm);
+            values += (k ? " + " : "") + Text(seen_.ohms[static_cast<std::size_t>(k)], kOhm);
         }
-        const double amperes = InBaseUnit(form_, Field::txtIst, 0, form_.Read(Field::txtIst, 0));
-        Add(stage_, formula, values, total, kOhm, Field::txtRst, 0);
-        const std::string current = Text(amperes, kAmpere);
+        Add("Rezistența totală", formula, values, seen_.total_ohms, kOhm, Field::txtRst, 0);
+        const std::string current = Text(seen_.amperes, kAmpere);
         const std::string squared = "(" + current + ")^2";
 
-        stage_ = "Tensiunea totală";
-        const double volts = Product(total, amperes);
-        Add(stage_, "U = R · I", Text(total, kOhm) + " · " + current, volts, kVolt, Field::txtUst, 0);
-
-        std::array<double, kResistorCount> drops{};
+        Add("Tensiunea totală", "U = R · I", Text(seen_.total_ohms, kOhm) + " · " + current, seen_.total_volts, kVolt,
+            Field::txtUst, 0);
         for (int k = 0; k < kResistorCount; ++k) {
-            stage_ = "Căderea de tensiune pe R" + std::to_string(k + 1);
-            drops[static_cast<std::size_t>(k)] = Product(ohms[static_cast<std::size_t>(k)], amperes);
-            Add(stage_, Sub("U", k) + " = " + Sub("R", k) + " · I",
-                Text(ohms[static_cast<std::size_t>(k)], kOhm) + " · " + current, drops[static_cast<std::size_t>(k)],
-                kVolt, Field::txtUs, k);
-        }
-
-        std::array<double, kResistorCount> powers{};
-        for (int k = 0; k < kResistorCount; ++k) {
-            stage_ = "Puterea în R" + std::to_string(k + 1);
             const auto r = static_cast<std::size_t>(k);
-            powers[r] = Product(Product(ohms[r], amperes), amperes);
-            Add(stage_, Sub("P", k) + " = " + Sub("R", k) + " · I^2", Text(ohms[r], kOhm) + " · " + squared,
-                powers[r], kWatt, Field::txtPs, k);
+            Add("Căderea de tensiune pe R" + std::to_string(k + 1), Sub("U", k) + " = " + Sub("R", k) + " · I",
+                Text(seen_.ohms[r], kOhm) + " · " + current, seen_.drops[r], kVolt, Field::txtUs, k);
         }
-
-        stage_ = "Puterea totală";
-        const double watts = Product(Product(total, amperes), amperes);
-        Add(stage_, "P = R · I^2", Text(total, kOhm) + " · " + squared, watts, kWatt, Field::txtPst, 0);
-
-        stage_ = "Verificarea tensiunilor";
-        Check(stage_, "U", drops, volts, kVolt);
-        stage_ = "Verificarea puterilor";
-        Check(stage_, "P", powers, watts, kWatt);
+        for (int k = 0; k < kResistorCount; ++k) {
+            const auto r = static_cast<std::size_t>(k);
+            Add("Puterea în R" + std::to_string(k + 1), Sub("P", k) + " = " + Sub("R", k) + " · I^2",
+                Text(seen_.ohms[r], kOhm) + " · " + squared, seen_.powers[r], kWatt, Field::txtPs, k);
+        }
+        Add("Puterea totală", "P = R · I^2", Text(seen_.total_ohms, kOhm) + " · " + squared, seen_.total_watts, kWatt,
+            Field::txtPst, 0);
     }
 
-    const FieldSet& form_;
     NumberLocale locale_;
+    FieldModel shown_;  // the copy, its results as the window shows them
+    Recalculation seen_;
+    int left_ = 0;             // results computed that no step tells yet
+    std::string stopped_at_;   // the first result it did not compute
     WorkedSolution solution_;
-    std::string stage_;
 };
 
 // The notation of formulas as text: "R_1" as "R1", "I^2" as "I²"; or as
