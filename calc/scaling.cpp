@@ -6,8 +6,6 @@
 namespace quorvel {
 namespace {
 
-constexpr int kShownPlaces = 3;
-
 // Index into a unit ladder. Every lower bound belongs to its range; anything
 // below 0.001, zero and negatives included, is micro.
 enum Range { micro, milli, base, kilo, mega };

@@ -7,6 +7,10 @@
 
 namespace quorvel {
 
+// The decimal places a rounded result keeps: powers, and a total resistance
+// in kOhm or MOhm.
+inline constexpr int kShownPlaces = 3;
+
 void ScaleTotalResistance(FieldSet& form);
 void ScaleTotalVoltage(FieldSet& form);
 void ScaleVoltageDrops(FieldSet& form);

@@ -6,6 +6,7 @@
 #include "calc/recalculate.h"
 #include "frontend/error_message.h"
 #include "frontend/html_escape.h"
+#include "frontend/worked_solution_marks.h"
 
 namespace quorvel {
 namespace {
@@ -16,18 +17,6 @@ constexpr std::string_view kSubscripts[] = {"_1", "_2", "_3", "_4"};
 std::string OneLine(std::string text) {
     std::replace(text.begin(), text.end(), '\n', ' ');
     return text;
-}
-
-// The steps of a unit word from its field's base unit: the resistance's
-// from the choosers' list, a voltage's or power's from its ladder; the
-// empty unit of a zero, none.
-int StepsOfUnit(Field result, std::string_view unit) {
-    if (result == Field::txtRst) return StepsOf(Field::cboRs, unit);
-    const UnitLadder& ladder = *InfoOf(result).ladder;
-    for (std::size_t range = 0; range < ladder.size(); ++range) {
-        if (ladder[range] == unit) return static_cast<int>(range) - 2;
-    }
-    return 0;
 }
 
 // How many results the recalculation computed, in its order.
@@ -99,17 +88,15 @@ private:
         const std::string shown = number + " " + (shown_unit.empty() ? std::string(unit) : shown_unit);
         if (!number.empty() && shown != step.result) {
             step.shown = shown;
-            try {
-                step.rounded = NumberToText(Rescaled(result, -StepsOfUnit(shown_in, shown_unit)), locale_) != number;
-            } catch (const OverflowError&) {
-                step.rounded = true;
-            }
+            step.rounded = ShownRounded(result, shown_in, number, shown_unit, locale_);
+            const std::string below = ZeroShownBelow(result, shown_in, number, locale_);
+            if (!below.empty()) step.note = "sub " + below + ", caseta arată 0";
         }
         solution_.steps.push_back(std::move(step));
     }
 
-    // A sum of results checked against the total it must make, on the exact
-    // values; binary arithmetic may leave them apart in their last digits.
+    // A sum of results checked against the total it must make, on the
+    // numbers computed; where they are written apart, the note says why.
     bool Check(std::string name, std::string_view symbol, const std::array<double, kResistorCount>& parts,
                double total, std::string_view unit) {
         SolutionStep step;
@@ -127,13 +114,28 @@ private:
         }
         step.result = Text(sum, unit);
         step.shown = symbol;
-        if (step.result != Text(total, unit)) {
+        const SumApart apart = WhySumApart(parts, sum, total, seen_);
+        if (apart != SumApart::no) {
             step.rounded = true;
-            step.note = std::string(symbol) + " = " + Text(total, unit) +
-                        ": sumele exacte diferă în ultimele cifre, din cauza aritmeticii binare";
+            step.note = std::string(symbol) + " = " + Text(total, unit) + ": " + std::string(WhyApart(apart));
         }
         solution_.steps.push_back(std::move(step));
         return true;
+    }
+
+    static std::string_view WhyApart(SumApart apart) {
+        switch (apart) {
+            case SumApart::total_resistance:
+                return "sumele exacte diferă în ultimele cifre, căci rezistența totală este suma rotunjită la "
+                       "15 cifre semnificative";
+            case SumApart::written_terms:
+                return "sumele exacte sunt egale; diferența vine din scrierea fiecărui termen cu 15 cifre "
+                       "semnificative";
+            case SumApart::binary:
+                return "sumele exacte sunt egale; suma calculată în binar diferă în ultimele cifre";
+            case SumApart::no: break;
+        }
+        return {};
     }
 
     // In the order the recalculation computes: the total resistance through

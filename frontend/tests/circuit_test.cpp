@@ -188,5 +188,39 @@ TEST(WorkedSolution, FollowsTheRecalculationAndChecksItsSums) {
               std::string::npos);
 }
 
+// Each mark as a teacher reads it: "=" for the same digits in another unit,
+// "≈" beside what a box rounds, its 0 told; a check apart from its total
+// says why. All in Romanian settings, as each line ends.
+TEST(WorkedSolution, EachMarkTellsTheTruth) {
+    const std::pair<std::string_view, std::string> rows[] = {
+        {"713.3M,85.24M,91,593.9743,876.050mA", "Tensiunea totală: … = 699561567,071736 V = 699,561567071736 MV"},
+        {"1e-3,1,1,1,1uA", "Puterea în R2: … = 1E-12 W ≈ 0 W (sub 0,0005 uW, caseta arată 0)"},
+        {"989.806015,344.1,410.5,20.13,2.3064",
+         "Verificarea puterilor: … = 9386,41573502678 W ≈ P (P = 9386,41573502677 W: sumele exacte sunt egale; "
+         "diferența vine din scrierea fiecărui termen cu 15 cifre semnificative)"},
+        {"5.120R,43.4057R,6440362M,0.6848K,322.7mA",
+         "Verificarea tensiunilor: … = 2078304817636,64 V ≈ U (U = 2078304817636,65 V: sumele exacte diferă în "
+         "ultimele cifre, căci rezistența totală este suma rotunjită la 15 cifre semnificative)"},
+        {"2,3,2,2,0.734419792376095",
+         "Verificarea tensiunilor: … = 6,60977813138485 V ≈ U (U = 6,60977813138486 V: sumele exacte sunt egale; "
+         "suma calculată în binar diferă în ultimele cifre)"},
+        // Where a result is too large, the steps stop at it, even within a group.
+        {"1,0,0,1E200,1E60", "Puterea în R4: … prea mare pentru a fi calculat (eroarea 6: depășire). Micșorați o "
+                             "valoare sau alegeți o unitate mai mică."},
+    };
+    for (const auto& [line, expected] : rows) {
+        HeadlessCalculator calculator(testing::kRomanian);
+        calculator.events.Load();
+        EnterCircuit(*ReadCircuit(line), calculator.fields, calculator.events);
+        const std::string text = SolutionText(SolveCircuit(calculator.fields));
+        const std::string_view name = std::string_view(expected).substr(0, expected.find(": …"));
+        const auto start = text.find("\n" + std::string(name) + ": ");
+        ASSERT_NE(start, std::string::npos) << line;
+        const std::string step = text.substr(start + 1, text.find('\n', start + 1) - start - 1);
+        const std::string end = expected.substr(expected.find("…") + std::string_view("…").size());
+        EXPECT_TRUE(step.ends_with(end)) << line << "\n" << step;
+    }
+}
+
 }  // namespace
 }  // namespace quorvel
