@@ -182,18 +182,31 @@ private:
 
     // A currency, or a letter and a unit word: never both. The symbol comes
     // first where it stands whole ("RON" is no resistor's "R").
+    // Where the end cuts a token short here, the symbol or a mark that
+    // begins as a letter does ("5RD" of "5RD$"), a letter that leaves the
+    // rest unread gives way to it.
     void Unit() {
         if (scan_.currency) return;
-        const bool symbol_here = !scan_.point_letter && !notation_.currency.empty() &&
-                                 Rest().starts_with(notation_.currency);
+        const std::string_view currency = notation_.currency;
+        const bool symbol_here = !scan_.point_letter && !currency.empty() && Rest().starts_with(currency);
+        const bool symbol_cut = !scan_.point_letter && !AtEnd() && currency.size() > Rest().size() &&
+                                currency.starts_with(Rest());
         if (!symbol_here) {
+            const std::size_t before = at_;
+            const bool cut_here = symbol_cut || cut_at_ == before;
             if (!scan_.point_letter) scan_.letter = Letter(Kind::after_the_number);
             SkipBlanks(Kind::after_the_number);
             scan_.word = Take(notation_.words, Kind::after_the_number);
-            if (scan_.letter || scan_.point_letter || !scan_.word.empty()) return;
+            const bool unit = scan_.letter || scan_.point_letter || !scan_.word.empty();
+            if (unit && (!cut_here || AtEnd())) return;
+            if (unit) {
+                at_ = before;
+                scan_.letter = nullptr;
+                scan_.word = {};
+            }
             SkipBlanks(Kind::after_the_number);
         }
-        scan_.currency = Take(notation_.currency, Kind::after_the_number);
+        scan_.currency = Take(currency, Kind::after_the_number);
     }
 
     const Notation& notation_;

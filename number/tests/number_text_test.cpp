@@ -233,6 +233,7 @@ TEST(ReadEntry, OneReadingForTheCheckTheValueAndTheRewrite) {
     };
     const NumberLocale arabic{"\u066B", "\u066C", ""};
     const NumberLocale browser_swiss{".", "'", ""};
+    const NumberLocale dominican{".", ",", "RD$"};  // a symbol that begins as the letter R does
     const Case cases[] = {
         // Plain numbers: either mark is the point, but the locale's own thousand.
         {kDotLocale, R, ".5", number, 0.5, none, true},          {kDotLocale, R, "2,2", number, 2.2, none, true},
@@ -286,6 +287,7 @@ TEST(ReadEntry, OneReadingForTheCheckTheValueAndTheRewrite) {
         {kRomanian, R, "RO", beginning, 0},                      {kDotLocale, R, "K", beginning, 0, 1},
         {kDotLocale, R, "4K7O", beginning, 4.7, 1},              {kDotLocale, R, "470 Oh", beginning, 470},
         {kDotLocale, I, "5 \xCE", beginning, 5},                 {arabic, R, "1\xD9", beginning, 1},
+        {dominican, R, "5RD", beginning, 5},                     {dominican, R, "5R", number, 5, 0},
         // Nothing a key more can mend.
         {kDotLocale, R, "", no_number, 0},                       {kDotLocale, R, "abc", no_number, 0},
         {kDotLocale, R, "7x", no_number, 7},                     {kDotLocale, R, "- 5", no_number, 0},
