@@ -4,6 +4,7 @@
 
 #include "calc/entry_value.h"
 #include "calc/standard_values.h"
+#include "frontend/part_value.h"
 
 namespace quorvel {
 namespace {
@@ -11,15 +12,11 @@ namespace {
 // "4,7 kOhm (−2,1 %)": the sign says on which side of the value it lies.
 std::string NearestText(const Series& series, Magnitude value, const NumberLocale& locale) {
     const Magnitude nearest = *Nearest(series, value);
-    const InUnit shown = ToUnit(nearest);
     const double percent = PercentFrom(nearest, value);
     const long long tenths = std::llround(std::abs(percent) * 10);  // within the range, below 100 %
     const std::string size = std::to_string(tenths / 10) + locale.DecimalPoint() + std::to_string(tenths % 10);
     const char* sign = percent < 0 ? "\u2212" : percent > 0 ? "+" : "";
-    const auto item = static_cast<std::size_t>(NearestItem(Field::cboRs, shown.steps));
-    const std::string_view unit = ListOf(Field::cboRs)[item].word;
-    return std::string(series.name) + ": " + NumberToText(shown.number, locale) + " " + std::string(unit) + " (" +
-           sign + size + " %)";
+    return std::string(series.name) + ": " + FigureText(ResistanceFigure(nearest, locale)) + " (" + sign + size + " %)";
 }
 
 }  // namespace
