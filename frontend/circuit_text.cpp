@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "calc/entry_value.h"
+#include "frontend/entry_paste.h"
 #include "number/entry_text.h"
 
 namespace quorvel {
@@ -81,9 +82,7 @@ CircuitPart PartRead(std::string_view given, Field entry) {
 // so that it reads there as the line meant it.
 std::string EntryTextOf(std::string_view part, Quantity quantity, const NumberLocale& locale) {
     const EntryText read = ReadPart(part, quantity);
-    std::string text = NumberToText(read.value, locale) + std::string(LetterOf(quantity, read.steps.value_or(0)));
-    if (quantity == Quantity::current) text += kCurrentWords[0];
-    return text;
+    return PastedText(read.value, read.steps.value_or(0), quantity, locale);
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "frontend/colour_code.h"
+#include "frontend/entry_paste.h"
 #include "frontend/part_value.h"
 #include "frontend/smd_code.h"
-#include "test_support/locales.h"
+#include "test_support/headless_calculator.h"
 
 namespace quorvel {
 namespace {
@@ -117,6 +118,25 @@ TEST(Parts, ACircuitsToleranceFromTheCommandLine) {
     for (const auto& [text, hundredths] : rows) {
         EXPECT_EQ(ReadCircuitTolerance(text).value_or(Tolerance{}).hundredths, hundredths) << text;
     }
+}
+
+// Taken into the entry as a paste and a move away would: the number, and
+// the unit it reads best in in the chooser.
+TEST(Parts, AValueReadEntersAsAPaste) {
+    const std::tuple<Magnitude, std::string, std::string> rows[] = {
+        {MagnitudeOf(47, 2), "4,7", "kOhm"}, {MagnitudeOf(22, -2), "0,22", "Ohm"},
+        {MagnitudeOf(99, 9), "99000", "MOhm"}, {Magnitude{}, "0", "Ohm"}, {MagnitudeOf(475, 1), "4,75", "kOhm"},
+    };
+    testing::HeadlessCalculator calculator(testing::kRomanian);
+    calculator.events.Load();
+    calculator.Pick(Field::cboRs, 2, 2);
+    for (const auto& [value, entry, unit] : rows) {
+        EnterResistance(value, 2, calculator.fields, calculator.events);
+        EXPECT_EQ(calculator.fields.model.Text(Field::txtRs, 2) + " " + calculator.fields.model.Text(Field::cboRs, 2),
+                  entry + " " + unit);
+        EXPECT_EQ(calculator.Results(), calculator.ExpectedResults()) << entry;
+    }
+    EXPECT_TRUE(calculator.platform.reports.empty());
 }
 
 }  // namespace
