@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "calc/recalculate.h"
 #include "frontend/colour_code.h"
 #include "frontend/entry_paste.h"
-#include "frontend/part_value.h"
-#include "frontend/smd_code.h"
+#include "frontend/parts_list.h"
 #include "test_support/headless_calculator.h"
 
 namespace quorvel {
@@ -137,6 +137,114 @@ TEST(Parts, AValueReadEntersAsAPaste) {
         EXPECT_EQ(calculator.Results(), calculator.ExpectedResults()) << entry;
     }
     EXPECT_TRUE(calculator.platform.reports.empty());
+}
+
+// What the recalculation reads and computes, as its record gives it.
+CircuitNumbers NumbersOf(const std::array<double, kResistorCount>& ohms, double amperes) {
+    CircuitNumbers numbers{ohms, amperes, {}, {}};
+    for (std::size_t k = 0; k < ohms.size(); ++k) {
+        numbers.volts[k] = Product(ohms[k], amperes);
+        numbers.watts[k] = Product(Product(ohms[k], amperes), amperes);
+    }
+    return numbers;
+}
+
+// The parts of the first resistor alone, under Romanian settings, recalculated.
+PartsList FirstPart(const std::string& entry, const std::string& unit, double ohms, double amperes,
+                    Tolerance tolerance) {
+    FieldModel form(testing::kRomanian);
+    const std::string milliamperes = NumberToText(amperes * 1000, testing::kRomanian);
+    testing::SetInputTexts(form, {entry, "0", "0", "0", unit, "Ohm", "Ohm", "Ohm", milliamperes, "mA"});
+    Recalculate(form);
+    return ListParts(form, NumbersOf({ohms, 0, 0, 0}, amperes), tolerance);
+}
+
+std::string Rated(const PartRating& rating) {
+    if (rating.jumper) return "punte";
+    const std::string through_hole(rating.through_hole ? rating.through_hole->name : "-");
+    const std::string chip(rating.chip ? rating.chip->size : "-");
+    return through_hole + (rating.volts_to_read ? " >200 V" : "") + ", " + chip;
+}
+
+// The values a lab meets, each at 5 mA and 50 mA: its bands at ±5 % and
+// ±1 %, its code, the through-hole rating and chip it needs, and the
+// least and greatest of its drop at ±5 %.
+TEST(Parts, EachValueToldAsAPart) {
+    struct Row {
+        std::string entry, unit;
+        double ohms;
+        std::string bands_at_5, bands_at_1, code, rated_at_5_mA, rated_at_50_mA, drop_at_5_mA, drop_at_50_mA;
+    };
+    const Row rows[] = {
+        {"0,1", "Ohm", 0.1, "maro negru argintiu auriu", "maro negru negru roz maro", "R10 sau 01Z", "1/8 W, 0402",
+         "1/8 W, 0402", "475 uV … 525 uV", "4,75 mV … 5,25 mV"},
+        {"4,7", "Ohm", 4.7, "galben violet auriu auriu", "galben violet negru argintiu maro", "4R7", "1/8 W, 0402",
+         "1/8 W, 0402", "22,325 mV … 24,675 mV", "223,25 mV … 246,75 mV"},
+        {"10", "Ohm", 10, "maro negru negru auriu", "maro negru negru auriu maro", "100 sau 01X", "1/8 W, 0402",
+         "1/8 W, 0402", "47,5 mV … 52,5 mV", "475 mV … 525 mV"},
+        {"470", "Ohm", 470, "galben violet maro auriu", "galben violet negru negru maro", "471", "1/8 W, 0402",
+         "3 W, -", "2,2325 V … 2,4675 V", "22,325 V … 24,675 V"},
+        {"4,75", "kOhm", 4750, "galben violet verde maro auriu", "galben violet verde maro maro", "4751 sau 66B",
+         "1/4 W, 1206", "- >200 V, -", "22,5625 V … 24,9375 V", "225,625 V … 249,375 V"},
+        {"10", "kOhm", 10000, "maro negru portocaliu auriu", "maro negru negru ro\u0219u maro", "103 sau 01C",
+         "1/2 W, 1210", "- >200 V, -", "47,5 V … 52,5 V", "475 V … 525 V"},
+        {"1,5", "MOhm", 1.5e6, "maro verde verde auriu", "maro verde negru galben maro", "155 sau 18E", "- >200 V, -",
+         "- >200 V, -", "7,125 kV … 7,875 kV", "71,25 kV … 78,75 kV"},
+        {"1000", "MOhm", 1e9, "maro negru gri auriu", "maro negru negru violet maro", "108", "- >200 V, -",
+         "- >200 V, -", "4,75 MV … 5,25 MV", "47,5 MV … 52,5 MV"},
+        {"1234,567", "Ohm", 1234.567, "\u2248 maro ro\u0219u galben maro auriu (E96: 1,24 kOhm)",
+         "\u2248 maro ro\u0219u galben maro maro (E96: 1,24 kOhm)", "\u2248 1241 sau 10B (E96: 1,24 kOhm)",
+         "1/8 W, 0402", "-, -", "5,86419325 V … 6,48147675 V", "58,6419325 V … 64,8147675 V"},
+        {"0", "Ohm", 0, "negru", "negru", "0", "punte", "punte", "0 … 0", "0 … 0"},
+    };
+    for (const Row& row : rows) {
+        const PartsList at_5_mA = FirstPart(row.entry, row.unit, row.ohms, 0.005, kStartTolerance);
+        const PartsList at_50_mA = FirstPart(row.entry, row.unit, row.ohms, 0.05, kStartTolerance);
+        const CircuitPart& part = at_5_mA.parts[0];
+        EXPECT_EQ(part.bands_text, row.bands_at_5) << row.entry;
+        EXPECT_EQ(FirstPart(row.entry, row.unit, row.ohms, 0.005, Tolerance{100}).parts[0].bands_text, row.bands_at_1)
+            << row.entry;
+        EXPECT_EQ(part.code_text, row.code) << row.entry;
+        EXPECT_EQ(Rated(part.rating), row.rated_at_5_mA) << row.entry;
+        EXPECT_EQ(Rated(at_50_mA.parts[0].rating), row.rated_at_50_mA) << row.entry;
+        EXPECT_EQ(RangeText(part.drop_range), row.drop_at_5_mA) << row.entry;
+        EXPECT_EQ(RangeText(at_50_mA.parts[0].drop_range), row.drop_at_50_mA) << row.entry;
+    }
+}
+
+// The whole list of a circuit, as --parts prints it, in a comma locale: each
+// range from the scaled resistances as the recalculation computes them,
+// down to the last digit (1234,567 × 0,95 is 1172,8386499999999 as a double).
+TEST(Parts, TheListAsLines) {
+    FieldModel form(testing::kRomanian);
+    testing::SetInputTexts(form, {"4,7", "1234,567", "0", "1,75E308", "kOhm", "Ohm", "Ohm", "Ohm", "5", "mA"});
+    Recalculate(form);
+    const PartsList list = ListParts(form, NumbersOf({4700, 1234.567, 0, 1.75e308}, 0.005), Tolerance{500});
+    EXPECT_EQ(PartsLines(list),
+              "R1: 4,7 kOhm ±5 % (4,465 kOhm … 4,935 kOhm); benzi: galben violet roșu auriu; cod SMD: 472; THT: 1/4 W; "
+              "cip: 1206 (1/4 W, 200 V); U1 = 23,5 V (22,325 V … nu se poate calcula); P1 = 117,5 mW (111,625 mW … nu "
+              "se poate calcula)\n"
+              "R2: 1,234567 kOhm ±5 % (1,17283865 kOhm … 1,29629535 kOhm); benzi: ≈ maro roșu galben maro auriu (E96: 1,24 "
+              "kOhm); cod SMD: ≈ 1241 sau 10B (E96: 1,24 kOhm); THT: 1/8 W; cip: 0402 (1/16 W, 50 V); U2 = 6,172835 V "
+              "(5,86419325 V … nu se poate calcula); P2 = 30,864 mW (29,321 mW … nu se poate calcula)\n"
+              "R3: 0 Ohm; benzi: negru; cod SMD: 0; punte (0 Ohm): curentul ei maxim se citește în foaia de catalog; U3 = 0 "
+              "(0 … nu se poate calcula); P3 = 0 (0 … nu se poate calcula)\n"
+              "R4: 1,75E+302 MOhm ±5 % (1,6625E+302 MOhm … nu se poate calcula); benzi: nu există cod de culori pentru "
+              "această valoare; cod SMD: nu există cod SMD pentru această valoare; THT: niciunul obișnuit nu ține puterea "
+              "ei; peste 200 V: tensiunea limită a piesei se citește în foaia de catalog; cip: niciunul obișnuit nu ține "
+              "puterea și tensiunea ei; U4 = 8,75E+299 MV (8,3125E+299 MV … nu se poate calcula); P4 = 4,375E+297 MW "
+              "(4,15625E+297 MW … nu se poate calcula)\n"
+              "Total: R = 1,75E+302 MOhm (1,6625E+302 MOhm … nu se poate calcula); U = 8,75E+299 MV (8,3125E+299 MV … nu "
+              "se poate calcula); P = 4,375E+297 MW (4,15625E+297 MW … nu se poate calcula); I = 5 mA (exact)\n"
+              "Puterile și tensiunile de lucru sunt cifre tipice, cu piesa încărcată la cel mult jumătate din puterea ei; "
+              "foaia de catalog a piesei decide.\n");
+    EXPECT_TRUE(PartsText(list).starts_with("Lista de piese, toleranța circuitului ±5 %\nR1: 4,7 kOhm"));
+    EXPECT_EQ(MarkingText(list.parts[0], list.tolerance_text), "Benzi la ±5 %: galben violet roșu auriu · cod SMD: 472");
+    const std::string html = PartsHtml(list);
+    EXPECT_NE(html.find("<tr><td>R3</td><td align=\"right\">0 Ohm</td><td><span style=\"display:inline-block;width:0.8em;"
+                        "height:0.8em;border:1px solid #000;background:#000000\"></span> negru</td><td>0</td><td colspan="
+                        "\"2\">punte (0 Ohm)"),
+              std::string::npos);
 }
 
 }  // namespace

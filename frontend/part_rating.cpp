@@ -1,0 +1,54 @@
+#include "frontend/part_rating.h"
+
+namespace quorvel {
+namespace {
+
+constexpr std::string_view kJumper =
+    "punte (0 Ohm): curentul ei maxim se cite\u0219te \u00EEn foaia de catalog";
+
+bool Holds(const PowerRating& rating, std::optional<double> watts) {
+    return watts && *watts <= rating.watts * kLoadShare;
+}
+
+// Volts are written as whole numbers: every working voltage is one.
+std::string Volts(double volts) { return std::to_string(static_cast<int>(volts)) + " V"; }
+
+}  // namespace
+
+PartRating RatingOf(bool jumper, std::optional<double> volts, std::optional<double> watts) {
+    PartRating rating;
+    rating.jumper = jumper;
+    if (jumper) return rating;
+    for (const PowerRating& through_hole : kThroughHoleRatings) {
+        if (!Holds(through_hole, watts)) continue;
+        rating.through_hole = through_hole;
+        break;
+    }
+    rating.volts_to_read = !volts || *volts > kThroughHoleVoltsToRead;
+    for (const ChipSize& chip : kChipSizes) {
+        if (!Holds(chip.rating, watts) || !volts || *volts > chip.working_volts) continue;
+        rating.chip = chip;
+        break;
+    }
+    return rating;
+}
+
+std::string ThroughHoleText(const PartRating& rating) {
+    if (rating.jumper) return std::string(kJumper);
+    std::string text = rating.through_hole ? std::string(rating.through_hole->name)
+                                           : "niciunul obi\u0219nuit nu \u021Bine puterea ei";
+    if (rating.volts_to_read) {
+        text += "; peste " + Volts(kThroughHoleVoltsToRead) +
+                ": tensiunea limit\u0103 a piesei se cite\u0219te \u00EEn foaia de catalog";
+    }
+    return text;
+}
+
+std::string ChipText(const PartRating& rating) {
+    if (rating.jumper) return std::string(kJumper);
+    if (!rating.chip) return "niciunul obi\u0219nuit nu \u021Bine puterea \u0219i tensiunea ei";
+    return std::string(rating.chip->size) + " (" + std::string(rating.chip->rating.name) + ", " +
+           Volts(rating.chip->working_volts) + ")";
+}
+
+}  // namespace quorvel

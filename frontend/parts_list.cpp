@@ -1,0 +1,149 @@
+#include "frontend/parts_list.h"
+
+#include "calc/entry_value.h"
+#include "frontend/html_escape.h"
+
+namespace quorvel {
+namespace {
+
+constexpr std::string_view kPartsHeading = "Lista de piese";
+constexpr std::string_view kCircuitTolerance = "toleran\u021Ba circuitului";
+
+// The current in the unit its chooser shows.
+Figure CurrentFigure(const FieldSet& form, double amperes) {
+    const std::string unit = form.Text(Field::cboIst);
+    try {
+        return {NumberToText(Rescaled(amperes, -StepsOf(Field::cboIst, unit)), form.Locale()), unit};
+    } catch (const OverflowError&) {
+        return {{}, unit};
+    }
+}
+
+// "23,5 V (22,325 V … 24,675 V)"
+std::string WithRange(const Figure& figure, const FigureRange& range) {
+    return FigureText(figure) + " (" + RangeText(range) + ")";
+}
+
+std::string PartLine(const CircuitPart& part, int k, const std::string& tolerance_text) {
+    const std::string number = std::to_string(k + 1);
+    std::string line = "R" + number + ": " + FigureText(part.shown);
+    if (!part.rating.jumper) line += " " + tolerance_text + " (" + RangeText(part.resistance) + ")";
+    line += "; benzi: " + part.bands_text + "; cod SMD: " + part.code_text;
+    line += part.rating.jumper ? "; " + part.through_hole_text
+                               : "; THT: " + part.through_hole_text + "; cip: " + part.chip_text;
+    line += "; U" + number + " = " + WithRange(part.drop, part.drop_range);
+    line += "; P" + number + " = " + WithRange(part.power, part.power_range);
+    return line;
+}
+
+std::string CurrentText(const PartsList& list) { return "I = " + FigureText(list.current) + " (exact)"; }
+
+std::string TotalsLine(const PartsList& list) {
+    return "Total: R = " + WithRange(list.total_resistance, list.total_resistance_range) +
+           "; U = " + WithRange(list.total_voltage, list.total_voltage_range) +
+           "; P = " + WithRange(list.total_power, list.total_power_range) + "; " + CurrentText(list);
+}
+
+std::string Cell(std::string_view tag, const std::string& html, std::string_view attributes = {}) {
+    return "<" + std::string(tag) + std::string(attributes) + ">" + html + "</" + std::string(tag) + ">";
+}
+
+constexpr std::string_view kRight = " align=\"right\"";
+constexpr std::string_view kTwoColumns = " colspan=\"2\"";
+
+// A figure with its range below it.
+std::string FigureCell(const Figure& figure, const FigureRange& range) {
+    return Cell("td", HtmlEscaped(FigureText(figure)) + "<br>" + HtmlEscaped(RangeText(range)), kRight);
+}
+
+std::string PartRow(const CircuitPart& part, int k, const std::string& tolerance_text) {
+    std::string html = "<tr>" + Cell("td", "R" + std::to_string(k + 1));
+    std::string value = HtmlEscaped(FigureText(part.shown));
+    if (!part.rating.jumper) {
+        value += " " + HtmlEscaped(tolerance_text) + "<br>" + HtmlEscaped(RangeText(part.resistance));
+    }
+    html += Cell("td", value, kRight);
+    html += Cell("td", part.bands_html) + Cell("td", HtmlEscaped(part.code_text));
+    if (part.rating.jumper) {
+        html += Cell("td", HtmlEscaped(part.through_hole_text), kTwoColumns);
+    } else {
+        html += Cell("td", HtmlEscaped(part.through_hole_text)) + Cell("td", HtmlEscaped(part.chip_text));
+    }
+    return html + FigureCell(part.drop, part.drop_range) + FigureCell(part.power, part.power_range) + "</tr>\n";
+}
+
+}  // namespace
+
+PartsList ListParts(const FieldSet& form, const CircuitNumbers& numbers, Tolerance tolerance) {
+    const NumberLocale locale = form.Locale();
+    const CircuitRange range = RangeOf(numbers.ohms, numbers.amperes, tolerance, locale);
+    PartsList list;
+    list.tolerance = tolerance;
+    list.tolerance_text = ToleranceText(tolerance, locale);
+    for (int k = 0; k < kResistorCount; ++k) {
+        const auto r = static_cast<std::size_t>(k);
+        CircuitPart& part = list.parts[r];
+        part.value = ExactValue(form, Field::txtRs, k, form.Read(Field::txtRs, k));
+        part.shown = ResistanceFigure(part.value, locale);
+        part.bands = BandsOf(part.value, tolerance);
+        part.bands_text = BandsText(part.bands, locale);
+        part.bands_html = BandsHtml(part.bands, locale);
+        part.code = SmdCodeOf(part.value);
+        part.code_text = SmdCodeText(part.code, locale);
+        part.rating = RatingOf(part.value.digits == 0, numbers.volts[r], numbers.watts[r]);
+        part.through_hole_text = ThroughHoleText(part.rating);
+        part.chip_text = ChipText(part.rating);
+        part.resistance = range.resistances[r];
+        part.drop = ResultFigure(form, Field::txtUs, k);
+        part.power = ResultFigure(form, Field::txtPs, k);
+        part.drop_range = range.drops[r];
+        part.power_range = range.powers[r];
+    }
+    list.total_resistance = ResultFigure(form, Field::txtRst, 0);
+    list.total_voltage = ResultFigure(form, Field::txtUst, 0);
+    list.total_power = ResultFigure(form, Field::txtPst, 0);
+    list.current = CurrentFigure(form, numbers.amperes);
+    list.total_resistance_range = range.total_resistance;
+    list.total_voltage_range = range.total_voltage;
+    list.total_power_range = range.total_power;
+    return list;
+}
+
+std::string MarkingText(const CircuitPart& part, const std::string& tolerance_text) {
+    return "Benzi la " + tolerance_text + ": " + part.bands_text + " \u00B7 cod SMD: " + part.code_text;
+}
+
+std::string PartsLines(const PartsList& list) {
+    std::string lines;
+    for (int k = 0; k < kResistorCount; ++k) {
+        lines += PartLine(list.parts[static_cast<std::size_t>(k)], k, list.tolerance_text) + "\n";
+    }
+    return lines + TotalsLine(list) + "\n" + std::string(kRatingNote) + "\n";
+}
+
+std::string PartsText(const PartsList& list) {
+    return std::string(kPartsHeading) + ", " + std::string(kCircuitTolerance) + " " + list.tolerance_text + "\n" +
+           PartsLines(list);
+}
+
+// A row for each resistor under the headers, a row of the totals and the
+// current, and the note.
+std::string PartsHtml(const PartsList& list) {
+    std::string html = "<meta charset=\"utf-8\"><p><b>" + HtmlEscaped(kPartsHeading) + "</b>, " +
+                       HtmlEscaped(kCircuitTolerance) + " " + HtmlEscaped(list.tolerance_text) + "</p>\n";
+    html += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n<tr>";
+    for (const std::string_view header : {"Piesa", "Valoare", "Benzi", "Cod SMD", "THT", "Cip", "Tensiune", "Putere"}) {
+        html += Cell("th", HtmlEscaped(header));
+    }
+    html += "</tr>\n";
+    for (int k = 0; k < kResistorCount; ++k) {
+        html += PartRow(list.parts[static_cast<std::size_t>(k)], k, list.tolerance_text);
+    }
+    html += "<tr>" + Cell("td", "Total") + FigureCell(list.total_resistance, list.total_resistance_range) +
+            Cell("td", HtmlEscaped(CurrentText(list)), " colspan=\"4\"") +
+            FigureCell(list.total_voltage, list.total_voltage_range) +
+            FigureCell(list.total_power, list.total_power_range) + "</tr>\n";
+    return html + "</table>\n<p>" + HtmlEscaped(kRatingNote) + "</p>\n";
+}
+
+}  // namespace quorvel
