@@ -109,8 +109,9 @@ PartsList ListParts(const FieldSet& form, const CircuitNumbers& numbers, Toleran
     return list;
 }
 
-std::string MarkingText(const CircuitPart& part, const std::string& tolerance_text) {
-    return "Benzi la " + tolerance_text + ": " + part.bands_text + " \u00B7 cod SMD: " + part.code_text;
+std::string MarkingText(Magnitude value, Tolerance tolerance, const NumberLocale& locale) {
+    return "Benzi la " + ToleranceText(tolerance, locale) + ": " + BandsText(BandsOf(value, tolerance), locale) +
+           " \u00B7 cod SMD: " + SmdCodeText(SmdCodeOf(value), locale);
 }
 
 std::string PartsLines(const PartsList& list) {

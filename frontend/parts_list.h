@@ -55,8 +55,9 @@ struct PartsList {
 PartsList ListParts(const FieldSet& form, const CircuitNumbers& numbers, Tolerance tolerance);
 
 // A resistor's marking as its tooltip tells it, after the nearest standard
-// values: "Benzi la ±5 %: galben violet roșu auriu · cod SMD: 472".
-std::string MarkingText(const CircuitPart& part, const std::string& tolerance_text);
+// values, from the value the entry holds exactly (calc/entry_value.h):
+// "Benzi la ±5 %: galben violet roșu auriu · cod SMD: 472".
+std::string MarkingText(Magnitude value, Tolerance tolerance, const NumberLocale& locale);
 
 // What `quorvel --parts` prints: a line for each resistor, starting "R1"
 // to "R4", a line of the totals and the note.

@@ -239,7 +239,8 @@ TEST(Parts, TheListAsLines) {
               "Puterile și tensiunile de lucru sunt cifre tipice, cu piesa încărcată la cel mult jumătate din puterea ei; "
               "foaia de catalog a piesei decide.\n");
     EXPECT_TRUE(PartsText(list).starts_with("Lista de piese, toleranța circuitului ±5 %\nR1: 4,7 kOhm"));
-    EXPECT_EQ(MarkingText(list.parts[0], list.tolerance_text), "Benzi la ±5 %: galben violet roșu auriu · cod SMD: 472");
+    EXPECT_EQ(MarkingText(list.parts[0].value, list.tolerance, testing::kRomanian),
+              "Benzi la ±5 %: galben violet roșu auriu · cod SMD: 472");
     const std::string html = PartsHtml(list);
     EXPECT_NE(html.find("<tr><td>R3</td><td align=\"right\">0 Ohm</td><td><span style=\"display:inline-block;width:0.8em;"
                         "height:0.8em;border:1px solid #000;background:#000000\"></span> negru</td><td>0</td><td colspan="
