@@ -64,11 +64,14 @@ std::string WrittenBands(const ColourBands& bands, const NumberLocale& locale, b
     for (std::size_t band = 0; band < bands.colours.size(); ++band) {
         const CodeColour& code = CodeOf(bands.colours[band]);
         if (band) text += " ";
-        if (html) {
-            text += "<span style=\"display:inline-block;width:0.8em;height:0.8em;border:1px solid #000;background:" +
-                    std::string(code.swatch) + "\"></span> ";
+        if (!html) {
+            text += code.name;
+            continue;
         }
-        text += plain(code.name);
+        // The swatch and its name stay together on a line.
+        text += "<span style=\"white-space:nowrap\"><span style=\"display:inline-block;width:0.8em;height:0.8em;"
+                "border:1px solid #000;background:" + std::string(code.swatch) + "\"></span> " + plain(code.name) +
+                "</span>";
     }
     if (bands.approximate) text += plain(" (E96: " + FigureText(ResistanceFigure(bands.value, locale)) + ")");
     return text;

@@ -51,17 +51,25 @@ std::string Cell(std::string_view tag, const std::string& html, std::string_view
 constexpr std::string_view kRight = " align=\"right\"";
 constexpr std::string_view kTwoColumns = " colspan=\"2\"";
 
+// A figure kept on one line, its number beside its unit.
+std::string Unbroken(const std::string& text) {
+    return "<span style=\"white-space:nowrap\">" + HtmlEscaped(text) + "</span>";
+}
+
+// A range that breaks, if it must, between its ends alone.
+std::string RangeHtml(const FigureRange& range) {
+    return Unbroken(FigureText(range.least)) + " \u2026 " + Unbroken(FigureText(range.greatest));
+}
+
 // A figure with its range below it.
 std::string FigureCell(const Figure& figure, const FigureRange& range) {
-    return Cell("td", HtmlEscaped(FigureText(figure)) + "<br>" + HtmlEscaped(RangeText(range)), kRight);
+    return Cell("td", Unbroken(FigureText(figure)) + "<br>" + RangeHtml(range), kRight);
 }
 
 std::string PartRow(const CircuitPart& part, int k, const std::string& tolerance_text) {
     std::string html = "<tr>" + Cell("td", "R" + std::to_string(k + 1));
-    std::string value = HtmlEscaped(FigureText(part.shown));
-    if (!part.rating.jumper) {
-        value += " " + HtmlEscaped(tolerance_text) + "<br>" + HtmlEscaped(RangeText(part.resistance));
-    }
+    std::string value = Unbroken(FigureText(part.shown));
+    if (!part.rating.jumper) value += " " + Unbroken(tolerance_text) + "<br>" + RangeHtml(part.resistance);
     html += Cell("td", value, kRight);
     html += Cell("td", part.bands_html) + Cell("td", HtmlEscaped(part.code_text));
     if (part.rating.jumper) {

@@ -25,6 +25,7 @@ TEST(Parts, MarkingsAtTheEndsOfTheCodes) {
         {47.5, 500, "galben violet verde auriu auriu", "47R5 sau 66X"},
         {0.475, 200, "galben violet verde roz roșu", "R475 sau 66Z"},
         {4700, 1000, "galben violet roșu argintiu", "472"},
+        {4700, 100, "galben violet negru maro maro", "472"},
         {4750, 2000, "nu există cod de culori cu trei cifre fără bandă de toleranță", "4751 sau 66B"},
         {97.6e6, 100, "alb violet albastru verde maro", "9765 sau 96F"},
         {99e9, 500, "alb alb alb auriu", "999"},
@@ -242,9 +243,10 @@ TEST(Parts, TheListAsLines) {
     EXPECT_EQ(MarkingText(list.parts[0].value, list.tolerance, testing::kRomanian),
               "Benzi la ±5 %: galben violet roșu auriu · cod SMD: 472");
     const std::string html = PartsHtml(list);
-    EXPECT_NE(html.find("<tr><td>R3</td><td align=\"right\">0 Ohm</td><td><span style=\"display:inline-block;width:0.8em;"
-                        "height:0.8em;border:1px solid #000;background:#000000\"></span> negru</td><td>0</td><td colspan="
-                        "\"2\">punte (0 Ohm)"),
+    EXPECT_NE(html.find("<tr><td>R3</td><td align=\"right\"><span style=\"white-space:nowrap\">0 Ohm</span></td><td>"
+                        "<span style=\"white-space:nowrap\"><span style=\"display:inline-block;width:0.8em;height:0.8em;"
+                        "border:1px solid #000;background:#000000\"></span> negru</span></td><td>0</td><td colspan=\"2\">"
+                        "punte (0 Ohm)"),
               std::string::npos);
 }
 
