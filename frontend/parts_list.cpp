@@ -24,7 +24,7 @@ std::string WithRange(const Figure& figure, const FigureRange& range) {
     return FigureText(figure) + " (" + RangeText(range) + ")";
 }
 
-std::string PartLine(const CircuitPart& part, int k, const std::string& tolerance_text) {
+std::string PartLine(const ListedPart& part, int k, const std::string& tolerance_text) {
     const std::string number = std::to_string(k + 1);
     std::string line = "R" + number + ": " + FigureText(part.shown);
     if (!part.rating.jumper) line += " " + tolerance_text + " (" + RangeText(part.resistance) + ")";
@@ -66,7 +66,7 @@ std::string FigureCell(const Figure& figure, const FigureRange& range) {
     return Cell("td", Unbroken(FigureText(figure)) + "<br>" + RangeHtml(range), kRight);
 }
 
-std::string PartRow(const CircuitPart& part, int k, const std::string& tolerance_text) {
+std::string PartRow(const ListedPart& part, int k, const std::string& tolerance_text) {
     std::string html = "<tr>" + Cell("td", "R" + std::to_string(k + 1));
     std::string value = Unbroken(FigureText(part.shown));
     if (!part.rating.jumper) value += " " + Unbroken(tolerance_text) + "<br>" + RangeHtml(part.resistance);
@@ -90,7 +90,7 @@ PartsList ListParts(const FieldSet& form, const CircuitNumbers& numbers, Toleran
     list.tolerance_text = ToleranceText(tolerance, locale);
     for (int k = 0; k < kResistorCount; ++k) {
         const auto r = static_cast<std::size_t>(k);
-        CircuitPart& part = list.parts[r];
+        ListedPart& part = list.parts[r];
         part.value = ExactValue(form, Field::txtRs, k, form.Read(Field::txtRs, k));
         part.shown = ResistanceFigure(part.value, locale);
         part.bands = BandsOf(part.value, tolerance);

@@ -28,7 +28,7 @@ struct CircuitNumbers {
     std::array<std::optional<double>, kResistorCount> volts{}, watts{};
 };
 
-struct CircuitPart {
+struct ListedPart {
     Magnitude value;  // exactly, as the entry holds it
     Figure shown;     // in the unit it reads best in
     ColourBands bands;
@@ -45,7 +45,7 @@ struct CircuitPart {
 struct PartsList {
     Tolerance tolerance;
     std::string tolerance_text;  // "±5 %"
-    std::array<CircuitPart, kResistorCount> parts;
+    std::array<ListedPart, kResistorCount> parts;
     Figure total_resistance, total_voltage, total_power, current;
     FigureRange total_resistance_range, total_voltage_range, total_power_range;
 };

@@ -201,7 +201,7 @@ TEST(Parts, EachValueToldAsAPart) {
     for (const Row& row : rows) {
         const PartsList at_5_mA = FirstPart(row.entry, row.unit, row.ohms, 0.005, kStartTolerance);
         const PartsList at_50_mA = FirstPart(row.entry, row.unit, row.ohms, 0.05, kStartTolerance);
-        const CircuitPart& part = at_5_mA.parts[0];
+        const ListedPart& part = at_5_mA.parts[0];
         EXPECT_EQ(part.bands_text, row.bands_at_5) << row.entry;
         EXPECT_EQ(FirstPart(row.entry, row.unit, row.ohms, 0.005, Tolerance{100}).parts[0].bands_text, row.bands_at_1)
             << row.entry;
