@@ -6,6 +6,7 @@
 
 #include "calc/entry_value.h"
 #include "frontend/entry_paste.h"
+#include "frontend/trimmed_text.h"
 #include "number/entry_text.h"
 
 namespace quorvel {
@@ -16,12 +17,6 @@ constexpr char kPartSeparator = ',';
 const NumberLocale& LineLocale() {
     static const NumberLocale locale{".", "", ""};
     return locale;
-}
-
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 // A number with "." for its point, in the unit the steps give: a

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "frontend/part_value.h"
+#include "frontend/trimmed_text.h"
 
 namespace quorvel {
 namespace {
@@ -53,12 +54,6 @@ std::string Eia96Code(const Figures& figures) {
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view TrimmedCode(std::string_view code) {
-    const auto first = code.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return code.substr(first, code.find_last_not_of(" \t") - first + 1);
-}
 
 char Capital(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -125,7 +120,7 @@ std::string SmdCodeText(const SmdCode& code, const NumberLocale& locale) {
 }
 
 SmdRead ReadSmdCode(std::string_view typed) {
-    std::string code(TrimmedCode(typed));
+    std::string code(Trimmed(typed));
     std::transform(code.begin(), code.end(), code.begin(), Capital);
     if (code.empty()) return {};
     if (code.size() <= 4 && code.find_first_not_of('0') == std::string::npos) return {Magnitude{}, {}};  // a jumper

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "frontend/trimmed_text.h"
+
 namespace quorvel {
 
 std::string ToleranceText(Tolerance tolerance, const NumberLocale& locale) {
@@ -10,8 +12,8 @@ std::string ToleranceText(Tolerance tolerance, const NumberLocale& locale) {
 }
 
 std::optional<Tolerance> ReadCircuitTolerance(std::string_view text) {
-    if (text.ends_with('%')) text.remove_suffix(1);
-    if (text.ends_with(' ')) text.remove_suffix(1);
+    text = Trimmed(text);
+    if (text.ends_with('%')) text = Trimmed(text.substr(0, text.size() - 1));
     int percent = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), percent);
     if (error != std::errc{} || end != text.data() + text.size() || percent < 0 || percent > 100) {
