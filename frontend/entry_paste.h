@@ -17,11 +17,6 @@ namespace quorvel {
 // "4,7K", "0,22R", "5mA".
 std::string PastedText(double number, int steps, Quantity quantity, const NumberLocale& locale);
 
-// The shortest text an entry reads as the very double, to its last bit, in
-// the settings' form: "1,1728386499999999E+3", "1E-20". For a scratch field
-// set that computes from numbers, not from what a user typed.
-std::string ExactPastedText(double number, const NumberLocale& locale);
-
 // A resistor's value, as read off its bands or its code, into its entry, in
 // the unit it reads best in, as a step to a standard value writes it: 4,7
 // and "kOhm".

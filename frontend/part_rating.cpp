@@ -5,10 +5,9 @@ namespace {
 
 constexpr std::string_view kJumper =
     "punte (0 Ohm): curentul ei maxim se cite\u0219te \u00EEn foaia de catalog";
+constexpr std::string_view kNotJudged = "nu se poate alege: puterea ei nu se poate calcula";
 
-bool Holds(const PowerRating& rating, std::optional<double> watts) {
-    return watts && *watts <= rating.watts * kLoadShare;
-}
+bool Holds(const PowerRating& rating, double watts) { return watts <= rating.watts * kLoadShare; }
 
 // Volts are written as whole numbers: every working voltage is one.
 std::string Volts(double volts) { return std::to_string(static_cast<int>(volts)) + " V"; }
@@ -18,23 +17,27 @@ std::string Volts(double volts) { return std::to_string(static_cast<int>(volts))
 PartRating RatingOf(bool jumper, std::optional<double> volts, std::optional<double> watts) {
     PartRating rating;
     rating.jumper = jumper;
-    if (jumper) return rating;
+    rating.judged = volts && watts;
+    if (jumper || !rating.judged) return rating;
     for (const PowerRating& through_hole : kThroughHoleRatings) {
-        if (!Holds(through_hole, watts)) continue;
+        if (!Holds(through_hole, *watts)) continue;
         rating.through_hole = through_hole;
         break;
     }
-    rating.volts_to_read = !volts || *volts > kThroughHoleVoltsToRead;
+    rating.volts_to_read = *volts > kThroughHoleVoltsToRead;
     for (const ChipSize& chip : kChipSizes) {
-        if (!Holds(chip.rating, watts) || !volts || *volts > chip.working_volts) continue;
+        if (!Holds(chip.rating, *watts) || *volts > chip.working_volts) continue;
         rating.chip = chip;
         break;
     }
     return rating;
 }
 
+bool OneSentence(const PartRating& rating) { return rating.jumper || !rating.judged; }
+
 std::string ThroughHoleText(const PartRating& rating) {
     if (rating.jumper) return std::string(kJumper);
+    if (!rating.judged) return std::string(kNotJudged);
     std::string text = rating.through_hole ? std::string(rating.through_hole->name)
                                            : "niciunul obi\u0219nuit nu \u021Bine puterea ei";
     if (rating.volts_to_read) {
@@ -45,7 +48,7 @@ std::string ThroughHoleText(const PartRating& rating) {
 }
 
 std::string ChipText(const PartRating& rating) {
-    if (rating.jumper) return std::string(kJumper);
+    if (OneSentence(rating)) return ThroughHoleText(rating);
     if (!rating.chip) return "niciunul obi\u0219nuit nu \u021Bine puterea \u0219i tensiunea ei";
     return std::string(rating.chip->size) + " (" + std::string(rating.chip->rating.name) + ", " +
            Volts(rating.chip->working_volts) + ")";

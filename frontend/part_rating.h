@@ -46,17 +46,19 @@ inline constexpr std::string_view kRatingNote =
 
 struct PartRating {
     bool jumper = false;
+    bool judged = true;  // false: its drop or power could not be computed, so no part is chosen
     std::optional<PowerRating> through_hole;  // none: above every rating
     bool volts_to_read = false;               // the drop is above 200 V
     std::optional<ChipSize> chip;             // none: above every size
 };
 
-// volts, watts: the part's drop and power; none where too large to compute.
+// volts, watts: the part's drop and power; none where not computed.
 PartRating RatingOf(bool jumper, std::optional<double> volts, std::optional<double> watts);
 
 // "1/4 W", and what the datasheet must say above 200 V; or plainly that
 // none holds it. The same for a chip: "1206 (1/4 W, 200 V)". A jumper's
-// one sentence serves both.
+// one sentence serves both, as does a part not judged.
+bool OneSentence(const PartRating& rating);
 std::string ThroughHoleText(const PartRating& rating);
 std::string ChipText(const PartRating& rating);
 

@@ -2,6 +2,7 @@
 
 #include "calc/entry_value.h"
 #include "frontend/html_escape.h"
+#include "frontend/recalculated_copy.h"
 
 namespace quorvel {
 namespace {
@@ -9,11 +10,24 @@ namespace {
 constexpr std::string_view kPartsHeading = "Lista de piese";
 constexpr std::string_view kCircuitTolerance = "toleran\u021Ba circuitului";
 
+using Stage = Recalculation::Stage;
+
+// A number of the record, where the recalculation got to it before it
+// stopped: the k-th result of its stage.
+std::optional<double> Computed(const Recalculation& seen, Stage stage, int k, double number) {
+    if (seen.reached > stage || (seen.reached == stage && k < seen.computed)) return number;
+    return std::nullopt;
+}
+
+// Every resistance and the current read: the total resistance came out.
+bool InputsRead(const Recalculation& seen) { return Computed(seen, Stage::total_resistance, 0, 0).has_value(); }
+
 // The current in the unit its chooser shows.
-Figure CurrentFigure(const FieldSet& form, double amperes) {
+Figure CurrentFigure(const FieldSet& form, const Recalculation& seen) {
     const std::string unit = form.Text(Field::cboIst);
+    if (!InputsRead(seen)) return {{}, unit};
     try {
-        return {NumberToText(Rescaled(amperes, -StepsOf(Field::cboIst, unit)), form.Locale()), unit};
+        return {NumberToText(Rescaled(seen.amperes, -StepsOf(Field::cboIst, unit)), form.Locale()), unit};
     } catch (const OverflowError&) {
         return {{}, unit};
     }
@@ -29,14 +43,16 @@ std::string PartLine(const ListedPart& part, int k, const std::string& tolerance
     std::string line = "R" + number + ": " + FigureText(part.shown);
     if (!part.rating.jumper) line += " " + tolerance_text + " (" + RangeText(part.resistance) + ")";
     line += "; benzi: " + part.bands_text + "; cod SMD: " + part.code_text;
-    line += part.rating.jumper ? "; " + part.through_hole_text
+    line += OneSentence(part.rating) ? "; " + part.through_hole_text
                                : "; THT: " + part.through_hole_text + "; cip: " + part.chip_text;
     line += "; U" + number + " = " + WithRange(part.drop, part.drop_range);
     line += "; P" + number + " = " + WithRange(part.power, part.power_range);
     return line;
 }
 
-std::string CurrentText(const PartsList& list) { return "I = " + FigureText(list.current) + " (exact)"; }
+std::string CurrentText(const PartsList& list) {
+    return "I = " + FigureText(list.current) + (list.current.number.empty() ? "" : " (exact)");
+}
 
 std::string TotalsLine(const PartsList& list) {
     return "Total: R = " + WithRange(list.total_resistance, list.total_resistance_range) +
@@ -72,7 +88,7 @@ std::string PartRow(const ListedPart& part, int k, const std::string& tolerance_
     if (!part.rating.jumper) value += " " + Unbroken(tolerance_text) + "<br>" + RangeHtml(part.resistance);
     html += Cell("td", value, kRight);
     html += Cell("td", part.bands_html) + Cell("td", HtmlEscaped(part.code_text));
-    if (part.rating.jumper) {
+    if (OneSentence(part.rating)) {
         html += Cell("td", HtmlEscaped(part.through_hole_text), kTwoColumns);
     } else {
         html += Cell("td", HtmlEscaped(part.through_hole_text)) + Cell("td", HtmlEscaped(part.chip_text));
@@ -82,23 +98,28 @@ std::string PartRow(const ListedPart& part, int k, const std::string& tolerance_
 
 }  // namespace
 
-PartsList ListParts(const FieldSet& form, const CircuitNumbers& numbers, Tolerance tolerance) {
+PartsList ListParts(const FieldSet& window, Tolerance tolerance) {
+    const RecalculatedCopy copy = RecalculateCopy(window);
+    const FieldModel& form = copy.form;
+    const Recalculation& seen = copy.seen;
     const NumberLocale locale = form.Locale();
-    const CircuitRange range = RangeOf(numbers.ohms, numbers.amperes, tolerance, locale);
+    // Where the recalculation stopped before it read them all, no end of a range is known.
+    const CircuitRange range = InputsRead(seen) ? RangeOf(seen.ohms, seen.amperes, tolerance, locale) : CircuitRange{};
     PartsList list;
     list.tolerance = tolerance;
     list.tolerance_text = ToleranceText(tolerance, locale);
     for (int k = 0; k < kResistorCount; ++k) {
         const auto r = static_cast<std::size_t>(k);
         ListedPart& part = list.parts[r];
-        part.value = ExactValue(form, Field::txtRs, k, form.Read(Field::txtRs, k));
+        part.value = ExactValue(form, Field::txtRs, k, CountedReading(form, Field::txtRs, k));
         part.shown = ResistanceFigure(part.value, locale);
         part.bands = BandsOf(part.value, tolerance);
         part.bands_text = BandsText(part.bands, locale);
         part.bands_html = BandsHtml(part.bands, locale);
         part.code = SmdCodeOf(part.value);
         part.code_text = SmdCodeText(part.code, locale);
-        part.rating = RatingOf(part.value.digits == 0, numbers.volts[r], numbers.watts[r]);
+        part.rating = RatingOf(part.value.digits == 0, Computed(seen, Stage::voltage_drops, k, seen.drops[r]),
+                               Computed(seen, Stage::powers, k, seen.powers[r]));
         part.through_hole_text = ThroughHoleText(part.rating);
         part.chip_text = ChipText(part.rating);
         part.resistance = range.resistances[r];
@@ -110,7 +131,7 @@ PartsList ListParts(const FieldSet& form, const CircuitNumbers& numbers, Toleran
     list.total_resistance = ResultFigure(form, Field::txtRst, 0);
     list.total_voltage = ResultFigure(form, Field::txtUst, 0);
     list.total_power = ResultFigure(form, Field::txtPst, 0);
-    list.current = CurrentFigure(form, numbers.amperes);
+    list.current = CurrentFigure(form, seen);
     list.total_resistance_range = range.total_resistance;
     list.total_voltage_range = range.total_voltage;
     list.total_power_range = range.total_power;
@@ -122,17 +143,13 @@ std::string MarkingText(Magnitude value, Tolerance tolerance, const NumberLocale
            " \u00B7 cod SMD: " + SmdCodeText(SmdCodeOf(value), locale);
 }
 
-std::string PartsLines(const PartsList& list) {
-    std::string lines;
-    for (int k = 0; k < kResistorCount; ++k) {
-        lines += PartLine(list.parts[static_cast<std::size_t>(k)], k, list.tolerance_text) + "\n";
-    }
-    return lines + TotalsLine(list) + "\n" + std::string(kRatingNote) + "\n";
-}
-
 std::string PartsText(const PartsList& list) {
-    return std::string(kPartsHeading) + ", " + std::string(kCircuitTolerance) + " " + list.tolerance_text + "\n" +
-           PartsLines(list);
+    std::string text =
+        std::string(kPartsHeading) + ", " + std::string(kCircuitTolerance) + " " + list.tolerance_text + "\n";
+    for (int k = 0; k < kResistorCount; ++k) {
+        text += PartLine(list.parts[static_cast<std::size_t>(k)], k, list.tolerance_text) + "\n";
+    }
+    return text + TotalsLine(list) + "\n" + std::string(kRatingNote) + "\n";
 }
 
 // A row for each resistor under the headers, a row of the totals and the

@@ -8,7 +8,6 @@
 // ratings), as HTML for the clipboard, alike in every front end.
 
 #include <array>
-#include <optional>
 #include <string>
 
 #include "calc/fields.h"
@@ -18,15 +17,6 @@
 #include "frontend/tolerance_range.h"
 
 namespace quorvel {
-
-// What the recalculation read and computed, as far as the parts need it.
-struct CircuitNumbers {
-    std::array<double, kResistorCount> ohms{};  // each resistance in ohms
-    double amperes = 0;
-    // Each drop in volts and power in watts; none where the recalculation
-    // stopped before it, at a result too large to compute.
-    std::array<std::optional<double>, kResistorCount> volts{}, watts{};
-};
 
 struct ListedPart {
     Magnitude value;  // exactly, as the entry holds it
@@ -50,19 +40,19 @@ struct PartsList {
     FigureRange total_resistance_range, total_voltage_range, total_power_range;
 };
 
-// form: the window's entries and results after the recalculation that
-// gave the numbers.
-PartsList ListParts(const FieldSet& form, const CircuitNumbers& numbers, Tolerance tolerance);
+// From the window's inputs, recalculated apart, so that the list has the
+// numbers its results come from; the window's own fields are not written.
+PartsList ListParts(const FieldSet& form, Tolerance tolerance);
 
 // A resistor's marking as its tooltip tells it, after the nearest standard
 // values, from the value the entry holds exactly (calc/entry_value.h):
 // "Benzi la ±5 %: galben violet roșu auriu · cod SMD: 472".
 std::string MarkingText(Magnitude value, Tolerance tolerance, const NumberLocale& locale);
 
-// What `quorvel --parts` prints: a line for each resistor, starting "R1"
-// to "R4", a line of the totals and the note.
-std::string PartsLines(const PartsList& list);
-std::string PartsText(const PartsList& list);  // under its heading
+// Under its heading, a line for each resistor, starting "R1" to "R4", a
+// line of the totals and the note: what the clipboard takes as text, and
+// what `quorvel --parts` prints.
+std::string PartsText(const PartsList& list);
 std::string PartsHtml(const PartsList& list);
 
 }  // namespace quorvel

@@ -1,38 +1,35 @@
 #include "frontend/tolerance_range.h"
 
 #include "calc/recalculate.h"
-#include "frontend/entry_paste.h"
 
 namespace quorvel {
 namespace {
 
 constexpr double kHundredthsOfPercent = 10000;
 
-// One end of the range: every resistance times the factor. Where one is
-// too large to scale, the results stay empty, as they were created; where
-// a result is too large, the recalculation empties it and those after it.
-// The choosers keep their creation text, which counts as ohms and amperes.
+// One end of the range: every resistance times the factor, recalculated
+// as given numbers. Where one is too large to scale, the results stay
+// empty, as they were created; where a result is too large, the
+// recalculation empties it and those after it.
 struct End {
     std::array<Figure, kResistorCount> resistances;
     FieldModel results;
 };
 
 void ComputeEnd(End& end, const std::array<double, kResistorCount>& ohms, double amperes, double factor) {
-    const NumberLocale locale = end.results.Locale();
+    std::array<double, kResistorCount> scaled{};
     bool scaled_all = true;
-    for (int k = 0; k < kResistorCount; ++k) {
+    for (std::size_t k = 0; k < scaled.size(); ++k) {
         try {
-            const double scaled = Product(ohms[static_cast<std::size_t>(k)], factor);
-            end.resistances[static_cast<std::size_t>(k)] = ResistanceFigure(ExactMagnitude(scaled, 0), locale);
-            end.results.SetText(Field::txtRs, k, ExactPastedText(scaled, locale));
+            scaled[k] = Product(ohms[k], factor);
+            end.resistances[k] = ResistanceFigure(ExactMagnitude(scaled[k], 0), end.results.Locale());
         } catch (const OverflowError&) {
             scaled_all = false;
         }
     }
     if (!scaled_all) return;
-    end.results.SetText(Field::txtIst, ExactPastedText(amperes, locale));
     try {
-        Recalculate(end.results);
+        Recalculate(end.results, scaled, amperes, nullptr);
     } catch (const RuntimeError&) {
     }
 }

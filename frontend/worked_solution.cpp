@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#include "calc/recalculate.h"
 #include "frontend/error_message.h"
 #include "frontend/html_escape.h"
+#include "frontend/recalculated_copy.h"
 #include "frontend/worked_solution_marks.h"
 
 namespace quorvel {
@@ -30,20 +30,11 @@ int ResultsComputed(const Recalculation& seen) {
 // numbers, and the texts its results show.
 class Solver {
 public:
-    explicit Solver(const FieldSet& form) : locale_(form.Locale()), shown_(locale_) {
-        for (const FieldInfo& info : kFields) {
-            if (IsComputed(info.field)) continue;
-            for (int i = 0; i < info.count; ++i) shown_.SetText(info.field, i, form.Text(info.field, i));
-        }
-    }
+    explicit Solver(const FieldSet& form)
+        : locale_(form.Locale()), copy_(RecalculateCopy(form)), shown_(copy_.form), seen_(copy_.seen) {}
 
     WorkedSolution Solve() {
-        std::string error;
-        try {
-            Recalculate(shown_, &seen_);
-        } catch (const RuntimeError& stop) {
-            error = ErrorMessage(stop);
-        }
+        const std::string& error = copy_.error;
         left_ = ResultsComputed(seen_);
         Results();
         // Where a result is too large to compute, the solution stops, as the report says.
@@ -167,8 +158,9 @@ private:
     }
 
     NumberLocale locale_;
-    FieldModel shown_;  // the copy, its results as the window shows them
-    Recalculation seen_;
+    RecalculatedCopy copy_;
+    const FieldModel& shown_;  // its results as the window shows them
+    const Recalculation& seen_;
     int left_ = 0;             // results computed that no step tells yet
     std::string stopped_at_;   // the first result it did not compute
     WorkedSolution solution_;
