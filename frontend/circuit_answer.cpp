@@ -4,6 +4,7 @@
 #include "frontend/circuit_from_outside.h"
 #include "frontend/circuit_table.h"
 #include "frontend/error_message.h"
+#include "frontend/parts_list.h"
 #include "frontend/worked_solution.h"
 
 namespace quorvel {
@@ -21,15 +22,19 @@ public:
 
 }  // namespace
 
-CircuitAnswer AnswerCircuit(const Circuit& circuit, Answered what, const NumberLocale& locale) {
+CircuitAnswer AnswerCircuit(const Circuit& circuit, Answered what, const NumberLocale& locale, Tolerance tolerance) {
     FieldModel fields(locale);
     Answering platform;
     EventDispatcher events(fields, platform);
     BindEvents(fields, events);
     events.Load();
     OpenCircuit(circuit, fields, events);
-    if (what == Answered::table) return {TabSeparated(CircuitTable(fields)), platform.told};
-    return {SolutionText(SolveCircuit(fields)), platform.told};
+    switch (what) {
+        case Answered::table: return {TabSeparated(CircuitTable(fields)), platform.told};
+        case Answered::solution: return {SolutionText(SolveCircuit(fields)), platform.told};
+        case Answered::parts: return {PartsText(ListParts(fields, tolerance)), platform.told};
+    }
+    return {};
 }
 
 }  // namespace quorvel

@@ -7,6 +7,7 @@
 #include "frontend/circuit_answer.h"
 #include "frontend/parts_not_read.h"
 #include "frontend/quoted_text.h"
+#include "frontend/tolerance.h"
 
 namespace quorvel {
 namespace {
@@ -19,6 +20,9 @@ constexpr std::string_view kProgram = "Quorvel";
 constexpr std::string_view kUnknownOption = "opțiunea %1 nu există";
 constexpr std::string_view kTakesNoValue = "%1 nu primește o valoare";
 constexpr std::string_view kWithoutCircuit = "după %1 lipsește circuitul, de exemplu %1 4K7,2K2,1M,470R,5mA";
+constexpr std::string_view kWithoutTolerance = "după %1 lipsește toleranța, de exemplu %1 5";
+constexpr std::string_view kNotATolerance = "%1 nu este o toleranță a pieselor: dați %2, cu sau fără %";
+constexpr std::string_view kOnlyWith = "%1 se dă numai cu %2";
 constexpr std::string_view kGivenTwice = "%1 este dat de două ori";
 constexpr std::string_view kTogether = "%1 și %2 nu pot fi date împreună";
 constexpr std::string_view kBeyond = "argumentul %1 este în plus";
@@ -28,22 +32,49 @@ constexpr std::string_view kNotACircuit =
 constexpr std::string_view kSeeHelp = ". Vedeți quorvel --help.";
 constexpr std::string_view kNotWritten = "răspunsul nu a putut fi scris: %1";
 
-enum class Request { window, table, solution, help, version };
+enum class Request { window, table, solution, parts, help, version };
+
+// What follows an option, in the next argument or after its "=".
+enum class Takes { nothing, circuit, tolerance };
 
 struct Option {
     std::string_view name;
     std::string_view short_name;  // empty for none
-    Request request;
-    bool takes_circuit;
-    std::string_view help;
+    Request request;              // a setting's: the request it goes with
+    Takes takes;
+    bool setting;                 // how a request answers, not a request of its own
+    std::string_view help;        // "%1": the circuit's tolerances; "\n" where a line of help ends
 };
 
 constexpr std::array kOptions{
-    Option{"--table", "", Request::table, true, "scrie tabelul circuitului, cu tab între coloane"},
-    Option{"--solution", "", Request::solution, true, "scrie rezolvarea circuitului, pas cu pas"},
-    Option{"--help", "-h", Request::help, false, "scrie acest ajutor"},
-    Option{"--version", "-v", Request::version, false, "scrie versiunea"},
+    Option{"--table", "", Request::table, Takes::circuit, false, "scrie tabelul circuitului, cu tab între coloane"},
+    Option{"--solution", "", Request::solution, Takes::circuit, false, "scrie rezolvarea circuitului, pas cu pas"},
+    Option{"--parts", "", Request::parts, Takes::circuit, false,
+           "scrie lista de piese: benzile de culori, codul SMD, puterea\nfiecărei piese și intervalele după toleranță"},
+    Option{"--tolerance", "", Request::parts, Takes::tolerance, true,
+           "toleranța pieselor listei, în procente: %1;\n5 dacă lipsește"},
+    Option{"--help", "-h", Request::help, Takes::nothing, false, "scrie acest ajutor"},
+    Option{"--version", "-v", Request::version, Takes::nothing, false, "scrie versiunea"},
 };
+
+std::string_view PlaceholderOf(Takes takes) {
+    switch (takes) {
+        case Takes::circuit: return " CIRCUIT";
+        case Takes::tolerance: return " P";
+        case Takes::nothing: break;
+    }
+    return {};
+}
+
+// "1, 2, 5, 10 sau 20"
+std::string ToleranceList() {
+    std::string list;
+    for (const Tolerance tolerance : kCircuitTolerances) {
+        if (!list.empty()) list += tolerance == kCircuitTolerances.back() ? " sau " : ", ";
+        list += std::to_string(tolerance.hundredths / 100);
+    }
+    return list;
+}
 
 constexpr std::string_view kHelpIntro =
     "Calculează un circuit serie cu patru rezistențe prin care trece un curent dat.\n"
@@ -64,22 +95,6 @@ constexpr std::string_view kHelpEnd =
     "un răspuns care nu a putut fi scris; 2 o linie de comandă greșită; 3 o parte\n"
     "a circuitului care nu a putut fi citită.\n";
 
-std::string HelpText() {
-    std::string text = "Utilizare: quorvel [CIRCUIT]\n           quorvel";
-    for (const Option& option : kOptions) {
-        text += std::string(&option == &kOptions.front() ? " " : " | ") + std::string(option.name) +
-                (option.takes_circuit ? " CIRCUIT" : "");
-    }
-    text += "\n\n" + std::string(kHelpIntro);
-    for (const Option& option : kOptions) {
-        std::string usage = "  " + (option.short_name.empty() ? "" : std::string(option.short_name) + ", ") +
-                            std::string(option.name) + (option.takes_circuit ? " CIRCUIT" : "");
-        usage.resize(std::max<std::size_t>(usage.size() + 2, 22), ' ');
-        text += usage + std::string(option.help) + "\n";
-    }
-    return text + std::string(kHelpEnd);
-}
-
 // One pass, so that what stands for "%1" is never read for "%2".
 std::string Said(std::string_view text, std::string_view first, std::string_view second = {}) {
     std::string said;
@@ -91,6 +106,35 @@ std::string Said(std::string_view text, std::string_view first, std::string_view
         }
     }
     return said;
+}
+
+// A line for each request, with the settings it takes; then each option's
+// help, in a column of its own.
+std::string HelpText() {
+    constexpr std::size_t kHelpColumn = 22;
+    std::string text = "Utilizare: quorvel [CIRCUIT]\n";
+    for (const Option& request : kOptions) {
+        if (request.setting) continue;
+        text += "           quorvel " + (request.short_name.empty() ? "" : std::string(request.short_name) + " | ") +
+                std::string(request.name) + std::string(PlaceholderOf(request.takes));
+        for (const Option& setting : kOptions) {
+            if (!setting.setting || setting.request != request.request) continue;
+            text += " [" + std::string(setting.name) + std::string(PlaceholderOf(setting.takes)) + "]";
+        }
+        text += "\n";
+    }
+    text += "\n" + std::string(kHelpIntro);
+    for (const Option& option : kOptions) {
+        std::string usage = "  " + (option.short_name.empty() ? "" : std::string(option.short_name) + ", ") +
+                            std::string(option.name) + std::string(PlaceholderOf(option.takes));
+        usage.resize(std::max<std::size_t>(usage.size() + 2, kHelpColumn), ' ');
+        std::string help = Said(option.help, ToleranceList());
+        for (auto at = help.find('\n'); at != std::string::npos; at = help.find('\n', at + 1)) {
+            help.insert(at + 1, kHelpColumn, ' ');
+        }
+        text += usage + help + "\n";
+    }
+    return text + std::string(kHelpEnd);
 }
 
 // "-" and a letter, or "--": a digit or a point after the dash makes a
@@ -111,14 +155,28 @@ const Option* OptionNamed(std::string_view name) {
 struct Asked {
     Request request = Request::window;
     std::optional<std::string> circuit;
+    std::optional<Tolerance> tolerance;
     std::string wrong;
 };
 
-Asked Wrong(std::string why) { return {Request::window, std::nullopt, std::move(why)}; }
+Asked Wrong(std::string why) {
+    Asked asked;
+    asked.wrong = std::move(why);
+    return asked;
+}
+
+// The request a setting goes with.
+std::string_view RequestNamed(const Option& setting) {
+    for (const Option& option : kOptions) {
+        if (!option.setting && option.request == setting.request) return option.name;
+    }
+    return {};
+}
 
 Asked ReadArguments(std::span<const std::string> arguments) {
     Asked asked;
-    std::string_view asked_by;  // the option, as given
+    std::string_view asked_by;        // the option, as given
+    const Option* set_by = nullptr;  // the setting, where one is given
     std::vector<std::string_view> circuits;
     bool options_ended = false;
     for (std::size_t at = 0; at < arguments.size(); ++at) {
@@ -135,11 +193,21 @@ Asked ReadArguments(std::span<const std::string> arguments) {
         const std::string_view name = argument.substr(0, equals);
         const Option* option = OptionNamed(name);
         if (!option) return Wrong(Said(kUnknownOption, Quoted(name)));
+        const bool takes_value = option->takes != Takes::nothing;
         std::optional<std::string_view> value;
         if (equals != std::string_view::npos) value = argument.substr(equals + 1);
-        if (value && !option->takes_circuit) return Wrong(Said(kTakesNoValue, name));
-        if (option->takes_circuit && !value && at + 1 < arguments.size()) value = arguments[++at];
-        if (option->takes_circuit && (!value || value->empty())) return Wrong(Said(kWithoutCircuit, name));
+        if (value && !takes_value) return Wrong(Said(kTakesNoValue, name));
+        if (takes_value && !value && at + 1 < arguments.size()) value = arguments[++at];
+        if (takes_value && (!value || value->empty())) {
+            return Wrong(Said(option->takes == Takes::circuit ? kWithoutCircuit : kWithoutTolerance, name));
+        }
+        if (option->setting) {
+            if (set_by) return Wrong(Said(kGivenTwice, name));
+            set_by = option;
+            asked.tolerance = ReadCircuitTolerance(*value);
+            if (!asked.tolerance) return Wrong(Said(kNotATolerance, Quoted(*value), ToleranceList()));
+            continue;
+        }
         if (!asked_by.empty()) {
             return Wrong(option->request == asked.request ? Said(kGivenTwice, name) : Said(kTogether, asked_by, name));
         }
@@ -147,6 +215,7 @@ Asked ReadArguments(std::span<const std::string> arguments) {
         asked.request = option->request;
         if (value) asked.circuit = std::string(*value);
     }
+    if (set_by && set_by->request != asked.request) return Wrong(Said(kOnlyWith, set_by->name, RequestNamed(*set_by)));
     const std::size_t allowed = asked.request == Request::window ? 1 : 0;
     if (circuits.size() > allowed) return Wrong(Said(kBeyond, Quoted(circuits[allowed])));
     if (!circuits.empty()) asked.circuit = std::string(circuits.front());
@@ -186,12 +255,13 @@ ProgramStart AnswerText(const CommandLineSetting& setting, const std::string& te
 
 // Nothing is printed for a circuit that did not read whole: a sheet of
 // exercises must not hold one with a part the user did not mean.
-ProgramStart PrintCircuit(const CommandLineSetting& setting, const Circuit& circuit, Answered what) {
+ProgramStart PrintCircuit(const CommandLineSetting& setting, const Circuit& circuit, Answered what,
+                          Tolerance tolerance) {
     if (!circuit.Whole()) {
         for (const std::string& line : PartsNotRead(circuit)) Tell(setting.err, line);
         return Exit(kExitPartNotRead);
     }
-    const CircuitAnswer answer = AnswerCircuit(circuit, what, setting.locale());
+    const CircuitAnswer answer = AnswerCircuit(circuit, what, setting.locale(), tolerance);
     if (auto failed = Answer(setting, answer.text)) return *failed;
     if (answer.error.empty()) return Exit(kExitDone);
     Tell(setting.err, answer.error);
@@ -208,13 +278,17 @@ ProgramStart RunCommandLine(std::span<const std::string> arguments, const Comman
         case Request::version: return AnswerText(setting, std::string(kProgram) + " " + std::string(setting.version) + "\n");
         case Request::window:
         case Request::table:
-        case Request::solution: break;
+        case Request::solution:
+        case Request::parts: break;
     }
     if (asked.request == Request::window && !asked.circuit) return {};
     const std::optional<Circuit> circuit = ReadCircuit(*asked.circuit);
     if (!circuit) return Refuse(setting.err, Said(kNotACircuit, Quoted(*asked.circuit)));
     if (asked.request == Request::window) return {std::nullopt, circuit};
-    return PrintCircuit(setting, *circuit, asked.request == Request::table ? Answered::table : Answered::solution);
+    const Answered what = asked.request == Request::table      ? Answered::table
+                          : asked.request == Request::solution ? Answered::solution
+                                                               : Answered::parts;
+    return PrintCircuit(setting, *circuit, what, asked.tolerance.value_or(kStartTolerance));
 }
 
 }  // namespace quorvel

@@ -6,17 +6,19 @@
 // arguments (UTF-8, without the program's name) and its own standard
 // output and error, then ends with the status it gets or opens the window.
 //
-//   quorvel [CIRCUIT]           the window, with the circuit where given
-//   quorvel --table CIRCUIT     the circuit's table, tab-separated
-//   quorvel --solution CIRCUIT  its worked solution
-//   quorvel -h | --help         the options
-//   quorvel -v | --version      the version
+//   quorvel [CIRCUIT]                        the window, with the circuit where given
+//   quorvel --table CIRCUIT                  the circuit's table, tab-separated
+//   quorvel --solution CIRCUIT               its worked solution
+//   quorvel --parts CIRCUIT [--tolerance P]  its parts list, at ±P % (5 where not given)
+//   quorvel -h | --help                      the options
+//   quorvel -v | --version                   the version
 //
-// An option's circuit is the next argument, whatever it is, or follows its
-// "=". "--" ends the options; an argument of "-" and a digit or "." is no
-// option but a circuit ("-4K7,1,1,1,1"). One request at a time: a second
-// one, an argument beyond the circuit or an option without its circuit is
-// refused.
+// An option's circuit or tolerance is the next argument, whatever it is,
+// or follows its "=". "--" ends the options; an argument of "-" and a digit
+// or "." is no option but a circuit ("-4K7,1,1,1,1"). One request at a
+// time: a second one, an argument beyond the circuit or an option without
+// its circuit is refused; so is a tolerance without --parts, one given
+// twice, or one that is not a circuit's ("5" or "5%": 1, 2, 5, 10, 20).
 
 #include <functional>
 #include <optional>

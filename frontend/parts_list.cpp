@@ -33,8 +33,9 @@ Figure CurrentFigure(const FieldSet& form, const Recalculation& seen) {
     }
 }
 
-// "23,5 V (22,325 V … 24,675 V)"
+// "23,5 V (22,325 V … 24,675 V)"; where nothing of it is computed, that, once.
 std::string WithRange(const Figure& figure, const FigureRange& range) {
+    if (figure.number.empty() && Unknown(range)) return FigureText(figure);
     return FigureText(figure) + " (" + RangeText(range) + ")";
 }
 
@@ -74,11 +75,13 @@ std::string Unbroken(const std::string& text) {
 
 // A range that breaks, if it must, between its ends alone.
 std::string RangeHtml(const FigureRange& range) {
+    if (Unknown(range)) return Unbroken(RangeText(range));
     return Unbroken(FigureText(range.least)) + " \u2026 " + Unbroken(FigureText(range.greatest));
 }
 
 // A figure with its range below it.
 std::string FigureCell(const Figure& figure, const FigureRange& range) {
+    if (figure.number.empty() && Unknown(range)) return Cell("td", Unbroken(FigureText(figure)), kRight);
     return Cell("td", Unbroken(FigureText(figure)) + "<br>" + RangeHtml(range), kRight);
 }
 

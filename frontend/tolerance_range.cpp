@@ -58,7 +58,10 @@ CircuitRange RangeOf(const std::array<double, kResistorCount>& ohms, double ampe
     return circuit;
 }
 
+bool Unknown(const FigureRange& range) { return range.least.number.empty() && range.greatest.number.empty(); }
+
 std::string RangeText(const FigureRange& range) {
+    if (Unknown(range)) return FigureText(range.least);
     return FigureText(range.least) + " \u2026 " + FigureText(range.greatest);
 }
 

@@ -30,7 +30,10 @@ struct CircuitRange {
 CircuitRange RangeOf(const std::array<double, kResistorCount>& ohms, double amperes, Tolerance tolerance,
                      const NumberLocale& locale);
 
-// "22,325 V … 24,675 V".
+// Neither end computed: a result too large, or a recalculation stopped before it.
+bool Unknown(const FigureRange& range);
+
+// "22,325 V … 24,675 V"; where neither end is computed, that, once.
 std::string RangeText(const FigureRange& range);
 
 }  // namespace quorvel

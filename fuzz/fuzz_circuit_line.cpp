@@ -2,8 +2,8 @@
 // first byte picks the regional settings, the rest is the line. Opened,
 // it leaves the calculator sound; its table and the line written back never
 // fail; that line reads whole and enters as the same circuit. Asked for its
-// table on the command line, it is answered, or refused with what did not
-// read, and what is said of it shows as it stands.
+// table or its parts on the command line, it is answered, or refused with
+// what did not read, and what is said of it shows as it stands.
 
 #include <cstdint>
 #include <string>
@@ -21,18 +21,22 @@
 namespace {
 
 // The status says what the streams hold: the answer, or only why not,
-// shown as it stands and short, whatever the line.
+// shown as it stands and short, whatever the line; a parts list never
+// shows a figure that is no number.
 void CheckCommandLine(const std::string& line, const quorvel::NumberLocale& locale) {
     using namespace quorvel;
-    testing::KeptOutput out, err;
-    const ProgramStart start =
-        RunCommandLine(std::vector<std::string>{"--table", line}, {"1.00", [&locale] { return locale; }, out, err});
-    const std::optional<Circuit> circuit = ReadCircuit(line);
-    const bool refused = !circuit || !circuit->Whole();
-    const int answered = start.exit == kExitNotComputed ? kExitNotComputed : kExitDone;
-    FUZZ_CHECK(start.exit == (!circuit ? kExitWrongCommandLine : refused ? kExitPartNotRead : answered));
-    FUZZ_CHECK(out.kept.empty() == refused && err.kept.empty() == (start.exit == kExitDone));
-    FUZZ_CHECK(testing::Shown(err.kept) && err.kept.size() < 4096);
+    for (const std::string request : {"--table", "--parts"}) {
+        testing::KeptOutput out, err;
+        const ProgramStart start =
+            RunCommandLine(std::vector<std::string>{request, line}, {"1.00", [&locale] { return locale; }, out, err});
+        const std::optional<Circuit> circuit = ReadCircuit(line);
+        const bool refused = !circuit || !circuit->Whole();
+        const int answered = start.exit == kExitNotComputed ? kExitNotComputed : kExitDone;
+        FUZZ_CHECK(start.exit == (!circuit ? kExitWrongCommandLine : refused ? kExitPartNotRead : answered));
+        FUZZ_CHECK(out.kept.empty() == refused && err.kept.empty() == (start.exit == kExitDone));
+        FUZZ_CHECK(testing::Shown(err.kept) && err.kept.size() < 4096);
+        FUZZ_CHECK(out.kept.find("inf") == std::string::npos && out.kept.find("nan") == std::string::npos);
+    }
 }
 
 }  // namespace

@@ -74,6 +74,8 @@ extra|2|^Quorvel: „extra” nu este un circuit
 --solution=1E200,2E200,0,0,1E108|1|^Quorvel: Un rezultat este prea mare
 --table=4k7,2k2,1m,470r,5ma|3|^Quorvel: I „5ma”: „ma” nu este o unitate de curent
 --table=4K7,2K2|2|^Quorvel: „4K7,2K2” nu este un circuit
+--parts=4K7,2K2,1M,470R,5mA|0|^R1: 4[.,]7 kOhm ±5 % (4[.,]465 kOhm … 4[.,]935 kOhm); benzi: galben violet roșu auriu; cod SMD: 472;
+--tolerance=5|2|^Quorvel: --tolerance se dă numai cu --parts. Vedeți quorvel --help.$
 TABLE
 # An answer that cannot be written is no answer, and the write's own error says why.
 for option in --version --help --table=4K7,2K2,1M,470R,5mA; do
@@ -86,7 +88,7 @@ for option in --version --help --table=4K7,2K2,1M,470R,5mA; do
     [ "$got" -eq 1 ] || fail "quorvel $option >&- ended with $got, not 1"
     printf '%s\n' "$said" | grep -q 'Bad file descriptor$' || fail "quorvel $option >&- says: $said"
 done
-echo "ok: --version, --help, --table, --solution and wrong arguments answered with no display"
+echo "ok: --version, --help, --table, --solution, --parts and wrong arguments answered with no display"
 
 # The manual page names every option that --help lists.
 for option in $(quorvel --help | grep -o -- ' --[a-z-]*'); do
