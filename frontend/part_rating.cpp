@@ -25,10 +25,14 @@ PartRating RatingOf(bool jumper, std::optional<double> volts, std::optional<doub
         break;
     }
     rating.volts_to_read = *volts > kThroughHoleVoltsToRead;
+    // The sizes grow in power and working voltage alike: where each is held
+    // by some size, the larger of the two holds both.
+    rating.beyond_chip_watts = rating.beyond_chip_volts = true;
     for (const ChipSize& chip : kChipSizes) {
-        if (!Holds(chip.rating, *watts) || *volts > chip.working_volts) continue;
-        rating.chip = chip;
-        break;
+        const bool watts_held = Holds(chip.rating, *watts), volts_held = *volts <= chip.working_volts;
+        rating.beyond_chip_watts = rating.beyond_chip_watts && !watts_held;
+        rating.beyond_chip_volts = rating.beyond_chip_volts && !volts_held;
+        if (watts_held && volts_held && !rating.chip) rating.chip = chip;
     }
     return rating;
 }
@@ -49,7 +53,11 @@ std::string ThroughHoleText(const PartRating& rating) {
 
 std::string ChipText(const PartRating& rating) {
     if (OneSentence(rating)) return ThroughHoleText(rating);
-    if (!rating.chip) return "niciunul obi\u0219nuit nu \u021Bine puterea \u0219i tensiunea ei";
+    if (!rating.chip) {
+        return std::string("niciunul obi\u0219nuit nu \u021Bine ") +
+               (!rating.beyond_chip_volts ? "puterea" : !rating.beyond_chip_watts ? "tensiunea" : "puterea \u0219i tensiunea") +
+               " ei";
+    }
     return std::string(rating.chip->size) + " (" + std::string(rating.chip->rating.name) + ", " +
            Volts(rating.chip->working_volts) + ")";
 }

@@ -35,6 +35,13 @@ inline constexpr std::array kChipSizes{
     ChipSize{"1210", {"1/2 W", 0.5}, 200},    ChipSize{"2010", {"3/4 W", 0.75}, 200},
     ChipSize{"2512", {"1 W", 1}, 200},
 };
+static_assert([] {
+    for (std::size_t size = 1; size < kChipSizes.size(); ++size) {
+        const ChipSize &smaller = kChipSizes[size - 1], &larger = kChipSizes[size];
+        if (larger.rating.watts <= smaller.rating.watts || larger.working_volts < smaller.working_volts) return false;
+    }
+    return true;
+}(), "kChipSizes grows in power and in working voltage, the smallest first");
 // A part is loaded to at most this share of its rated power.
 inline constexpr double kLoadShare = 0.5;
 // Above this drop a through-hole part's limiting voltage is to be read on its datasheet.
@@ -50,6 +57,8 @@ struct PartRating {
     std::optional<PowerRating> through_hole;  // none: above every rating
     bool volts_to_read = false;               // the drop is above 200 V
     std::optional<ChipSize> chip;             // none: above every size
+    bool beyond_chip_watts = false;           // no chip holds its power
+    bool beyond_chip_volts = false;           // no chip holds its drop
 };
 
 // volts, watts: the part's drop and power; none where not computed.

@@ -152,7 +152,11 @@ std::string Rated(const PartRating& rating) {
     if (rating.jumper) return "punte";
     if (!rating.judged) return "?";
     const std::string through_hole(rating.through_hole ? rating.through_hole->name : "-");
-    const std::string chip(rating.chip ? rating.chip->size : "-");
+    // No chip: "-", and what none holds, its power or its drop.
+    const std::string beyond = rating.beyond_chip_watts && rating.beyond_chip_volts ? "(P, U)"
+                               : rating.beyond_chip_watts                         ? "(P)"
+                                                                                  : "(U)";
+    const std::string chip(rating.chip ? std::string(rating.chip->size) : "-" + beyond);
     return through_hole + (rating.volts_to_read ? " >200 V" : "") + ", " + chip;
 }
 
@@ -172,18 +176,18 @@ TEST(Parts, EachValueToldAsAPart) {
         {"10", "Ohm", "maro negru negru auriu", "maro negru negru auriu maro", "100 sau 01X", "1/8 W, 0402",
          "1/8 W, 0402", "47,5 mV … 52,5 mV", "475 mV … 525 mV"},
         {"470", "Ohm", "galben violet maro auriu", "galben violet negru negru maro", "471", "1/8 W, 0402",
-         "3 W, -", "2,2325 V … 2,4675 V", "22,325 V … 24,675 V"},
+         "3 W, -(P)", "2,2325 V … 2,4675 V", "22,325 V … 24,675 V"},
         {"4,75", "kOhm", "galben violet verde maro auriu", "galben violet verde maro maro", "4751 sau 66B",
-         "1/4 W, 1206", "- >200 V, -", "22,5625 V … 24,9375 V", "225,625 V … 249,375 V"},
+         "1/4 W, 1206", "- >200 V, -(P, U)", "22,5625 V … 24,9375 V", "225,625 V … 249,375 V"},
         {"10", "kOhm", "maro negru portocaliu auriu", "maro negru negru ro\u0219u maro", "103 sau 01C",
-         "1/2 W, 1210", "- >200 V, -", "47,5 V … 52,5 V", "475 V … 525 V"},
-        {"1,5", "MOhm", "maro verde verde auriu", "maro verde negru galben maro", "155 sau 18E", "- >200 V, -",
-         "- >200 V, -", "7,125 kV … 7,875 kV", "71,25 kV … 78,75 kV"},
-        {"1000", "MOhm", "maro negru gri auriu", "maro negru negru violet maro", "108", "- >200 V, -",
-         "- >200 V, -", "4,75 MV … 5,25 MV", "47,5 MV … 52,5 MV"},
+         "1/2 W, 1210", "- >200 V, -(P, U)", "47,5 V … 52,5 V", "475 V … 525 V"},
+        {"1,5", "MOhm", "maro verde verde auriu", "maro verde negru galben maro", "155 sau 18E", "- >200 V, -(P, U)",
+         "- >200 V, -(P, U)", "7,125 kV … 7,875 kV", "71,25 kV … 78,75 kV"},
+        {"1000", "MOhm", "maro negru gri auriu", "maro negru negru violet maro", "108", "- >200 V, -(P, U)",
+         "- >200 V, -(P, U)", "4,75 MV … 5,25 MV", "47,5 MV … 52,5 MV"},
         {"1234,567", "Ohm", "\u2248 maro ro\u0219u galben maro auriu (E96: 1,24 kOhm)",
          "\u2248 maro ro\u0219u galben maro maro (E96: 1,24 kOhm)", "\u2248 1241 sau 10B (E96: 1,24 kOhm)",
-         "1/8 W, 0402", "-, -", "5,86419325 V … 6,48147675 V", "58,6419325 V … 64,8147675 V"},
+         "1/8 W, 0402", "-, -(P)", "5,86419325 V … 6,48147675 V", "58,6419325 V … 64,8147675 V"},
         {"0", "Ohm", "negru", "negru", "0", "punte", "punte", "0 … 0", "0 … 0"},
     };
     for (const Row& row : rows) {
