@@ -26,7 +26,9 @@ void FieldModel::SetText(Field field, int index, const std::string& text) {
     if (on_change_ && !IsComputed(field)) on_change_(field, index);
 }
 
-std::string FieldModel::ListItem(Field chooser, int index, int item) const {
+std::string FieldModel::ListItem(Field chooser, int index, int item) const { return ListedItem(chooser, index, item); }
+
+std::string ListedItem(Field chooser, int index, int item) {
     if (KindOf(chooser) != FieldKind::chooser || index < 0 || index >= CountOf(chooser)) {
         throw std::out_of_range("no such chooser");
     }

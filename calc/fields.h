@@ -132,6 +132,10 @@ constexpr int NearestItem(Field chooser, int steps) {
     return static_cast<int>(nearest);
 }
 
+// Item k of a chooser's fixed list, as its control is built; no such
+// chooser or item is std::out_of_range.
+std::string ListedItem(Field chooser, int index, int item);
+
 // The item start-up and the clear button pick: the base unit.
 constexpr int DefaultItemOf(Field chooser) { return NearestItem(chooser, 0); }
 

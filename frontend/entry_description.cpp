@@ -1,10 +1,12 @@
 #include "frontend/entry_description.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "calc/entry_value.h"
 #include "calc/standard_values.h"
 #include "frontend/part_value.h"
+#include "frontend/window_layout.h"
 
 namespace quorvel {
 namespace {
@@ -21,15 +23,54 @@ std::string NearestText(const Series& series, Magnitude value, const NumberLocal
 
 }  // namespace
 
-EntryDescription DescribeResistor(const FieldSet& form, int index) {
+std::string ResistorSpoken(const FieldSet& form, int index) {
     const std::string text = form.Text(Field::txtRs, index);
     const std::string unit = form.Text(Field::cboRs, index);
-    EntryDescription description{unit.empty() ? text : text + " " + unit, {}};
-    const NumberLocale locale = form.Locale();
+    return unit.empty() ? text : text + " " + unit;
+}
+
+std::string ResistorTooltip(const FieldSet& form, int index) {
     const Magnitude value = ExactValue(form, Field::txtRs, index, form.Read(Field::txtRs, index));
-    if (!Nearest(kE24, value)) return description;
-    description.tooltip = NearestText(kE24, value, locale) + " \u00B7 " + NearestText(kE96, value, locale);
-    return description;
+    if (!Nearest(kE24, value)) return {};
+    const NumberLocale locale = form.Locale();
+    return NearestText(kE24, value, locale) + " \u00B7 " + NearestText(kE96, value, locale);
+}
+
+EntryDescription DescribeResistor(const FieldSet& form, int index) {
+    return {ResistorSpoken(form, index), ResistorTooltip(form, index)};
+}
+
+void ResistorDescriptions::Describe(const FieldSet& form, const WindowView& view, std::vector<ViewWrite>& writes) {
+    if (std::none_of(touched_.begin(), touched_.end(), [](bool touched) { return touched; })) return;
+    for (int i = 0; i < kResistorCount; ++i) {
+        if (!std::exchange(touched_[static_cast<std::size_t>(i)], false)) continue;
+        Described& described = described_[static_cast<std::size_t>(i)];
+        const layout::Control& entry = layout::ControlOf(Field::txtRs, i);
+        if (!view.AsksForTooltips()) {
+            std::string tooltip = ResistorTooltip(form, i);
+            if (tooltip != described.tooltip) {
+                described.tooltip = std::move(tooltip);
+                writes.push_back({.kind = ViewWrite::Kind::tooltip, .control = &entry, .text = described.tooltip});
+            }
+        }
+        std::string value = ResistorSpoken(form, i);
+        if (value == described.value) continue;
+        described.value = std::move(value);
+        if (view.TellsValues()) {
+            writes.push_back({.kind = ViewWrite::Kind::describe, .control = &entry, .spoken = entry.spoken.description,
+                              .value = described.value});
+            continue;
+        }
+        described.spoken = described.value + ". " + std::string(entry.spoken.description);
+        writes.push_back({.kind = ViewWrite::Kind::describe, .control = &entry, .spoken = described.spoken});
+    }
+}
+
+void ResistorDescriptions::TooltipAsked(const FieldSet& form, int index, std::vector<ViewWrite>& writes) {
+    Described& described = described_[static_cast<std::size_t>(index)];
+    described.tooltip = ResistorTooltip(form, index);
+    writes.push_back({.kind = ViewWrite::Kind::tooltip, .control = &layout::ControlOf(Field::txtRs, index),
+                      .text = described.tooltip});
 }
 
 }  // namespace quorvel

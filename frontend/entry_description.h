@@ -6,9 +6,12 @@
 // in percent of the entry's value, in the settings' form:
 // "E24: 4,7 kOhm (−2,1 %) · E96: 4,75 kOhm (−1,0 %)".
 
+#include <array>
 #include <string>
+#include <vector>
 
 #include "calc/fields.h"
+#include "frontend/window_view.h"
 
 namespace quorvel {
 
@@ -18,5 +21,28 @@ struct EntryDescription {
 };
 
 EntryDescription DescribeResistor(const FieldSet& form, int index);
+std::string ResistorSpoken(const FieldSet& form, int index);   // what DescribeResistor says, alone
+std::string ResistorTooltip(const FieldSet& form, int index);  // and its tooltip
+
+// When a resistor entry is described again: once an event that changed its
+// text or its unit is over, or the user's settings. A screen reader hears its value with its unit (in the window, as
+// the beginning of the entry's description); its tooltip follows where the
+// toolkit shows tooltips without asking, else it is worked out when asked.
+class ResistorDescriptions {
+public:
+    void Touched(int index) { touched_[static_cast<std::size_t>(index)] = true; }
+    // After an event: each resistor touched since, into writes.
+    void Describe(const FieldSet& form, const WindowView& view, std::vector<ViewWrite>& writes);
+    void TooltipAsked(const FieldSet& form, int index, std::vector<ViewWrite>& writes);
+
+private:
+    struct Described {
+        std::string value;
+        std::string spoken;
+        std::string tooltip;
+    };
+    std::array<Described, kResistorCount> described_;
+    std::array<bool, kResistorCount> touched_{};  // the load event touches every one
+};
 
 }  // namespace quorvel

@@ -1,18 +1,18 @@
 #include "frontend/entry_focus.h"
 
-#include "frontend/window_layout.h"
-
 namespace quorvel {
 
 bool ClickSelects(FieldElement entry, std::string_view text) {
     return text == layout::ControlOf(entry.field, entry.index).text;
 }
 
-std::optional<FieldElement> FocusLeft(EventDispatcher& events, std::string_view from, bool to_control) {
-    const auto left = FieldNamed(from);
-    if (!to_control || !left || KindOf(left->field) != FieldKind::entry) return std::nullopt;
-    events.LostFocus(left->field, left->index);
-    return left;
+FocusMove WhenLeft(const layout::Control& from, bool to_control) {
+    const bool entry = from.kind == layout::Kind::entry;
+    return {entry && to_control, to_control && (entry || from.kind == layout::Kind::result)};
+}
+
+FocusMove WhenEntered(const layout::Control& to, bool from_control) {
+    return {false, from_control && to.kind == layout::Kind::result};
 }
 
 }  // namespace quorvel

@@ -1,62 +1,80 @@
 #pragma once
 
-// The field set of a front end, over its controls. Entries and choosers are
-// the only store of their texts. A recalculation writes most results several
-// times (running totals, raw values, then scaled ones): results and units are
-// held while an event runs, and each box whose text or unit changed is
-// written once, when the event ends. A front end supplies only how its
-// controls are read and written.
+// The calculator's field set over a window's controls (frontend/window_logic.h
+// owns it). It holds the texts the controls show: an entry's or a chooser's
+// as the user or a handler last changed it, a result's as it is shown. A
+// recalculation writes most results several times (running totals, raw
+// values, then scaled ones): while an event runs, results are held, and
+// when it ends each box whose text or unit changed is shown once. Writes
+// into entries and choosers are kept too, the last of each, and go out with
+// the event's other writes. So the handlers never wait on a toolkit, and a
+// front end is written to once per event.
 
+#include <cstdint>
 #include <functional>
+#include <utility>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calc/fields.h"
-#include "events/event_scope.h"
+#include "frontend/control_name.h"
 
 namespace quorvel {
 
-class HeldFieldSet : public FieldSet, public EventScope {
+class HeldFieldSet final : public FieldSet {
 public:
+    HeldFieldSet();  // every field with its creation text, as a front end builds its controls
+
     // Raises the handler of an entry or a chooser after every write that
     // changed its text, as the user's edit or pick would.
     void OnChange(std::function<void(Field field, int index)> handler) { on_change_ = std::move(handler); }
+    // The settings the number rules read; kept until they change.
+    void SetLocale(NumberLocale locale) { locale_ = std::move(locale); }
 
     using FieldSet::SetText;
-    std::string Text(Field field, int index = 0) const final;
-    void SetText(Field field, int index, const std::string& text) final;
-    // Read once per event, and kept for what follows it until the next
-    // begins: every toolkit tells of a change of the settings by an event
-    // of its own, which waits for the running one. A browser builds its
-    // number format afresh at each reading, which costs a keystroke more
-    // than all the rest of it.
-    NumberLocale Locale() const final;
+    std::string Text(Field field, int index = 0) const override;
+    // A result is held while an event runs; an input raises its handler.
+    void SetText(Field field, int index, const std::string& text) override;
+    // A chooser's list as the layout builds it: the text of its item.
+    std::string ListItem(Field chooser, int index, int item) const override;
+    NumberLocale Locale() const override { return locale_; }
+    const std::string& Shown(Field field, int index) const;  // without a copy
 
-    void EventBegins() final;
-    void EventEnds() final;  // writes each result whose text or unit changed
+    // The user changed an entry or picked a chooser's item: the text it now
+    // shows. False where it is the text held already.
+    bool UserChanged(Field input, int index, std::string text);
+    // The control is to show its text again: the toolkit shows another.
+    void Rewrite(Field input, int index);
+    // Counts the handlers' writes into entries and choosers: when the last
+    // write into one was, beside the count at another moment.
+    std::uint64_t Stamp() const { return stamp_; }
+    std::uint64_t WrittenAt(Field input, int index) const { return written_at_(input, index); }
 
-protected:
-    HeldFieldSet();  // every result and unit shows its creation text
+    void EventBegins() { in_event_ = true; }
+    void EventEnds() { in_event_ = false; }
+    bool InEvent() const { return in_event_; }
 
     struct ChangedResult {
         Field value;
         int index;
-        std::string_view text;
-        std::string_view unit;
+        const std::string& text;
+        const std::string& unit;
+        bool text_changed;
+        bool unit_changed;
     };
-    virtual std::string ControlText(Field input, int index) const = 0;  // an entry's or a chooser's
-    // Writes an entry or picks a chooser's item; false where it held that text already.
-    virtual bool WriteControl(Field input, int index, const std::string& text) = 0;
-    // The default written in place of what was no number, selected where
-    // the user is typing, so that the next key replaces it.
-    virtual void SelectDefault(Field entry, int index) = 0;
-    virtual void WriteResultBoxes(const std::vector<ChangedResult>& results) = 0;  // each box once
-    virtual NumberLocale ReadLocale() const = 0;
+    // What changed since the last call, for the event's writes: each
+    // result box whose text or unit changed, with its unit; each entry or
+    // chooser a handler wrote; each that changed at all, by the user too.
+    void TakeChangedResults(std::vector<ChangedResult>& results);
+    std::vector<FieldElement> TakeWrittenInputs() { return std::exchange(written_, {}); }
+    std::vector<FieldElement> TakeChangedInputs() { return std::exchange(changed_, {}); }
+    // Whether anything was written or changed since the results were taken.
+    bool Touched() const { return touched_; }
 
 private:
-    void WriteHeldResults();
+    void Changed(Field input, int index);
 
     struct Held {
         std::string shown;  // what its box shows
@@ -65,10 +83,16 @@ private:
         const std::string& Current() const { return is_held ? held : shown; }
     };
 
+    PerElement<std::string> inputs_;
+    PerElement<std::uint64_t> written_at_;
+    std::uint64_t stamp_ = 0;
     PerElement<Held> results_;
+    std::vector<FieldElement> written_;  // by the handlers, since last taken
+    std::vector<FieldElement> changed_;  // by the handlers or the user
     std::function<void(Field field, int index)> on_change_;
+    NumberLocale locale_;
     bool in_event_ = false;
-    mutable std::optional<NumberLocale> locale_;  // as the last event found them, until the next begins
+    bool touched_ = false;
 };
 
 }  // namespace quorvel

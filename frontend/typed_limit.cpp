@@ -28,17 +28,41 @@ std::optional<TypedText> LimitTyped(std::u16string_view before, TypedText typed,
     return TypedText{std::move(kept), static_cast<int>(beginning + added.size())};
 }
 
+namespace {
+
+bool IsLineBreak(char16_t c) { return c == u'\n' || c == u'\r'; }
+
+// The text without its line breaks, the caret moved back by those before it.
+void DropLineBreaks(TypedText& edited) {
+    const auto caret = static_cast<std::size_t>(std::clamp(edited.caret, 0, static_cast<int>(edited.text.size())));
+    edited.caret -= static_cast<int>(std::count_if(edited.text.begin(), edited.text.begin() + caret, IsLineBreak));
+    std::erase_if(edited.text, IsLineBreak);
+}
+
+}  // namespace
+
 // A paste or a drop beside a lone default, wherever it was aimed, means the
 // pasted number, as a key typed over the selected default would.
 std::optional<TypedText> EditedEntry(FieldElement entry, std::u16string_view before, TypedText edited,
-                                     EntryInput input, std::u16string_view pasted) {
+                                     EntryInput input, std::u16string_view pasted_with_breaks) {
     const layout::Control& control = layout::ControlOf(entry.field, entry.index);
+    DropLineBreaks(edited);
+    std::u16string pasted(pasted_with_breaks);
+    std::erase_if(pasted, IsLineBreak);
     if (input == EntryInput::typed && control.max_typed > 0) return LimitTyped(before, std::move(edited), control.max_typed);
     const std::u16string lone(control.text.begin(), control.text.end());
     if (input != EntryInput::pasted || before != lone || pasted.empty()) return edited;
     const std::u16string beside[] = {std::u16string(pasted) + lone, lone + std::u16string(pasted)};
     if (edited.text != beside[0] && edited.text != beside[1]) return edited;
-    return TypedText{std::u16string(pasted), static_cast<int>(pasted.size())};
+    return TypedText{pasted, static_cast<int>(pasted.size())};
+}
+
+EntryAfterEdit AfterEdit(FieldElement entry, std::u16string_view before, TypedText edited, EntryInput input,
+                         std::u16string_view pasted) {
+    const int added = static_cast<int>(edited.text.size()) - static_cast<int>(before.size());
+    const int caret = edited.caret;
+    if (auto kept = EditedEntry(entry, before, std::move(edited), input, pasted)) return {std::move(*kept), true};
+    return {{std::u16string(before), std::clamp(caret - added, 0, static_cast<int>(before.size()))}, false};
 }
 
 }  // namespace quorvel

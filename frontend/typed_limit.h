@@ -1,9 +1,12 @@
 #pragma once
 
 // What an edit of the user's leaves in an entry, as text rules any front end
-// applies after it: what is typed is held to the entry's limit, the new
-// characters beyond it not taken; a paste or a drop is taken whole, and
-// replaces an entry's lone default; what the program wrote is never cut.
+// applies after it: an entry holds one line, so whatever an edit puts in
+// loses its line breaks, as a browser's text input drops them (a
+// spreadsheet's cell or a terminal's line ends in one); what is typed is
+// held to the entry's limit, the new characters beyond it not taken; a paste
+// or a drop is taken whole, and replaces an entry's lone default; what the
+// program wrote is never cut.
 
 #include <optional>
 #include <string>
@@ -35,6 +38,16 @@ enum class EntryInput {
 // refused as a whole.
 std::optional<TypedText> EditedEntry(FieldElement entry, std::u16string_view before, TypedText edited,
                                      EntryInput input, std::u16string_view pasted = {});
+
+// What the entry shows after the edit, and whether it was taken: where
+// EditedEntry refuses it, the text before it, the caret where the user's
+// stood, before what the edit added.
+struct EntryAfterEdit {
+    TypedText shown;
+    bool taken = true;
+};
+EntryAfterEdit AfterEdit(FieldElement entry, std::u16string_view before, TypedText edited, EntryInput input,
+                         std::u16string_view pasted = {});
 
 // The typed limit alone: limit characters at most.
 std::optional<TypedText> LimitTyped(std::u16string_view before, TypedText typed, int limit);

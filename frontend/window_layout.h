@@ -8,11 +8,13 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calc/fields.h"
+#include "frontend/control_name.h"
 
 namespace quorvel::layout {
 
@@ -220,9 +222,48 @@ inline std::vector<const Control*> TabOrder() {
     return controls;
 }
 
+// Each field element's control, found once.
+inline constexpr auto kControlOfField = [] {
+    std::array<std::array<const Control*, kResistorCount>, kFieldCount> controls{};
+    for (const FieldInfo& info : kFields) {
+        for (int i = 0; i < info.count; ++i) {
+            controls[static_cast<std::size_t>(info.field)][static_cast<std::size_t>(i)] =
+                Find(info.name, ElementOf(info.field, i));
+        }
+    }
+    return controls;
+}();
+
 // The control of a field's element.
-inline const Control& ControlOf(Field field, int index = 0) {
-    return *Find(NameOf(field), ElementOf(field, index));
+constexpr const Control& ControlOf(Field field, int index = 0) {
+    return *kControlOfField[static_cast<std::size_t>(field)][static_cast<std::size_t>(index)];
+}
+
+inline constexpr int kControlCount = static_cast<int>(kControls.size());
+
+// A control's place in the table, 0 to kControlCount - 1, for a front end's
+// arrays of widgets.
+inline int IndexOf(const Control& control) { return static_cast<int>(&control - kControls.data()); }
+
+// The control a name names, "txtRs(0)" or "cmdClear", or nullptr.
+constexpr const Control* ControlNamed(std::string_view control_name) {
+    int index = -1;
+    if (control_name.size() > 3 && control_name.ends_with(')') && control_name[control_name.size() - 3] == '(') {
+        const char digit = control_name[control_name.size() - 2];
+        if (digit < '0' || digit > '9') return nullptr;
+        index = digit - '0';
+        control_name.remove_suffix(3);
+    }
+    return Find(control_name, index);
+}
+
+// The field a control shows, with its element; none for the frame, the
+// button and the captions.
+constexpr std::optional<FieldElement> FieldOf(const Control& control) {
+    for (const FieldInfo& info : kFields) {
+        if (info.name == control.name) return FieldElement{info.field, control.index < 0 ? 0 : control.index};
+    }
+    return std::nullopt;
 }
 
 }  // namespace quorvel::layout

@@ -9,34 +9,31 @@
 #include <QScopedValueRollback>
 #include <QValidator>
 
-#include "frontend/entry_focus.h"
-#include "frontend/window_layout.h"
-
 namespace quorvel {
 namespace {
 
-// Takes the user's edits as the entries' rules do; the program's writes pass.
+// Asks the window logic what an edit of the user's leaves in the entry; the
+// program's writes pass.
 class EntryRules : public QValidator {
 public:
-    explicit EntryRules(EntryBox* box) : QValidator(box), box_(*box), before_(box->text()) {
-        connect(box, &QLineEdit::textChanged, this, [this] { before_ = box_.text(); });
-    }
+    explicit EntryRules(EntryBox* box) : QValidator(box), box_(*box) {}
 
     State validate(QString& input, int& pos) const override {
         const std::optional<EntryInput> how = box_.Input();
-        if (!how) return Acceptable;
+        if (!how || !box_.Logic()) return Acceptable;
         const QString pasted = how == EntryInput::pasted ? box_.Pasted() : QString();
-        const auto kept = EditedEntry(box_.Entry(), before_.toStdU16String(), {input.toStdU16String(), pos}, *how,
-                                      pasted.toStdU16String());
-        if (!kept) return Invalid;
-        input = QString::fromStdU16String(kept->text);
-        pos = kept->caret;
+        const EntryAfterEdit after =
+            box_.Logic()->EditProposed(box_.Control(), {input.toStdU16String(), pos}, *how, pasted.toStdU16String());
+        if (!after.taken) return Invalid;
+        if (after.shown.text != std::u16string_view(reinterpret_cast<const char16_t*>(input.utf16()), input.size())) {
+            input = QString::fromStdU16String(after.shown.text);
+        }
+        pos = after.shown.caret;
         return Acceptable;
     }
 
 private:
     const EntryBox& box_;
-    QString before_;  // the text before the edit being validated
 };
 
 // A key that types its text in; Ctrl+V and Shift+Insert paste; the others
@@ -51,12 +48,16 @@ EntryInput InputOf(const QKeyEvent* event) {
 
 using Rollback = QScopedValueRollback<std::optional<EntryInput>>;
 
-EntryBox::EntryBox(FieldElement entry, QWidget* parent) : QLineEdit(parent), entry_(entry) {
-    const std::string_view created = layout::ControlOf(entry.field, entry.index).text;
-    setText(QString::fromUtf8(created.data(), static_cast<qsizetype>(created.size())));
+EntryBox::EntryBox(const layout::Control& control, QWidget* parent) : QLineEdit(parent), control_(&control) {
+    setText(QString::fromUtf8(control.text.data(), static_cast<qsizetype>(control.text.size())));
     // The line edit's own limit would cut a paste at 32767 characters.
     setMaxLength(std::numeric_limits<int>::max());
     setValidator(new EntryRules(this));
+}
+
+void EntryBox::Bind(WindowLogic& logic, const layout::Control& control) {
+    logic_ = &logic;
+    control_ = &control;
 }
 
 void EntryBox::Write(const QString& text) {
@@ -66,6 +67,11 @@ void EntryBox::Write(const QString& text) {
 
 // A paste by the keys or the menu takes the clipboard's text.
 QString EntryBox::Pasted() const { return pasted_.isNull() ? QGuiApplication::clipboard()->text() : pasted_; }
+
+bool EntryBox::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && logic_) logic_->TooltipAsked(*control_);
+    return QLineEdit::event(event);
+}
 
 void EntryBox::dropEvent(QDropEvent* event) {
     const QScopedValueRollback dropped(pasted_, event->mimeData()->text());
@@ -82,14 +88,22 @@ void EntryBox::inputMethodEvent(QInputMethodEvent* event) {
     QLineEdit::inputMethodEvent(event);
 }
 
-// The press put the caret where it was clicked; once the button is up, a
-// lone default is selected instead. The middle button pastes the selection.
+// The focus is the toolkit's to give before the press arrives; where the
+// logic takes the press, the line edit places no caret and starts no drag.
+void EntryBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && logic_ && logic_->EntryPressed(*control_)) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mousePressEvent(event);
+}
+
+// The middle button pastes the selection.
 void EntryBox::mouseReleaseEvent(QMouseEvent* event) {
     const QScopedValueRollback middle(pasted_, event->button() == Qt::MiddleButton
                                                    ? QGuiApplication::clipboard()->text(QClipboard::Selection)
                                                    : QString());
     QLineEdit::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && ClickSelects(entry_, text().toStdString())) selectAll();
 }
 
 }  // namespace quorvel

@@ -4,21 +4,21 @@
 
 #include <QLineEdit>
 
-#include "frontend/control_name.h"
 #include "frontend/typed_limit.h"
+#include "frontend/window_logic.h"
 
 namespace quorvel {
 
-// A resistor or current entry. What the user edits is taken as the entries'
-// rules take it (frontend/typed_limit.h): typing held to the entry's limit,
-// a paste or a drop whole and in place of a lone default; the program's own
-// writes as they are. Clicked or tapped while it holds only its default, it
-// selects it, as Tab does, so that the first key replaces it.
+// A resistor or current entry. It tells the window logic how each edit of
+// the user's puts its text in (typed, pasted or other) before the edit is
+// made, and shows what the logic answers; a press of the main button into
+// it, its tooltip asked for. The program's own writes pass as they are.
 //
 // No Q_OBJECT: it adds no signals, and to every check it is a line edit.
 class EntryBox : public QLineEdit {
 public:
-    EntryBox(FieldElement entry, QWidget* parent);
+    EntryBox(const layout::Control& control, QWidget* parent);
+    void Bind(WindowLogic& logic, const layout::Control& control);
 
     // The program's write.
     void Write(const QString& text);
@@ -26,16 +26,20 @@ public:
     std::optional<EntryInput> Input() const { return input_; }
     // What a paste or a drop puts in.
     QString Pasted() const;
-    FieldElement Entry() const { return entry_; }
+    WindowLogic* Logic() const { return logic_; }
+    const layout::Control& Control() const { return *control_; }
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
-    FieldElement entry_;
+    WindowLogic* logic_ = nullptr;
+    const layout::Control* control_;
     QString pasted_;  // while a drop or the middle button puts its text in
     // Whatever else the user does that puts text in (a drop, a paste from
     // the menu or the middle button) is a paste.

@@ -1,25 +1,23 @@
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include <QTranslator>
 #include <QWidget>
 
-#include "events/dispatcher.h"
 #include "frontend/circuit_text.h"
-#include "frontend/held_field_set.h"
+#include "frontend/window_logic.h"
 #include "ui/key_preview.h"
-#include "ui/window_platform.h"
+#include "ui/widget_view.h"
 
 namespace quorvel {
 
-// The calculator's window. Its entries and choosers are the only store of
-// their texts; result and unit texts are held while an event runs and shown
-// once it is over. The event handlers work on it as on any field set.
-class frmQuorvel : public QWidget, public HeldFieldSet {
+// The calculator's window on Qt Widgets: its controls, built from the layout
+// table, bound to the window logic (frontend/window_logic.h), which decides
+// what the window does. As a field set it is what the logic holds: the
+// texts its controls show.
+class frmQuorvel : public QWidget, public FieldSet {
     Q_OBJECT
 public:
     explicit frmQuorvel(QWidget* parent = nullptr);  // the controls in their creation state
@@ -28,25 +26,24 @@ public:
     // what it makes too large to compute is told once the window shows.
     void Load(const std::optional<Circuit>& circuit = std::nullopt);
 
-    std::string ListItem(Field chooser, int index, int item) const override;
+    using FieldSet::SetText;
+    std::string Text(Field field, int index = 0) const override { return logic_.Fields().Text(field, index); }
+    void SetText(Field field, int index, const std::string& text) override { logic_.SetText(field, index, text); }
+    std::string ListItem(Field chooser, int index, int item) const override {
+        return logic_.Fields().ListItem(chooser, index, item);
+    }
+    NumberLocale Locale() const override { return logic_.Fields().Locale(); }
 
 protected:
-    std::string ControlText(Field input, int index) const override;
-    bool WriteControl(Field input, int index, const std::string& text) override;
-    void SelectDefault(Field entry, int index) override;
-    void WriteResultBoxes(const std::vector<ChangedResult>& results) override;
-    NumberLocale ReadLocale() const override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void TellStandardValues(QObject* watched);
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    void BindEvents();
     void FocusMoved(QWidget* old, QWidget* now);
 
-    PerElement<QWidget*> controls_;
     QTranslator toolkit_texts_;  // the toolkit's menus and buttons in Romanian, as the window speaks
-    WindowPlatform platform_;
-    EventDispatcher events_;
+    WidgetView view_;
+    WindowLogic logic_;
     KeyPreview key_preview_;
 };
 

@@ -1,29 +1,26 @@
 #pragma once
 
 #include <QObject>
-#include <QWidget>
 
-#include "events/dispatcher.h"
-#include "ui/window_platform.h"
+#include "frontend/window_logic.h"
+#include "ui/widget_view.h"
 
 namespace quorvel {
 
-// Shows the window's key handler every character typed into any of its
-// controls before the control sees it; not those typed into an open popup.
+// Shows the window logic every key pressed in any of the window's controls
+// before the control sees it (frontend/window_keys.h says what it means),
+// with its code, its modifiers, what it types and whether a popup has it.
 // Installed on the application, so that it comes before every control.
 class KeyPreview : public QObject {
     Q_OBJECT
 public:
-    KeyPreview(QWidget& window, EventDispatcher& events, const WindowPlatform& platform);
+    KeyPreview(WindowLogic& logic, const WidgetView& view) : logic_(logic), view_(view) {}
 
     bool eventFilter(QObject* receiver, QEvent* event) override;
 
 private:
-    bool BelongsToWindow(const QWidget* widget) const;
-
-    QWidget& window_;
-    EventDispatcher& events_;
-    const WindowPlatform& platform_;
+    WindowLogic& logic_;
+    const WidgetView& view_;
 };
 
 }  // namespace quorvel

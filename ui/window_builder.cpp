@@ -82,14 +82,14 @@ void CreateControl(QWidget& window, const layout::Control& control) {
             break;
         }
         case Kind::entry: {
-            auto* edit = new EntryBox(*FieldNamed(ObjectName(control).toStdString()), container);
+            auto* edit = new EntryBox(control, container);
             edit->setAlignment(AlignmentOf(control.align));
             Paint(edit, QPalette::Base, control.colour);
             widget = edit;
             break;
         }
         case Kind::result: {
-            auto* box = new ResultBox(FromUtf8(control.spoken.description), container);
+            auto* box = new ResultBox(container);
             box->setAlignment(AlignmentOf(control.align));
             Paint(box, QPalette::Base, control.colour);
             // Digits and unit words need no shaping nor kerning, and a keystroke

@@ -1,28 +1,21 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 #include <string>
-#include <utility>
 
 #include <emscripten/val.h>
 
-#include "frontend/control_name.h"
-#include "calc/fields.h"
-#include "events/dispatcher.h"
-#include "frontend/typed_limit.h"
-#include "web/page_link.h"
-#include "web/web_field_set.h"
-#include "web/web_platform.h"
+#include "frontend/window_logic.h"
+#include "web/page_view.h"
 
 namespace quorvel {
 
-// The name under which the page's one event listener reaches C++.
+// The name under which the page's event listeners reach C++.
 inline constexpr const char* kEventListener = "quorvelEvent";
 
 // The calculator on the page, as the window is on the desktop: its elements,
-// the field set over them, the platform and the one dispatch point. Every
-// event of its elements enters through Handle.
+// the view over them and the window logic, to which each event of theirs
+// that can change something goes once, through Handle.
 class CalculatorPage {
 public:
     // Takes over the calculator's elements, which the page holds as built,
@@ -33,51 +26,26 @@ public:
     CalculatorPage(const CalculatorPage&) = delete;
     CalculatorPage& operator=(const CalculatorPage&) = delete;
 
-    // Raises the load event, then handles what the user did before.
+    // Raises the load event, then does what the user did before.
     void Load();
     void Handle(const emscripten::val& event);
 
 private:
-    struct Copied {
-        std::string text;
-        std::string html;
-        bool put = false;
-    };
-
-    void KeyDown(const emscripten::val& event);
-    bool Stepped(const emscripten::val& event);
-    void Shortcut(const emscripten::val& event);
-    void Copy(std::string text, std::string html, const char* told);  // html: none for plain text only
-    void CopyCircuit();
-    void CopySolution();
-    void ShowWhatChanged();
-    void ShowSolution();
-    void PutCopied(const emscripten::val& event);
-    void Tell(const char* told);
-    void EarlyEntryAction(const FieldElement& entry, const emscripten::val& action);
-    void LinkEdited();
-    void WriteLinkSoon();
-    static void WriteLink(void* page);
     void Listen(bool listen);
-    void Changed(Field field, int index, const std::string& type, EntryInput input = EntryInput::other,
-                 const std::u16string& pasted = {});
-    void EntryEvent(const std::string& type, const FieldElement& entry, const emscripten::val& event);
-    bool ListOpen(const emscripten::val& target) const;
-    void ResultBoxEvent(const std::string& type, emscripten::val box);
-    void End();
+    void KeyDown(const emscripten::val& event);
+    void Input(const layout::Control& entry, const emscripten::val& event);
+    void Focus(const std::string& type, const emscripten::val& event);
+    void EarlyAction(const emscripten::val& action);
+    void Ended();
 
-    emscripten::val calculator_;
     emscripten::val document_;
-    emscripten::val share_;  // the buttons that copy the circuit and its link, with what they tell
+    emscripten::val calculator_;
+    emscripten::val share_;     // the buttons that copy the circuit, its link and its solution, with what they tell
     emscripten::val solution_;  // the section of the worked solution, open or closed
-    bool lists_tell_open_;  // whether the browser knows a chooser's list open (:open)
-    WebFieldSet fields_;
-    WebPlatform platform_;
-    EventDispatcher events_;
+    bool lists_tell_open_;      // whether the browser knows a chooser's list open (:open)
     std::function<void()> end_;
-    PageLink link_;
-    long link_timer_ = 0;  // the link's write that waits for the event to be over; 0: none
-    std::optional<Copied> copying_;  // what the copy the page raises puts on the clipboard
+    PageView view_;
+    WindowLogic logic_;
     std::u16string pasted_;  // what the paste or the drop the browser is doing puts in
 };
 

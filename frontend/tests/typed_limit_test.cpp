@@ -30,6 +30,12 @@ TEST(EditedEntry, TakesWhatFitsOfTheCharactersTypedAndEveryPastedOne) {
         {u"0", u"12345670", 0, u"1234567", 7, EntryInput::pasted, u"1234567"},  // dropped before the lone "0"
         {u"0", u"0100", 4, u"100", 3, EntryInput::pasted, u"100"},              // pasted after it
         {u"0", u"04", 2, u"04", 2},                                             // typed after it, as the caret stood
+        // A line break a spreadsheet's cell or a terminal's line ends in is dropped, wherever it stands.
+        {u"0", u"4700\n", 5, u"4700", 4, EntryInput::pasted, u"4700\n"},
+        {u"0", u"4700\r\n", 6, u"4700", 4, EntryInput::pasted, u"4700\r\n"},
+        {u"0", u"\n4700", 5, u"4700", 4, EntryInput::pasted, u"\n4700"},
+        {u"0", u"4K7\n", 4, u"4K7", 3, EntryInput::pasted, u"4K7\n"},
+        {u"0", u"05\n", 3, u"5", 1, EntryInput::pasted, u"5\n"},                // beside the lone "0"
     };
     for (const auto& c : cases) {
         const auto kept = EditedEntry({Field::txtRs, 1}, c.before, {c.typed, c.caret}, c.input, c.pasted);

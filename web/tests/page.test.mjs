@@ -9,11 +9,13 @@ import { byId, expectations, locales } from './expectations.mjs';
 import { pathToFileURL } from 'node:url';
 import { browserFor, closeBrowsers, engines, openPage, pageFile, selectAll, viewports } from './browsers.mjs';
 
-// Every field's text by id, and the tooltips of the boxes that cut theirs.
+// Every field's text by id, and the tooltips of the boxes that cut theirs;
+// the link as the page left now would hold it.
 function shown(page) {
     return page.evaluate(async () => {
         // Scrolling is told a frame later.
         await new Promise(done => requestAnimationFrame(() => requestAnimationFrame(done)));
+        dispatchEvent(new PageTransitionEvent('pagehide'));
         const calculator = document.getElementById('frmQuorvel');
         const fields = {}, tooltips = {};
         for (const box of calculator?.querySelectorAll('input, select') ?? []) {
@@ -107,6 +109,9 @@ const play = {
     restart: page => press(page, '#cmdRestart'),
     pause: page => page.evaluate(() => window.quorvelPause()),
     focus: (page, id) => press(page, byId(id)),
+    // A click or a tap into the box, and TEXT typed at once: no frame, no
+    // timer between them.
+    press: async (page, id, text) => { await press(page, byId(id)); await page.keyboard.type(text); },
     select: (page, id) => selectAll(page, id),
     // The browser's own list: Esc closes it, and nothing else. Firefox leaves
     // it open under keys a driver sends, where a person's Esc closes it.
@@ -206,6 +211,7 @@ async function playScenario(browser, locale, viewport, scenario, reused) {
         await page.load();
     }
     let history = await page.evaluate(() => history.length);
+    try {
     for (const [step, expected] of steps) {
         const [verb, id, text] = expected.do;
         await play[verb](page, id, text);
@@ -215,12 +221,13 @@ async function playScenario(browser, locale, viewport, scenario, reused) {
         // The address changes in place: only a page opened adds to the history.
         if (verb === 'reopen') history = now.history;
         assert.equal(now.history, history, `${what}: the history's length`);
-        // A link without its circuit opens the defaults'.
-        assert.equal(expected.ended ? now.link : now.link ?? scenario.steps[0].link, expected.link, `${what}: the link`);
+        // A link without its circuit opens the defaults'; an ended page keeps it.
+        assert.equal(now.link ?? scenario.steps[0].link, expected.link, `${what}: the link`);
         if (expected.copied) assert.deepEqual(page.copied, expected.copied, `${what}: copied`);
         if (step === 0 || verb === 'restart') {
             assert.equal(now.focus, 'txtRs(0)', 'the first entry has the focus');
-            assert.deepEqual(await page.$eval(byId('txtRs(0)'), e => [e.selectionStart, e.selectionEnd]), [0, 1]);
+            assert.deepEqual(await page.$eval(byId('txtRs(0)'), e => [e.selectionStart, e.selectionEnd, e.value.length].slice(0, 2)),
+                             [0, expected.fields['txtRs(0)'].length], 'the first entry, selected');
         }
         if (expected.ended) assert.equal(now.focus, 'cmdRestart');
         if (expected.report) {  // Esc closes the report, and only the report
@@ -231,7 +238,9 @@ async function playScenario(browser, locale, viewport, scenario, reused) {
         }
     }
     assert.deepEqual(page.errors, []);
-    if (page !== reused) await page.close();
+    } finally {
+        if (page !== reused) await page.close();
+    }
 }
 
 function expect(now, expected, what) {
@@ -340,6 +349,19 @@ function linkTests(engine) {
                 await harmless(page, 'edited', told);
             });
         }
+        // Written once the user pauses, not at every key; an ended page keeps it.
+        await t.test('the address takes the circuit after a pause, and keeps it once ended', async () => {
+            await page.goto('about:blank');
+            await page.load();
+            await selectAll(page, 'txtRs(0)');
+            await page.keyboard.type('47');
+            assert.equal(await page.evaluate(() => location.hash), '', 'at once');
+            await page.waitForFunction(() => location.hash === '#47R,0R,0R,0R,0A', { timeout: 2000 });
+            await selectAll(page, 'txtIst');
+            await page.keyboard.type('5');
+            await page.keyboard.press('Escape');
+            assert.equal(await page.evaluate(() => location.hash), '#47R,0R,0R,0R,5A', 'ended');
+        });
         // A reload may put the user's picks back before the calculator
         // starts, without an event: the link's circuit, or the defaults, wins.
         for (const [fragment, shows] of [['4K7,2K2,1M,470R,5mA', example], ['', none]]) {

@@ -129,7 +129,7 @@ void Page::Play(const std::string& verb, const std::string& id, const std::strin
     testing::TypingEntry& entry = Entry(field, index);
     // A click into an entry that holds only its default selects it, before
     // the calculator started too.
-    if (verb == "focus" || verb == "early") {
+    if (verb == "focus" || verb == "early" || verb == "press") {
         if (calculator_.fields.model.Text(field, index) == layout::ControlOf(field, index).text) entry.SelectAll();
         if (verb == "focus") return;
     }
@@ -162,7 +162,7 @@ std::string State(const HeadlessCalculator& calculator, std::size_t reports_befo
     const std::string report = reports.size() > reports_before
                                    ? Json(ErrorMessage(RuntimeError(reports.back().first, reports.back().second)))
                                    : "null";
-    const std::string link = calculator.platform.ends ? "null" : Json(CircuitLine(calculator.fields.model));
+    const std::string link = Json(CircuitLine(calculator.fields.model));
     return "\"fields\": {" + fields + "}, \"described\": {" + described + "}, \"report\": " + report +
            ", \"ended\": " + (calculator.platform.ends ? "true" : "false") + ", \"link\": " + link;
 }
@@ -189,8 +189,8 @@ public:
     void Step(const std::string& verb, std::string id, std::string text) {
         if (verb == "clear" || verb == "restart" || verb == "pause") text = id = "";
         const std::size_t reports = page_->calculator().platform.reports.size();
-        if (verb == "restart") {
-            page_ = std::make_unique<Page>(locale_);
+        if (verb == "restart") {  // from the circuit the ended page's address kept
+            page_ = std::make_unique<Page>(locale_, CircuitLine(page_->calculator().fields.model));
         } else if (verb == "reopen") {
             page_ = std::make_unique<Page>(locale_, CircuitLine(page_->calculator().fields.model));
         } else {

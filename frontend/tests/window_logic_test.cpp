@@ -1,0 +1,282 @@
+// Each decision of the window logic, one row each, on a view that records
+// what it is asked, as a front end would be: a row plays raw events and
+// lists the lines the view must then have seen, in order.
+
+#include <functional>
+#include <map>
+
+#include <gtest/gtest.h>
+
+#include "frontend/window_logic.h"
+#include "test_support/locales.h"
+
+namespace quorvel {
+namespace {
+
+// Every character 8 units wide; a box's room is its width in pixels less 6.
+class RecordingView final : public WindowView {
+public:
+    std::vector<std::string> seen;
+    std::map<const layout::Control*, std::string> texts;  // what the entries show
+    const layout::Control* focused = nullptr;
+    bool page = false;  // tooltips unasked, values told, an address, a solution; Ctrl+Shift+R the browser's
+    bool refuses_copies = false;
+    std::string address = "file:///quorvel.html";
+    std::function<void()> during_apply;  // what the toolkit tells while it takes the writes
+
+    static std::string Name(const layout::Control* control) {
+        return control ? ControlName(control->name, control->index) : "-";
+    }
+    std::string ControlText(const layout::Control& entry) const override { return texts.at(&entry); }
+    const layout::Control* Focused() const override { return focused; }
+    void Focus(const layout::Control& control) override {
+        focused = &control;
+        seen.push_back("focus " + Name(&control));
+    }
+    void Apply(const std::vector<ViewWrite>& writes) override {
+        using Kind = ViewWrite::Kind;
+        for (const ViewWrite& w : writes) {
+            const std::string name = Name(w.control);
+            const std::string text(w.text);
+            switch (w.kind) {
+                case Kind::text: seen.push_back(name + " = " + text); texts[w.control] = text; break;
+                case Kind::pick: seen.push_back(name + " picks " + std::to_string(w.item)); break;
+                case Kind::select:
+                    seen.push_back(name + " selects " + std::to_string(w.start) + "-" + (w.end < 0 ? "end" : std::to_string(w.end)));
+                    break;
+                case Kind::draw: seen.push_back(name + (w.cut ? " draws " + text + " at " + std::to_string(w.size).substr(0, 4) : " draws whole")); break;
+                case Kind::tooltip: seen.push_back(name + " tooltip " + text); break;
+                case Kind::describe: seen.push_back(name + " says " + (w.value.empty() ? std::string(w.spoken).substr(0, 16) : std::string(w.value))); break;
+                case Kind::solution: seen.push_back("solution " + text.substr(0, 30)); break;
+            }
+        }
+        if (during_apply) during_apply();
+    }
+    NumberLocale ReadLocale() const override { return testing::kDotLocale; }
+    BoxRoom Room(const layout::Control& box) const override { return {layout::Pixels(box.width) - 6.0, 2, true, 0}; }
+    double TextWidth(const layout::Control&, std::string_view text, double size) const override {
+        const auto characters = std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
+        return 8.0 * static_cast<double>(characters) * size;
+    }
+    bool Copy(const std::string& text, const std::string& html) override {
+        seen.push_back("copy " + text.substr(0, text.find('\n')) + (html.empty() ? "" : " +html"));
+        return !refuses_copies;
+    }
+    void Tell(const std::string& told) override { seen.push_back("tell " + told); }
+    void ShowReport(std::string_view, const std::string& text) override { seen.push_back("report " + text.substr(0, 20)); }
+    void StartTimer(Timer timer, std::chrono::milliseconds after) override {
+        seen.push_back(std::string(timer == Timer::pause ? "pause" : "address") + " in " + std::to_string(after.count()));
+    }
+    void StopTimer(Timer) override {}
+    void End() override { seen.push_back("end"); }
+    bool AsksForTooltips() const override { return !page; }
+    bool TellsValues() const override { return page; }
+    bool HasAddress() const override { return page; }
+    std::string ReadAddress() const override { return address; }
+    void WriteAddress(const std::string& fragment) override {
+        address = "file:///quorvel.html#" + fragment;
+        seen.push_back("address " + fragment);
+    }
+    bool ShowsSolution() const override { return page; }
+    bool KeepsKeys(int code, int modifiers) const override { return page && code == 'R' && (modifiers & kCtrlMask); }
+};
+
+const layout::Control& Of(std::string_view name) { return *layout::ControlNamed(name); }
+
+// A calculator loaded and shown, its view's record begun afresh.
+struct Window {
+    explicit Window(bool page = false) {
+        view.page = page;
+        for (const Field entry : {Field::txtRs, Field::txtIst}) {
+            for (int i = 0; i < CountOf(entry); ++i) view.texts[&layout::ControlOf(entry, i)] = "0";
+        }
+        logic.Load();
+        logic.Shown();
+        view.seen.clear();
+    }
+    // The user's typing, as a toolkit tells of it after the edit.
+    void Type(std::string_view entry, const std::u16string& text, EntryInput input = EntryInput::typed,
+              const std::u16string& pasted = {}) {
+        view.focused = &Of(entry);
+        logic.EntryEdited(Of(entry), {text, static_cast<int>(text.size())}, input, pasted);
+    }
+    bool Key(std::string_view target, int code, int modifiers = 0, std::u16string_view typed = {}, bool popup = false) {
+        return logic.KeyPressed(target.empty() ? nullptr : &Of(target), {code, modifiers, typed, false, popup});
+    }
+    RecordingView view;
+    WindowLogic logic{view};
+};
+
+struct Row {
+    std::string_view decision;
+    bool page;
+    std::function<void(Window&)> play;
+    std::vector<std::string> seen;  // in this order, among what the view saw
+};
+
+const Row kRows[] = {
+    {"a key's code and modifiers: Ctrl with Up steps through E96; Shift and a Mac's command key leave it", false,
+     [](Window& w) {
+         w.logic.SetText(Field::txtRs, 1, "910");
+         EXPECT_TRUE(w.Key("txtRs(1)", kKeyUp, kCtrlMask));
+         EXPECT_FALSE(w.Key("txtRs(1)", kKeyUp, kShiftMask));
+         EXPECT_FALSE(w.Key("txtRs(1)", kKeyUp, kMetaMask));
+         EXPECT_FALSE(w.Key("txtIst", kKeyUp));
+     },
+     {"txtRs(1) = 931"}},
+    {"a step leaves the new value selected; at an end of the series nothing changes", false,
+     [](Window& w) {
+         w.logic.SetText(Field::txtRs, 1, "910");
+         w.Key("txtRs(1)", kKeyUp);
+         w.logic.SetText(Field::txtRs, 2, "1000");
+         w.logic.SetText(Field::cboRs, 2, "MOhm");
+         const std::size_t before = w.view.seen.size();
+         EXPECT_TRUE(w.Key("txtRs(2)", kKeyUp));
+         EXPECT_EQ(w.view.seen.size(), before);
+     },
+     {"cboRs(1) picks 1", "txtRs(1) = 1", "txtRs(1) selects 0-end"}},
+    {"key preview: every character reaches the key handler, Esc ends, unless a list or menu has it", false,
+     [](Window& w) {
+         EXPECT_FALSE(w.Key("cboRs(1)", kKeyEscape, 0, u"\x1b", true));
+         EXPECT_FALSE(w.logic.Ended());
+         EXPECT_TRUE(w.Key("cmdClear", kKeyEscape));  // a toolkit that names the key alone
+         EXPECT_TRUE(w.logic.Ended());
+     },
+     {"end"}},
+    {"start-up: the first entry focused and selected; a report only once the window shows", false,
+     [](Window& w) {
+         WindowLogic opened(w.view);
+         w.view.focused = nullptr;
+         opened.Load(ReadCircuit("1E300,1E300,1E300,1E300,1E300"));
+         w.view.seen.push_back("shows");
+         opened.Shown();
+     },
+     {"focus txtRs(0)", "txtRs(0) selects 0-end", "shows", "report Un rezultat este "}},
+    {"an edit the entry's rules refuse: the text before, the caret before what it added", true,
+     [](Window& w) {
+         w.Type("txtRs(1)", u"123456");
+         w.logic.EntryEdited(Of("txtRs(1)"), {u"1234567", 7}, EntryInput::typed);
+     },
+     {"txtRs(1) = 123456", "txtRs(1) selects 6-6"}},
+    {"a paste's line breaks are dropped before it is read, the caret after the number", true,
+     [](Window& w) {
+         w.Type("txtRs(0)", u"4700\r\n", EntryInput::pasted, u"4700\r\n");
+         w.Type("txtRs(1)", u"4K7\n", EntryInput::pasted, u"4K7\n");
+     },
+     {"txtRs(0) = 4700", "txtRs(0) selects 4-4", "txtRs(1) = 4K7", "cboRs(1) picks 1"}},
+    {"an entry left for another control shows its beginning, its number written plainly", false,
+     [](Window& w) {
+         w.Type("txtRs(0)", u"4K7");
+         w.view.focused = &Of("cboRs(0)");
+         w.logic.FocusLeft(Of("txtRs(0)"), true);
+         w.logic.FocusLeft(Of("txtIst"), false);  // for a popup: not left
+     },
+     {"txtRs(0) = 4.7", "txtRs(0) selects 0-0"}},
+    {"a click into a lone \"0\" selects it, instead of the toolkit's caret", false,
+     [](Window& w) {
+         EXPECT_TRUE(w.logic.EntryPressed(Of("txtRs(1)")));
+         w.Type("txtRs(2)", u"47");
+         EXPECT_FALSE(w.logic.EntryPressed(Of("txtRs(2)")));
+     },
+     {"txtRs(1) selects 0-end", "focus txtRs(1)", "txtRs(1) selects 0-end"}},
+    {"a result box in use, selected or scrolled, draws its text whole; left, its cut again", false,
+     [](Window& w) {
+         w.logic.SetText(Field::txtIst, 0, "1E300");
+         w.logic.SetText(Field::txtRs, 0, "470");
+         w.view.focused = &Of("txtUs(0)");
+         w.logic.FocusEntered(Of("txtUs(0)"), true);
+         w.logic.BoxMoved(Of("txtUs(0)"), 0, 3, false);
+         w.logic.FocusLeft(Of("txtUs(0)"), true);
+     },
+     {"txtUs(0) = 4.7E+296", "txtUs(0) draws 4…E+296", "txtUs(0) selects 0-0", "txtUs(0) draws whole",
+      "txtUs(0) draws 4…E+296", "txtUs(0) selects 0-0"}},
+    {"the cut display: its mark, drawn smaller where even the shortest cut is too wide; the whole with its unit told", false,
+     [](Window& w) {
+         w.logic.SetText(Field::txtIst, 0, "1E300");
+         w.logic.SetText(Field::txtRs, 0, "470");
+         w.logic.TooltipAsked(Of("txtUs(0)"));
+     },
+     {"txtUs(0) = 4.7E+296", "txtUs(0) draws 4…E+296 at 0.91", "txtUs(0) says 4.7E+296 MV. Ten", "txtUs(0) tooltip 4.7E+296 MV"}},
+    {"the copy commands, by their keys too, and what they tell; a browser keeps its reload", true,
+     [](Window& w) {
+         EXPECT_TRUE(w.Key("", 'C', kCtrlMask | kShiftMask));
+         EXPECT_FALSE(w.Key("txtRs(0)", 'R', kCtrlMask | kShiftMask));
+         w.view.refuses_copies = true;
+         w.logic.Run(Command::copy_solution);
+         w.logic.Run(Command::copy_link);
+     },
+     {"copy Element\tValoare\tUnitate\tTensiune\tUnitate\tPutere\tUnitate +html", "tell Circuitul a fost copiat ca tabel.",
+      "copy Rezolvare +html", "tell Browserul nu a lăsat pagina să copieze.", "copy file:///quorvel.html",
+      "tell Browserul nu a lăsat pagina să copieze."}},
+    {"a resistor described again once its text or unit changed: in the window, its description begins with the value", false,
+     [](Window& w) {
+         w.Type("txtRs(1)", u"4.8");
+         w.logic.Picked(Of("cboRs(1)"), 1);
+         w.logic.TooltipAsked(Of("txtRs(1)"));
+     },
+     {"txtRs(1) says 4.8 Ohm. Valoare", "txtRs(1) says 4.8 kOhm. Valoar",
+      "txtRs(1) tooltip E24: 4.7 kOhm (\u22122.1 %) \u00B7 E96: 4.75 kOhm (\u22121.0 %)"}},
+    {"a resistor described again on a page: its value told apart, its tooltip unasked", true,
+     [](Window& w) { w.Type("txtRs(1)", u"4.8"); },
+     {"txtRs(1) tooltip E24: 4.7 Ohm (\u22122.1 %) \u00B7 E96: 4.75 Ohm (\u22121.0 %)", "txtRs(1) says 4.8 Ohm"}},
+    {"a chooser written by its word; what the toolkit tells while it takes the writes is their echo", false,
+     [](Window& w) {
+         w.view.during_apply = [&w] {
+             w.view.texts[&Of("txtRs(3)")] = "77";
+             w.logic.EntryChanged(Of("txtRs(3)"));
+         };
+         w.logic.SetText(Field::cboRs, 3, "MOhm");
+         EXPECT_EQ(w.logic.Fields().Text(Field::txtRs, 3), "0");
+     },
+     {"cboRs(3) picks 2"}},
+    {"each result box written once per event, where it changed", false,
+     [](Window& w) {
+         w.Type("txtRs(0)", u"1");
+         const auto written = [&w](const char* box) {
+             return std::count_if(w.view.seen.begin(), w.view.seen.end(), [box](const std::string& s) { return s.starts_with(box); });
+         };
+         EXPECT_EQ(written("txtRst = "), 1);
+         EXPECT_EQ(written("txtUs(0) = "), 0);  // still 0 V
+     },
+     {"txtRst = 1", "txtRs(0) says 1 Ohm. Valoarea "}},
+    {"the address: after a pause, when hidden, before a link is copied, at the end; an edited one opens its circuit", true,
+     [](Window& w) {
+         w.Type("txtRs(0)", u"47");
+         w.logic.TimerElapsed(Timer::address);
+         w.logic.Hidden();  // written already: nothing
+         w.view.address = "file:///quorvel.html#1,2,3,4,5";
+         w.logic.AddressEdited();
+         w.Type("txtIst", u"9");
+         w.Key("txtIst", kKeyEscape);
+     },
+     {"address in 300", "address 47R,0R,0R,0R,0A", "address 1R,2R,3R,4R,5A", "address in 300",
+      "address 1R,2R,3R,4R,9A", "end"}},
+    {"the worked solution built once per change while its section is open", true,
+     [](Window& w) {
+         w.logic.SolutionShown(true);
+         w.Type("txtRs(0)", u"5");
+         w.logic.BoxMoved(Of("txtRs(0)"), 0, 0, false);  // no change
+         w.logic.SolutionShown(false);
+         w.Type("txtRs(0)", u"6");
+         EXPECT_EQ(std::count_if(w.view.seen.begin(), w.view.seen.end(), [](const std::string& s) { return s.starts_with("solution"); }), 2);
+     },
+     {"solution <ol>\n<li><b>Rezisten", "solution <ol>\n<li><b>Rezisten"}},
+};
+
+TEST(WindowLogic, EachDecisionAsItsRowSays) {
+    for (const Row& row : kRows) {
+        Window window(row.page);
+        row.play(window);
+        const std::vector<std::string>& seen = window.view.seen;
+        auto at = seen.begin();
+        for (const std::string& line : row.seen) {
+            at = std::find_if(at, seen.end(), [&line](const std::string& s) { return s.starts_with(line); });
+            EXPECT_NE(at, seen.end()) << row.decision << ": no " << line;
+            if (at == seen.end()) break;
+            ++at;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quorvel
