@@ -3,7 +3,12 @@
 // that of a static copy of its own markup without its script, loaded in turn
 // in the same browser; the time from a load to the handling of a key typed
 // at once into the first entry; and the time from a key pressed in txtRs(0)
-// to every result written, measured in the page.
+// to every result written, measured in the page. In Chromium besides, with
+// the example circuit in the address and a key into the current, which
+// changes every result but the total resistance: the script the browser runs
+// per key and the layouts it makes, as DevTools counts them, at its own
+// speed and at a CPU six times slower, beside a floor page (the same markup,
+// whose only script writes the 21 result texts the page shows).
 //     node bench/web_bench.mjs [--quick] [--base COMMIT|PAGE]
 // --quick loads and types a few times only, to prove the script works; its
 // figures mean nothing. --base loads another page in turn with this one,
@@ -20,6 +25,10 @@ const loads = quick ? 2 : Number(process.env.QUORVEL_BENCH_LOADS ?? 30);
 const warmup = quick ? 2 : 50;
 const keys = quick ? 4 : 400;
 const rounds = quick ? 1 : 4;  // of keystrokes, each page in turn
+const scriptRounds = quick ? 1 : 7;  // of keys measured for their script, each page and speed in turn
+const scriptKeys = quick ? 4 : 20;
+const slowdowns = [1, 6];
+const example = '#4K7,2K2,1M,470R,5mA';
 
 const median = values => percentile(values, 0.5);
 function percentile(values, fraction) {
@@ -43,6 +52,84 @@ for (const [n, page] of pages.entries()) {
     page.copy = join(tmpdir(), `quorvel-static-${process.pid}-${n}.html`);
     writeFileSync(page.copy, readFileSync(page.file, 'utf8').replace(/<script[\s\S]*?<\/script>/g, ''));
     page.size = statSync(page.file).size;
+}
+
+// The texts the page shows in its 21 result and unit boxes, with the example
+// circuit, before and after a "7" typed at the end of the current.
+async function shownTexts(tab, file) {
+    await tab.goto('about:blank');
+    await tab.goto(pathToFileURL(file).href + example);
+    await tab.waitForFunction(() => document.activeElement?.id === 'txtRs(0)');
+    const read = () => tab.$$eval('#frmQuorvel input[readonly]', boxes => boxes.map(box => [box.id, box.value]));
+    const before = await read();
+    await tab.focus('[id="txtIst"]');
+    await tab.keyboard.press('End');
+    await tab.keyboard.press('Digit7');
+    return [before, await read()];
+}
+
+// The page's markup and style, whose only script writes the texts at each
+// input of the current, the one set and the other in turn.
+function floorPage(copy, texts) {
+    const script = `<script>
+        const texts = ${JSON.stringify(texts)};
+        let turn = 0;
+        document.getElementById('txtIst').addEventListener('input', () => {
+            for (const [id, text] of texts[turn = 1 - turn]) document.getElementById(id).value = text;
+        });
+    </script>`;
+    const file = copy.replace(/\.html$/, '-floor.html');
+    writeFileSync(file, readFileSync(copy, 'utf8').replace('</body>', `${script}</body>`));
+    return file;
+}
+
+// DevTools' counts over keys typed into the current, each key with its frame
+// drawn: the script's time and the layouts, per key.
+async function scriptPerKey(tab, file, slowdown, floor) {
+    await tab.goto('about:blank');
+    await tab.goto(pathToFileURL(file).href + example);
+    if (!floor) await tab.waitForFunction(() => document.activeElement?.id === 'txtRs(0)');
+    await tab.focus('[id="txtIst"]');
+    await tab.keyboard.press('End');
+    const cdp = tab.cdp;
+    const frame = () => tab.evaluate(() => new Promise(done => requestAnimationFrame(() => setTimeout(done))));
+    const metrics = async () => Object.fromEntries((await cdp.send('Performance.getMetrics')).metrics.map(m => [m.name, m.value]));
+    await cdp.send('Emulation.setCPUThrottlingRate', { rate: slowdown });
+    await frame();
+    const before = await metrics();
+    for (let n = 0; n < scriptKeys; ++n) {
+        await tab.keyboard.press(n % 2 ? 'Backspace' : 'Digit7');
+        await frame();
+    }
+    const after = await metrics();
+    await cdp.send('Emulation.setCPUThrottlingRate', { rate: 1 });
+    return { script: (after.ScriptDuration - before.ScriptDuration) * 1000 / scriptKeys,
+             layouts: (after.LayoutCount - before.LayoutCount) / scriptKeys };
+}
+
+// Each page and the floor in turn, each round starting one further on, at
+// each speed.
+async function measureScript() {
+    const browser = await launch('chromium', 'ro-RO');
+    const tab = await openPage(browser, 'ro-RO');
+    tab.cdp = await tab.createCDPSession();
+    await tab.cdp.send('Performance.enable');
+    const measured = [...pages.map(page => ({ file: page.file })), { file: floorPage(pages[0].copy, await shownTexts(tab, pages[0].file)), floor: true }];
+    for (const page of measured) page.perKey = Object.fromEntries(slowdowns.map(rate => [rate, { script: [], layouts: [] }]));
+    for (let n = 0; n < scriptRounds; ++n) {
+        for (const slowdown of slowdowns) {
+            for (let i = 0; i < measured.length; ++i) {
+                const page = measured[(n + i) % measured.length];
+                const { script, layouts } = await scriptPerKey(tab, page.file, slowdown, page.floor);
+                page.perKey[slowdown].script.push(script);
+                page.perKey[slowdown].layouts.push(layouts);
+            }
+        }
+    }
+    if (tab.errors.length) throw new Error(tab.errors.join('\n'));
+    await browser.close();
+    rmSync(measured.at(-1).file, { force: true });
+    return measured;
 }
 
 async function firstContentfulPaint(page, file) {
@@ -140,9 +227,27 @@ for (const engine of engines) {
     rows.push(['  keystroke → results', ...ms(page.keyTimes, 2), '≤ 2 ms', median(page.keyTimes) <= 2]);
     if (base) rows.push(['  base', ...ms(base.keyTimes, 2), '', null], ratio('  page / base', page.keyTimes, base.keyTimes));
 }
+if (engines.includes('chromium')) {
+    const [own, ...others] = await measureScript();
+    const floor = others.at(-1), before = others.length > 1 ? others[0] : null;
+    for (const slowdown of slowdowns) {
+        const at = `${slowdown}× slower`.replace('1× slower', 'own speed');
+        const figures = page => page.perKey[slowdown];
+        rows.push([`chromium, example, ${at}: script per key`, ...ms(figures(own).script, 2), '', null],
+                  ['  floor page', ...ms(figures(floor).script, 2), '', null]);
+        if (before) {
+            rows.push(['  base', ...ms(figures(before).script, 2), '', null],
+                      ratio('  page / base', figures(own).script, figures(before).script, 0.4));
+        }
+        rows.push(['  layouts per key', median(figures(own).layouts).toFixed(1), '', `≤ ${median(figures(floor).layouts).toFixed(1)} (floor)`,
+                   median(figures(own).layouts) <= median(figures(floor).layouts)]);
+        if (before) rows.push(['  base', median(figures(before).layouts).toFixed(1), '', '', null]);
+    }
+}
 for (const { copy } of pages) rmSync(copy, { force: true });
 
-console.log(`Quorvel web page${quick ? ' (--quick: figures mean nothing)' : ''}: ${loads} loads, ${keys} keystrokes` +
+console.log(`Quorvel web page${quick ? ' (--quick: figures mean nothing)' : ''}: ${loads} loads, ${keys} keystrokes, ` +
+            `${scriptRounds} rounds of ${scriptKeys} keys for the script` +
             (base ? `, beside ${baseName} (${base.file}), in turn` : ''));
 const widths = [34, 12, 12, 14, 0];
 const line = cells => cells.map((cell, i) => cell.padEnd(widths[i])).join('').trimEnd();
