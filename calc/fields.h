@@ -121,6 +121,15 @@ constexpr int StepsOf(Field chooser, std::string_view word) {
     return 0;
 }
 
+// The place of a word in a chooser's list; -1 where it has none.
+constexpr int ItemOf(Field chooser, std::string_view word) {
+    const auto units = ListOf(chooser);
+    for (std::size_t item = 0; item < units.size(); ++item) {
+        if (units[item].word == word) return static_cast<int>(item);
+    }
+    return -1;
+}
+
 // The item of a chooser's list for a multiplier: its own unit, or where the
 // list lacks it the nearest it has (a G on a resistor: MOhm).
 constexpr int NearestItem(Field chooser, int steps) {

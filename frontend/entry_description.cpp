@@ -56,9 +56,8 @@ void ResistorDescriptions::Describe(const FieldSet& form, const WindowView& view
         std::string value = ResistorSpoken(form, i);
         if (value == described.value) continue;
         described.value = std::move(value);
-        if (view.TellsValues()) {
-            writes.push_back({.kind = ViewWrite::Kind::describe, .control = &entry, .spoken = entry.spoken.description,
-                              .value = described.value});
+        if (view.TellsValues()) {  // its description stays as the layout has it
+            writes.push_back({.kind = ViewWrite::Kind::describe, .control = &entry, .value = described.value});
             continue;
         }
         described.spoken = described.value + ". " + std::string(entry.spoken.description);

@@ -40,9 +40,7 @@ void HeldFieldSet::SetText(Field field, int index, const std::string& text) {
     }
     // A chooser takes only an item of its list; anything else, as a list
     // that finds no such item, leaves it without one.
-    const bool listed = KindOf(field) != FieldKind::chooser || text.empty() ||
-                        std::any_of(ListOf(field).begin(), ListOf(field).end(),
-                                    [&text](const ChooserUnit& unit) { return unit.word == text; });
+    const bool listed = KindOf(field) != FieldKind::chooser || text.empty() || ItemOf(field, text) >= 0;
     if (!listed) return SetText(field, index, std::string());
     std::string& input = inputs_(field, index);
     if (input == text) return;

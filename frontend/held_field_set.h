@@ -68,13 +68,18 @@ public:
     // result box whose text or unit changed, with its unit; each entry or
     // chooser a handler wrote; each that changed at all, by the user too.
     void TakeChangedResults(std::vector<ChangedResult>& results);
-    std::vector<FieldElement> TakeWrittenInputs() { return std::exchange(written_, {}); }
-    std::vector<FieldElement> TakeChangedInputs() { return std::exchange(changed_, {}); }
+    void TakeWrittenInputs(std::vector<FieldElement>& inputs) { Take(written_, inputs); }
+    void TakeChangedInputs(std::vector<FieldElement>& inputs) { Take(changed_, inputs); }
     // Whether anything was written or changed since the results were taken.
     bool Touched() const { return touched_; }
 
 private:
     void Changed(Field input, int index);
+    // Into the caller's list, each keeping its room: an event allocates nothing.
+    static void Take(std::vector<FieldElement>& from, std::vector<FieldElement>& into) {
+        into.swap(from);
+        from.clear();
+    }
 
     struct Held {
         std::string shown;  // what its box shows

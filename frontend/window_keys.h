@@ -29,6 +29,10 @@ inline constexpr int kKeyEscape = 27;
 // of events/handlers.h.
 inline constexpr int kMetaMask = 8;
 
+// A toolkit that tells of a key and of the character it types apart
+// (Windows' WM_KEYDOWN and WM_CHAR) forwards each: the key with its code and
+// no character, then the character with code 0. One that tells of both at
+// once (Qt's key press, a browser's keydown) forwards them together.
 struct KeyEvent {
     int code = 0;
     int modifiers = 0;           // kShiftMask | kCtrlMask | kAltMask | kMetaMask

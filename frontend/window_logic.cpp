@@ -250,7 +250,9 @@ void WindowLogic::AddressEdited() {
     if (const auto fragment = address_.Written(fields_, true)) view_.WriteAddress(*fragment);
 }
 
-void WindowLogic::Hidden() { WriteAddress(); }
+void WindowLogic::Hidden() {
+    if (!ended_) WriteAddress();
+}
 
 void WindowLogic::SolutionShown(bool open) {
     if (ended_) return;
@@ -308,13 +310,8 @@ void WindowLogic::Select(const layout::Control& control, int start, int end, boo
 void WindowLogic::WriteInput(FieldElement input) {
     const layout::Control& control = layout::ControlOf(input.field, input.index);
     const std::string& text = fields_.Shown(input.field, input.index);
-    if (KindOf(input.field) == FieldKind::chooser) {
-        const auto units = ListOf(input.field);
-        int item = -1;
-        for (std::size_t k = 0; k < units.size(); ++k) {
-            if (units[k].word == text) item = static_cast<int>(k);
-        }
-        writes_.push_back({.kind = ViewWrite::Kind::pick, .control = &control, .item = item});
+    if (KindOf(input.field) == FieldKind::chooser) {  // by its word's place in the list
+        writes_.push_back({.kind = ViewWrite::Kind::pick, .control = &control, .item = ItemOf(input.field, text)});
         return;
     }
     writes_.push_back({.kind = ViewWrite::Kind::text, .control = &control, .text = text});
@@ -356,10 +353,12 @@ void WindowLogic::Flush() {
     }
     const bool touched = fields_.Touched();
     if (!touched && writes_.empty() && selections_.empty() && !focus_ && !solution_stale_ && !describe_all_) return;
-    for (const FieldElement input : fields_.TakeWrittenInputs()) WriteInput(input);
+    fields_.TakeWrittenInputs(inputs_);
+    for (const FieldElement input : inputs_) WriteInput(input);
     ShowResults();
     bool inputs_changed = false;
-    for (const FieldElement changed : fields_.TakeChangedInputs()) {
+    fields_.TakeChangedInputs(inputs_);
+    for (const FieldElement changed : inputs_) {
         inputs_changed = true;
         if (changed.field == Field::txtRs || changed.field == Field::cboRs) descriptions_.Touched(changed.index);
     }

@@ -157,6 +157,7 @@ private:
     bool applying_ = false;  // the view is taking the writes: what it tells of them is their echo
     std::vector<ViewWrite> writes_;
     std::vector<HeldFieldSet::ChangedResult> results_;
+    std::vector<FieldElement> inputs_;  // written or changed, as taken from fields_
     struct Selection {
         const layout::Control* control;
         int start, end;

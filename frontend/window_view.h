@@ -66,9 +66,10 @@ struct ViewWrite {
         // The control's tooltip, `text` (empty: none).
         tooltip,
         // What a screen reader hears of the control beyond its text and
-        // name: `spoken` its accessible description, and where the toolkit
-        // has a place for it (WindowView::TellsValues), `value` what it
-        // hears as the control's value ("4,7 kOhm"; empty: its text).
+        // name: `spoken` its accessible description (empty: as it was), and
+        // where the toolkit has a place for it (WindowView::TellsValues),
+        // `value` what it hears as the control's value ("4,7 kOhm"; empty:
+        // as it was).
         describe,
         // The worked solution, as HTML for its section (`text`): only a
         // front end that has such a section (WindowView::ShowsSolution).

@@ -97,7 +97,9 @@ void WidgetView::Apply(const std::vector<ViewWrite>& writes) {
                 static_cast<ResultBox*>(widget)->Draw(write.cut, FromUtf8(write.text), write.size);
                 break;
             case Kind::tooltip: widget->setToolTip(FromUtf8(write.text)); break;
-            case Kind::describe: widget->setAccessibleDescription(FromUtf8(write.spoken)); break;
+            case Kind::describe:
+                if (!write.spoken.empty()) widget->setAccessibleDescription(FromUtf8(write.spoken));
+                break;
             case Kind::solution: break;
         }
     }

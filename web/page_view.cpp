@@ -60,7 +60,8 @@ EM_JS(void, ApplyWrites, (const std::int32_t* packed, int count), {
                 break;
             case 4: element.title = written; break;
             case 5: {
-                element.setAttribute("aria-description", text(HEAP32[o + 4], HEAP32[o + 5]));
+                const spoken = text(HEAP32[o + 4], HEAP32[o + 5]);
+                if (spoken) element.setAttribute("aria-description", spoken);
                 const value = text(HEAP32[o + 6], HEAP32[o + 7]);
                 if (value) element.setAttribute("aria-valuetext", value);
                 break;
