@@ -18,9 +18,14 @@
 //    UTF-16; positions in a text count UTF-16 units, as every toolkit does.
 // 3. Construct a WindowLogic over your view, call Load() and, once your
 //    window is on the screen, Shown(). Then forward every event window_logic.h
-//    lists. While the logic applies its writes (Apply), your toolkit will
-//    report changes of its own (a text changed, an item picked): forward
-//    them too; the logic knows them for its own.
+//    lists, each once: a key as window_keys.h says; an entry's edit before
+//    it is made (EditProposed, then EntryChanged) or after (EntryEdited),
+//    whichever your toolkit tells; a move of the focus as FocusLeft, then
+//    FocusEntered. While the logic applies its writes (Apply), your toolkit
+//    will report changes of its own (a text changed, an item picked):
+//    forward them too; the logic knows them for its own.
+// 4. test_support/recording_view.h is a view without a toolkit: what it
+//    records is what yours is asked, event by event.
 
 #include <chrono>
 #include <optional>
