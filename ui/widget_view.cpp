@@ -123,6 +123,7 @@ bool WidgetView::Copy(const std::string& text, const std::string& html) {
 
 void WidgetView::ShowReport(std::string_view title, const std::string& text) {
     QMessageBox box(QMessageBox::Warning, FromUtf8(title), QString::fromStdString(text), QMessageBox::Ok, &window_);
+    box.setTextFormat(Qt::PlainText);  // it may quote what the user gave: never read as markup
     box.setEscapeButton(QMessageBox::Ok);
     box.exec();
 }

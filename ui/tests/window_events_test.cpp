@@ -526,6 +526,7 @@ TEST(WindowEvents, ReportARunTimeErrorAndGoOn) {
     EXPECT_EQ(answerer.seen[0], testing::kOverflowReport);
     EXPECT_EQ(answerer.icons[0], QMessageBox::Warning);
     EXPECT_EQ(answerer.buttons[0], QMessageBox::Ok);
+    EXPECT_EQ(answerer.formats[0], Qt::PlainText);
     EXPECT_EQ(Find<QLineEdit>(*window, "txtRs", 0)->text(), "9E307");
     EXPECT_EQ(Results(*window), Texts(22, ""));
     EXPECT_TRUE(window->isVisible());

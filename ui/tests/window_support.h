@@ -77,7 +77,7 @@ inline void TypeAtTheFocusWindow(const std::string& keys) {
 }
 
 // Answers every message box that opens while it lives, by the given key,
-// remembering what it said: "title|text", its icon and its buttons.
+// remembering what it said: "title|text", its icon, its buttons and its text format.
 class MessageBoxAnswerer {
 public:
     explicit MessageBoxAnswerer(Qt::Key key = Qt::Key_Return) {
@@ -87,6 +87,7 @@ public:
                 seen.push_back(box->windowTitle() + '|' + box->text());
                 icons.push_back(box->icon());
                 buttons.push_back(box->standardButtons());
+                formats.push_back(box->textFormat());
                 QTest::keyClick(box, key);
             }
         });
@@ -96,6 +97,7 @@ public:
     std::vector<QString> seen;
     std::vector<QMessageBox::Icon> icons;
     std::vector<QMessageBox::StandardButtons> buttons;
+    std::vector<Qt::TextFormat> formats;
 
 private:
     QTimer timer_;
