@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "frontend/error_message.h"
 #include "frontend/window_logic.h"
 #include "test_support/recording_view.h"
 
@@ -207,6 +208,19 @@ TEST(WindowLogic, EachDecisionAsItsRowSays) {
             ++at;
         }
     }
+}
+
+// What the report says of each run-time error, and of one of the
+// calculator's own, whose text stands as given.
+TEST(WindowLogic, EachReportInRomanian) {
+    const std::pair<RuntimeError, std::string> reports[] = {
+        {OverflowError(), "Un rezultat este prea mare pentru a fi calculat (eroarea 6: depășire).\n"
+                          "Micșorați o valoare sau alegeți o unitate mai mică."},
+        {ConversionError(), "O valoare nu a putut fi citită ca număr (eroarea 13)."},
+        {InvalidArgumentError(), "Eroare neașteptată (eroarea 5)."},
+        {OwnReport("R1 \"<b>\" nu se citește."), "R1 \"<b>\" nu se citește."},
+    };
+    for (const auto& [error, text] : reports) EXPECT_EQ(ErrorMessage(error), text) << error.number();
 }
 
 }  // namespace
