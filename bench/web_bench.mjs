@@ -249,7 +249,7 @@ for (const { copy } of pages) rmSync(copy, { force: true });
 console.log(`Quorvel web page${quick ? ' (--quick: figures mean nothing)' : ''}: ${loads} loads, ${keys} keystrokes, ` +
             `${scriptRounds} rounds of ${scriptKeys} keys for the script` +
             (base ? `, beside ${baseName} (${base.file}), in turn` : ''));
-const widths = [34, 12, 12, 14, 0];
+const widths = [46, 12, 12, 14, 0];
 const line = cells => cells.map((cell, i) => cell.padEnd(widths[i])).join('').trimEnd();
 console.log(line(['measure', 'median', 'p90', 'budget', 'met']));
 for (const [what, figure, p90, budget, met] of rows) console.log(line([what, figure, p90, budget, met === null ? '' : met ? 'yes' : 'NO']));

@@ -189,9 +189,8 @@ public:
     void Step(const std::string& verb, std::string id, std::string text) {
         if (verb == "clear" || verb == "restart" || verb == "pause") text = id = "";
         const std::size_t reports = page_->calculator().platform.reports.size();
-        if (verb == "restart") {  // from the circuit the ended page's address kept
-            page_ = std::make_unique<Page>(locale_, CircuitLine(page_->calculator().fields.model));
-        } else if (verb == "reopen") {
+        // A fresh page from the link, or from the circuit the ended page's address kept.
+        if (verb == "restart" || verb == "reopen") {
             page_ = std::make_unique<Page>(locale_, CircuitLine(page_->calculator().fields.model));
         } else {
             page_->Play(verb, id, text);
