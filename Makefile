@@ -10,8 +10,9 @@ SCALE ?= 1
 SCREENSHOT ?= screenshots/quorvel$(if $(filter-out 1,$(SCALE)),@$(SCALE)x).png
 PROGRAM := build/release/app/quorvel
 
-.PHONY: deps test-deps sanitize-deps web-deps run test test-default test-sanitize test-package test-web fuzz \
-	bench key-instructions web-bench screenshot web-screenshot program web clean
+.PHONY: deps test-deps sanitize-deps web-deps windows-deps run test test-default test-sanitize test-package test-web \
+	test-windows fuzz bench key-instructions web-bench screenshot web-screenshot program web \
+	windows windows-icon clean
 
 # Each stage installs what its own checks use, and no more: the program
 # alone; then the suites and checks; the sanitizers and fuzzers; the page.
@@ -29,6 +30,9 @@ sanitize-deps:
 web-deps:
 	./scripts/install-deps.sh build web
 
+windows-deps:
+	./scripts/install-deps.sh build windows
+
 build/default/CMakeCache.txt: | test-deps
 	cmake --preset default
 
@@ -41,6 +45,9 @@ build/sanitize/CMakeCache.txt: | sanitize-deps
 build/web/CMakeCache.txt: | web-deps
 	cmake --preset web
 
+build/windows/CMakeCache.txt: | windows-deps windows-icon
+	cmake --preset windows
+
 # The page test's pinned puppeteer-core, which drives the system's Chromium
 # and downloads no browser of its own.
 NODE_MODULES := web/tests/node_modules/.package-lock.json
@@ -51,7 +58,7 @@ $(NODE_MODULES): web/tests/package.json web/tests/package-lock.json | web-deps
 # even under make -j: each build already uses every core. The program is
 # compiled once, in the default build, which the package stage packs.
 .NOTPARALLEL:
-test: test-default test-sanitize test-package test-web
+test: test-default test-sanitize test-package test-web test-windows
 
 test-default: test-deps build/default/CMakeCache.txt
 	cmake --build --preset default -j $(JOBS)
@@ -74,6 +81,14 @@ test-package: test-deps build/default/CMakeCache.txt
 test-web: test-deps web build/default/CMakeCache.txt $(NODE_MODULES)
 	cmake --build --preset default -j $(JOBS) --target quorvel_page_expectations
 	node --test web/tests/
+
+# Quorvel.exe, the core's suites and the driver that plays the page's
+# scenarios on the real window, all under Wine on a virtual display, in a
+# Wine prefix of the build's own.
+WINE_SESSION := ./scripts/wine-session.sh build/windows/wineprefix
+test-windows: test-deps windows-deps windows
+	cmake --build --preset windows -j $(JOBS)
+	$(WINE_SESSION) ctest --preset windows -j $(JOBS)
 
 # One target after another, so that each has a core of its own.
 fuzz: sanitize-deps build/sanitize/CMakeCache.txt
@@ -104,6 +119,16 @@ web: web-deps build/web/CMakeCache.txt
 
 screenshot: program
 	./scripts/screenshot.sh $(PROGRAM) $(SCREENSHOT) $(SCALE)
+
+# The icon the native build makes from ui/quorvel.xpm, which Quorvel.exe carries.
+windows-icon: deps build/release/CMakeCache.txt
+	cmake --build --preset release -j $(JOBS) --target quorvel_icons
+
+# The Windows program, build/windows/Quorvel.exe, and the zip a user
+# downloads, build/windows/Quorvel-<version>-win64.zip.
+windows: windows-deps windows-icon build/windows/CMakeCache.txt
+	cmake --build --preset windows -j $(JOBS) --target quorvel_windows_zip
+	@ls -l build/windows/Quorvel.exe build/windows/Quorvel-*-win64.zip
 
 # A Debian package of the program, its desktop entry, metainfo, icons and manual page.
 .PHONY: package

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages a stage of the project needs: only what is
 # missing, without prompts; sudo is used when not root.
-#   scripts/install-deps.sh [STAGE...]   STAGE: build (the default), test, fuzz, web
+#   scripts/install-deps.sh [STAGE...]   STAGE: build (the default), test, fuzz, web, windows
 set -eu
 
 # build: the program, its package (dpkg-shlibdeps, and file, with which
@@ -63,6 +63,17 @@ firefox-esr-l10n-ro
 firefox-esr-l10n-fr
 nodejs
 "
+# windows: the Windows program, cross-compiled by mingw-w64 with POSIX
+# threads (std::thread and friends), and Wine 8 with its fonts, which runs
+# it, its suites and the program that drives it on a virtual display. Not
+# wine32: everything here is 64-bit.
+windows_packages="
+g++-mingw-w64-x86-64-posix
+wine
+wine64
+fonts-wine
+"
+
 # Installed only where no command of the name is on the machine: some
 # Node.js packages carry npm themselves, and conflict with Debian's.
 web_packages_if_missing="
@@ -77,7 +88,8 @@ for stage in "$@"; do
         test) wanted="$wanted $test_packages" ;;
         fuzz) wanted="$wanted $fuzz_packages" ;;
         web) wanted="$wanted $web_packages" ;;
-        *) echo "install-deps.sh: no stage '$stage' (build, test, fuzz, web)" >&2; exit 2 ;;
+        windows) wanted="$wanted $windows_packages" ;;
+        *) echo "install-deps.sh: no stage '$stage' (build, test, fuzz, web, windows)" >&2; exit 2 ;;
     esac
 done
 

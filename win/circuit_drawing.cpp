@@ -1,0 +1,146 @@
+#include "win/circuit_drawing.h"
+
+#include <string>
+
+#include <commctrl.h>
+
+#include "win/wide_text.h"
+
+namespace quorvel::win {
+namespace {
+
+COLORREF ColourRef(std::uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+
+}  // namespace
+
+CircuitDrawing::~CircuitDrawing() {
+    for (const auto& [colour, brush] : brushes_) DeleteObject(brush);
+}
+
+HBRUSH CircuitDrawing::Brush(std::uint32_t colour) {
+    HBRUSH& brush = brushes_[colour];
+    if (!brush) brush = CreateSolidBrush(ColourRef(colour));
+    return brush;
+}
+
+void CircuitDrawing::DrawOnFrame(HWND frame) {
+    SetWindowSubclass(frame, &CircuitDrawing::FrameProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+// The frame paints all of itself: its grey, the drawing, its etched border.
+LRESULT CALLBACK CircuitDrawing::FrameProc(HWND frame, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                           DWORD_PTR self) {
+    switch (message) {
+        case WM_ERASEBKGND: return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(frame, &paint);
+            reinterpret_cast<CircuitDrawing*>(self)->PaintFrame(frame, dc);
+            EndPaint(frame, &paint);
+            return 0;
+        }
+        default: return DefSubclassProc(frame, message, wparam, lparam);
+    }
+}
+
+// Every control standing on the frame shows instead of what lies under it:
+// the frame lies above the results, which paint themselves.
+void CircuitDrawing::PaintFrame(HWND frame, HDC dc) {
+    RECT area;
+    GetClientRect(frame, &area);
+    for (HWND other = GetWindow(frame, GW_HWNDFIRST); other; other = GetWindow(other, GW_HWNDNEXT)) {
+        RECT box;
+        if (other == frame || !GetWindowRect(other, &box)) continue;
+        MapWindowPoints(nullptr, frame, reinterpret_cast<POINT*>(&box), 2);
+        ExcludeClipRect(dc, box.left, box.top, box.right, box.bottom);
+    }
+    FillRect(dc, &area, Brush(controls_.LayoutOf(frame)->colour));
+    const auto scale = [this](int twips) { return controls_.Scale(twips); };
+    for (const auto& item : layout::kControls) {
+        if (item.container != layout::Container::fraSerie) continue;
+        if (item.kind == layout::Kind::line) {
+            HPEN pen = CreatePen(PS_SOLID, MulDiv(item.line_width, static_cast<int>(controls_.Dpi()), 96),
+                                 ColourRef(item.colour));
+            const HGDIOBJ before = SelectObject(dc, pen);
+            MoveToEx(dc, scale(item.left), scale(item.top), nullptr);
+            LineTo(dc, scale(item.left + item.width), scale(item.top + item.height));
+            SelectObject(dc, before);
+            DeleteObject(pen);
+        } else if (item.kind == layout::Kind::dot) {
+            const HGDIOBJ pen = SelectObject(dc, GetStockObject(NULL_PEN));
+            const HGDIOBJ brush = SelectObject(dc, Brush(item.colour));
+            // The pen's absence leaves the bottom and right edge undrawn.
+            Ellipse(dc, scale(item.left), scale(item.top), scale(item.left + item.width) + 1,
+                    scale(item.top + item.height) + 1);
+            SelectObject(dc, brush);
+            SelectObject(dc, pen);
+        }
+    }
+    DrawEdge(dc, &area, EDGE_ETCHED, BF_RECT);
+}
+
+void CircuitDrawing::CentreText(HWND box) {
+    SetWindowSubclass(box, &CircuitDrawing::BoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK CircuitDrawing::BoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                         DWORD_PTR self) {
+    if (message == WM_NCCALCSIZE && wparam) {
+        RECT& client = reinterpret_cast<NCCALCSIZE_PARAMS*>(lparam)->rgrc[0];
+        HDC dc = GetDC(box);
+        const HGDIOBJ before = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(box, WM_GETFONT, 0, 0)));
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        SelectObject(dc, before);
+        ReleaseDC(box, dc);
+        const int margin = (client.bottom - client.top - metrics.tmHeight) / 2;
+        if (margin > 0) InflateRect(&client, 0, -margin);
+        return 0;
+    }
+    if (message == WM_NCPAINT) {
+        RECT whole, client;
+        GetWindowRect(box, &whole);
+        GetClientRect(box, &client);
+        MapWindowPoints(box, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        OffsetRect(&client, -whole.left, -whole.top);
+        OffsetRect(&whole, -whole.left, -whole.top);
+        HDC dc = GetWindowDC(box);
+        ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+        auto& drawing = *reinterpret_cast<CircuitDrawing*>(self);
+        FillRect(dc, &whole, drawing.Brush(drawing.controls_.LayoutOf(box)->colour));
+        ReleaseDC(box, dc);
+        return 0;
+    }
+    return DefSubclassProc(box, message, wparam, lparam);
+}
+
+HBRUSH CircuitDrawing::ColourControl(HWND control, HDC dc) {
+    const layout::Control* item = controls_.LayoutOf(control);
+    // A label stands on its container's colour, which is the window's.
+    const std::uint32_t colour = !item ? layout::kNoColour
+                                 : item->kind == layout::Kind::label ? layout::kBackground
+                                                                     : item->colour;
+    if (colour == layout::kNoColour) return nullptr;
+    SetBkColor(dc, ColourRef(colour));
+    return Brush(colour);
+}
+
+void CircuitDrawing::DrawButton(const DRAWITEMSTRUCT& item) {
+    RECT face = item.rcItem;
+    const bool pressed = item.itemState & ODS_SELECTED;
+    DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+    InflateRect(&face, -2, -2);
+    FillRect(item.hDC, &face, Brush(controls_.LayoutOf(item.hwndItem)->colour));
+    const std::wstring caption = WindowText(item.hwndItem);
+    SetBkMode(item.hDC, TRANSPARENT);
+    RECT text = face;
+    if (pressed) OffsetRect(&text, 1, 1);
+    DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &text,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if (item.itemState & ODS_FOCUS) {
+        InflateRect(&face, -1, -1);
+        DrawFocusRect(item.hDC, &face);
+    }
+}
+
+}  // namespace quorvel::win

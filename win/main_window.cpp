@@ -1,0 +1,127 @@
+#include "win/main_window.h"
+
+#include "frontend/window_layout.h"
+#include "win/wide_text.h"
+
+namespace quorvel::win {
+namespace {
+
+constexpr wchar_t kClassName[] = L"frmQuorvel";
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr int kIcon = 1;  // the icon group of the resources
+
+// The DPI functions of Windows 10; older Windows has one DPI for all
+// monitors, the screen's.
+template <class Function>
+Function* User32(const char* name) {
+    return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
+UINT DpiOf(HWND window) {
+    if (const auto dpi_for_window = User32<UINT WINAPI(HWND)>("GetDpiForWindow")) return dpi_for_window(window);
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return static_cast<UINT>(dpi);
+}
+
+RECT WindowRectFor(int client_width, int client_height, UINT dpi) {
+    RECT rect{0, 0, client_width, client_height};
+    if (const auto adjust = User32<BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi")) {
+        adjust(&rect, kStyle, FALSE, 0, dpi);
+    } else {
+        AdjustWindowRectEx(&rect, kStyle, FALSE, 0);
+    }
+    return rect;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance) {
+    WNDCLASSEXW window_class{};
+    window_class.cbSize = sizeof window_class;
+    window_class.lpfnWndProc = &MainWindow::Proc;
+    window_class.hInstance = instance;
+    window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kIcon));
+    window_class.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIcon), IMAGE_ICON,
+                                                         GetSystemMetrics(SM_CXSMICON),
+                                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    window_class.hbrBackground = drawing_.Brush(layout::kBackground);
+    window_class.lpszClassName = kClassName;
+    RegisterClassExW(&window_class);
+    CreateWindowExW(0, kClassName, Wide(layout::kTitle).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr,
+                    nullptr, instance, this);
+}
+
+LRESULT CALLBACK MainWindow::Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return self ? self->Handle(message, wparam, lparam) : DefWindowProcW(window, message, wparam, lparam);
+}
+
+void MainWindow::Created(HWND window) {
+    controls_.Create(window);
+    for (const auto& control : layout::kControls) {
+        if (control.kind == layout::Kind::frame) drawing_.DrawOnFrame(GetDlgItem(window, ControlId(control)));
+        if (control.kind == layout::Kind::result) drawing_.CentreText(GetDlgItem(window, ControlId(control)));
+    }
+    binding_.Attach(window);
+    FitToDpi(DpiOf(window), nullptr);
+}
+
+// Placed anew at the DPI, in the rectangle Windows suggests, or centred on
+// the monitor's work area at the start.
+void MainWindow::FitToDpi(UINT dpi, const RECT* suggested) {
+    controls_.Place(dpi);
+    const RECT size = WindowRectFor(controls_.Scale(layout::kClientWidth), controls_.Scale(layout::kClientHeight), dpi);
+    const int width = size.right - size.left, height = size.bottom - size.top;
+    if (suggested) {
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    SetWindowPos(window_, nullptr, (work.left + work.right - width) / 2, (work.top + work.bottom - height) / 2, width,
+                 height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT MainWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_CREATE: Created(window_); return 0;
+        case WM_DPICHANGED: FitToDpi(HIWORD(wparam), reinterpret_cast<const RECT*>(lparam)); return 0;
+        // The focus leaves with the window, a report over it included, and
+        // comes back to the control that had it: Windows gives it to the
+        // window itself, where no key would reach a control.
+        case WM_ACTIVATE:
+            if (LOWORD(wparam) == WA_INACTIVE) {
+                if (HWND focus = GetFocus(); focus && GetParent(focus) == window_) focused_ = focus;
+            } else if (focused_ && IsWindow(focused_)) {
+                SetFocus(focused_);
+                return 0;
+            }
+            break;
+        case WM_SETTINGCHANGE: settings_.SettingChanged(reinterpret_cast<const wchar_t*>(lparam)); break;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            if (HBRUSH brush = drawing_.ColourControl(reinterpret_cast<HWND>(lparam), reinterpret_cast<HDC>(wparam))) {
+                return reinterpret_cast<LRESULT>(brush);
+            }
+            break;
+        case WM_DRAWITEM: drawing_.DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam)); return TRUE;
+        case WM_COMMAND: binding_.Command(reinterpret_cast<HWND>(lparam), HIWORD(wparam)); return 0;
+        case WM_TIMER: binding_.Timer(wparam); return 0;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
+        default: break;
+    }
+    return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+}  // namespace quorvel::win

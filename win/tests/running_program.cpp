@@ -1,0 +1,172 @@
+#include "win/tests/running_program.h"
+
+#include <chrono>
+#include <stdexcept>
+#include <thread>
+
+#include "win/window_controls.h"
+
+namespace quorvel::win::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Polled until it holds or the time is up.
+template <class Condition>
+bool Within(std::chrono::milliseconds limit, Condition condition) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(5ms);
+    }
+    return true;
+}
+
+struct Search {
+    DWORD process;
+    const wchar_t* class_name;
+    HWND found;
+};
+
+BOOL CALLBACK FindWindowOf(HWND window, LPARAM lparam) {
+    auto& search = *reinterpret_cast<Search*>(lparam);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    wchar_t name[64];
+    if (process != search.process || !IsWindowVisible(window) || !GetClassNameW(window, name, 64) ||
+        std::wstring_view(name) != search.class_name) {
+        return TRUE;
+    }
+    search.found = window;
+    return FALSE;
+}
+
+HWND WindowOf(DWORD process, const wchar_t* class_name) {
+    Search search{process, class_name, nullptr};
+    EnumWindows(&FindWindowOf, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace
+
+std::wstring WindowsPath(std::string_view path) {
+    std::wstring windows = L"Z:";
+    for (const char c : path) windows += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    return windows;
+}
+
+RunningProgram::RunningProgram() {
+    std::wstring command = L"\"" + WindowsPath(QUORVEL_EXE) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_)) {
+        throw std::runtime_error("Quorvel.exe does not start");
+    }
+    WaitForInputIdle(process_.hProcess, 60000);
+    if (!Within(60s, [this] { return (window_ = WindowOf(process_.dwProcessId, L"frmQuorvel")) != nullptr; })) {
+        throw std::runtime_error("Quorvel.exe shows no window");
+    }
+    WaitIdle();
+}
+
+RunningProgram::~RunningProgram() {
+    if (!Ended(0)) {
+        PostMessageW(window_, WM_CLOSE, 0, 0);
+        if (!Ended(10000)) TerminateProcess(process_.hProcess, 1);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+HWND RunningProgram::Control(const layout::Control& control) const { return GetDlgItem(window_, ControlId(control)); }
+
+HWND RunningProgram::Focused() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(process_.dwThreadId, &info);
+    return info.hwndFocus;
+}
+
+std::wstring RunningProgram::Text(HWND control) const {
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(control, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 10000, &length);
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL, 10000,
+                        &copied);
+    text.resize(copied);
+    return text;
+}
+
+// What is sent to another thread is handled in the order sent: the empty
+// message after it returns once the first is done, or once a modal loop
+// (the report) takes messages.
+void RunningProgram::Deliver(HWND control, UINT message, WPARAM wparam, LPARAM lparam) const {
+    SendNotifyMessageW(control, message, wparam, lparam);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &result);
+}
+
+void RunningProgram::Focus(HWND control) const {
+    const DWORD me = GetCurrentThreadId();
+    AttachThreadInput(me, process_.dwThreadId, TRUE);
+    SetFocus(control);
+    AttachThreadInput(me, process_.dwThreadId, FALSE);
+    WaitForFocus(control);
+}
+
+void RunningProgram::WaitForFocus(HWND control) const {
+    if (!Within(10s, [&] { return Focused() == control; })) throw std::runtime_error("the focus did not move");
+    WaitIdle();
+}
+
+void RunningProgram::WaitIdle() const { WaitForInputIdle(process_.hProcess, 10000); }
+
+void RunningProgram::PostKey(HWND control, WPARAM key) const {
+    const UINT scan = MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC);
+    PostMessageW(control, WM_KEYDOWN, key, 1 | (scan << 16));
+    PostMessageW(control, WM_KEYUP, key, 1 | (scan << 16) | (3u << 30));
+    WaitIdle();
+}
+
+void RunningProgram::Click(HWND control) const {
+    RECT area;
+    GetClientRect(control, &area);
+    const LPARAM middle = MAKELPARAM(area.right / 2, area.bottom / 2);
+    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    PostMessageW(control, WM_LBUTTONUP, 0, middle);
+    WaitForFocus(control);
+}
+
+HWND RunningProgram::Report() const { return WindowOf(process_.dwProcessId, L"#32770"); }
+
+std::wstring RunningProgram::ReportText(HWND report) const {
+    return Text(GetDlgItem(report, 0xFFFF));
+}
+
+void RunningProgram::CloseByEscape(HWND report) const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(process_.dwThreadId, &info);
+    PostKey(info.hwndFocus ? info.hwndFocus : report, VK_ESCAPE);
+    if (!Within(10s, [&] { return !IsWindow(report) || !IsWindowVisible(report); })) {
+        throw std::runtime_error("Esc does not close the report");
+    }
+}
+
+bool RunningProgram::Ended(DWORD milliseconds) const {
+    return WaitForSingleObject(process_.hProcess, milliseconds) == WAIT_OBJECT_0;
+}
+
+void PutOnClipboard(const std::wstring& text) {
+    if (!Within(10s, [] { return OpenClipboard(nullptr) != 0; })) throw std::runtime_error("no clipboard");
+    EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
+}  // namespace quorvel::win::testing

@@ -1,0 +1,58 @@
+#pragma once
+
+// Quorvel.exe started as a user starts it, and driven as any Windows tool
+// drives a program: its controls found by their IDs, messages sent and
+// posted to them, their texts read back.
+
+#include <string>
+
+#include <windows.h>
+
+#include "frontend/window_layout.h"
+
+namespace quorvel::win::testing {
+
+// A path of this machine's as Windows programs under Wine name it.
+std::wstring WindowsPath(std::string_view path);
+
+class RunningProgram {
+public:
+    RunningProgram();  // started, its window shown
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+    ~RunningProgram();  // closed, as a user closes it
+
+    HWND Window() const { return window_; }
+    HWND Control(const layout::Control& control) const;
+    HWND Focused() const;
+    std::wstring Text(HWND control) const;
+
+    // Sent, and waited for until handled, or until what it started waits
+    // for the user (a report).
+    void Deliver(HWND control, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const;
+    // The focus moved into the control, as the program's own thread would.
+    void Focus(HWND control) const;
+    // Posted, as the keyboard and the mouse put them in the program's queue;
+    // each returns once the program has taken them.
+    void PostKey(HWND control, WPARAM key) const;
+    void Click(HWND control) const;
+    void WaitForFocus(HWND control) const;
+
+    // The report shown over the window, or nullptr; its text; closed by Esc.
+    HWND Report() const;
+    std::wstring ReportText(HWND report) const;
+    void CloseByEscape(HWND report) const;
+    // The process has ended within the time given.
+    bool Ended(DWORD milliseconds) const;
+
+private:
+    void WaitIdle() const;
+
+    PROCESS_INFORMATION process_{};
+    HWND window_ = nullptr;
+};
+
+// The clipboard holds the text, as a copy elsewhere leaves it.
+void PutOnClipboard(const std::wstring& text);
+
+}  // namespace quorvel::win::testing
