@@ -11,7 +11,7 @@ SCREENSHOT ?= screenshots/quorvel$(if $(filter-out 1,$(SCALE)),@$(SCALE)x).png
 PROGRAM := build/release/app/quorvel
 
 .PHONY: deps test-deps sanitize-deps web-deps windows-deps run test test-default test-sanitize test-package test-web \
-	test-windows fuzz bench key-instructions web-bench screenshot web-screenshot program web \
+	test-windows fuzz bench key-instructions web-bench screenshot web-screenshot windows-screenshot program web \
 	windows windows-icon clean
 
 # Each stage installs what its own checks use, and no more: the program
@@ -129,6 +129,10 @@ windows-icon: deps build/release/CMakeCache.txt
 windows: windows-deps windows-icon build/windows/CMakeCache.txt
 	cmake --build --preset windows -j $(JOBS) --target quorvel_windows_zip
 	@ls -l build/windows/Quorvel.exe build/windows/Quorvel-*-win64.zip
+
+# The window as Wine shows it on Xvfb, in docs/screenshots/windows.png.
+windows-screenshot: windows
+	$(WINE_SESSION) ./scripts/windows_screenshot.sh build/windows docs/screenshots/windows.png
 
 # A Debian package of the program, its desktop entry, metainfo, icons and manual page.
 .PHONY: package
