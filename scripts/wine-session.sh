@@ -19,7 +19,8 @@ export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 displays=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$displays" >/dev/null 2>&1 &
 xvfb=$!
-trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true; rm -f "$displays"' EXIT INT TERM
+keep=$(mktemp -u)
+trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true; rm -f "$displays" "$keep"' EXIT INT TERM
 for _ in $(seq 100); do [ -s "$displays" ] && break; sleep 0.1; done
 DISPLAY=":$(cat "$displays")"
 export DISPLAY
@@ -34,10 +35,19 @@ if [ ! -f "$WINEPREFIX/.quorvel-ready" ]; then
     wineserver -w
     touch "$WINEPREFIX/.quorvel-ready"
 fi
+# A Windows program that waits, for as long as the command runs, keeps the
+# Wine server and its services up: each program the command starts then
+# starts warm.
 wineboot
+mkfifo "$keep"
+wine cmd /c pause <"$keep" >/dev/null 2>&1 &
+keeper=$!
+exec 4>"$keep"
 
 status=0
-"$@" || status=$?
+"$@" 4>&- || status=$?
+exec 4>&-  # the keeper reads the end of its input, and ends
+wait "$keeper" || true
 # A program left running (a test that failed half-way) is ended.
 timeout 120 wineserver -w || { echo "wine-session: a Wine process outlived the command; ending it" >&2; wineserver -k; }
 exit "$status"

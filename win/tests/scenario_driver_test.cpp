@@ -236,6 +236,10 @@ INSTANTIATE_TEST_SUITE_P(Window, PageScenario, ::testing::ValuesIn(Scenarios()),
 }  // namespace
 }  // namespace quorvel::win::testing
 
+namespace quorvel::testing {
+void PrintTo(const Scenario& scenario, std::ostream* out) { *out << '"' << scenario.name << '"'; }
+}  // namespace quorvel::testing
+
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     for (int i = 1; i < argc; ++i) {
