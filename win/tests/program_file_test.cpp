@@ -1,13 +1,6 @@
 // The built Quorvel.exe as Windows reads it: its version record, read back
-// with Windows' own functions; a 64-bit program of the GUI subsystem that
-// imports only Windows' own DLLs; its manifest and its one icon group.
+// with Windows' own functions; its manifest and its one icon group.
 
-#include <algorithm>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -56,61 +49,6 @@ TEST(ProgramFile, VersionRecordHoldsTheProgramsNamesAndVersion) {
         ASSERT_TRUE(VerQueryValueW(record.data(), key.c_str(), &value, &size)) << name;
         EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(value)), expected) << name;
     }
-}
-
-// The headers and the import table, read from the file.
-class PortableExecutable {
-public:
-    PortableExecutable() {
-        std::ifstream file(std::filesystem::path(Exe()), std::ios::binary);
-        bytes_.assign(std::istreambuf_iterator<char>(file), {});
-    }
-    template <class T>
-    const T& At(std::size_t offset) const {
-        if (offset + sizeof(T) > bytes_.size()) throw std::out_of_range("beyond the file");
-        return *reinterpret_cast<const T*>(bytes_.data() + offset);
-    }
-    const IMAGE_NT_HEADERS64& Headers() const { return At<IMAGE_NT_HEADERS64>(At<IMAGE_DOS_HEADER>(0).e_lfanew); }
-
-    std::size_t OffsetOf(DWORD rva) const {
-        const std::size_t sections = At<IMAGE_DOS_HEADER>(0).e_lfanew + offsetof(IMAGE_NT_HEADERS64, OptionalHeader) +
-                                     Headers().FileHeader.SizeOfOptionalHeader;
-        for (WORD i = 0; i < Headers().FileHeader.NumberOfSections; ++i) {
-            const auto& section = At<IMAGE_SECTION_HEADER>(sections + i * sizeof(IMAGE_SECTION_HEADER));
-            if (rva >= section.VirtualAddress && rva < section.VirtualAddress + section.Misc.VirtualSize) {
-                return rva - section.VirtualAddress + section.PointerToRawData;
-            }
-        }
-        throw std::out_of_range("no section holds it");
-    }
-
-    std::set<std::string> ImportedDlls() const {
-        std::set<std::string> dlls;
-        const DWORD table = Headers().OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
-        for (std::size_t at = OffsetOf(table);; at += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
-            const auto& import = At<IMAGE_IMPORT_DESCRIPTOR>(at);
-            if (import.Name == 0) break;
-            std::string name(&At<char>(OffsetOf(import.Name)));
-            std::transform(name.begin(), name.end(), name.begin(), [](char c) { return std::tolower(c); });
-            dlls.insert(name);
-        }
-        return dlls;
-    }
-
-private:
-    std::vector<char> bytes_;
-};
-
-TEST(ProgramFile, IsA64BitWindowsProgramThatImportsOnlyWindowsOwnDlls) {
-    const PortableExecutable exe;
-    EXPECT_EQ(exe.Headers().FileHeader.Machine, IMAGE_FILE_MACHINE_AMD64);
-    EXPECT_EQ(exe.Headers().OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
-    const std::set<std::string> windows_own{"advapi32.dll", "comctl32.dll", "gdi32.dll",   "kernel32.dll",
-                                            "msvcrt.dll",   "ole32.dll",    "oleacc.dll",  "oleaut32.dll",
-                                            "shell32.dll",  "user32.dll",   "uxtheme.dll", "version.dll"};
-    const std::set<std::string> imported = exe.ImportedDlls();
-    EXPECT_FALSE(imported.empty());
-    for (const std::string& dll : imported) EXPECT_TRUE(windows_own.contains(dll)) << dll;
 }
 
 // Loaded as data: the resources, without running the program.

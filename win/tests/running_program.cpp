@@ -1,6 +1,7 @@
 #include "win/tests/running_program.h"
 
 #include <chrono>
+#include <cstring>
 #include <stdexcept>
 #include <thread>
 
