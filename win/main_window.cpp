@@ -1,5 +1,7 @@
 #include "win/main_window.h"
 
+#include <algorithm>
+
 #include "frontend/window_layout.h"
 #include "win/wide_text.h"
 
@@ -87,9 +89,11 @@ void MainWindow::FitToDpi(UINT dpi, const RECT* suggested) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    // On a screen too small for it, its title bar stays in sight.
     const RECT& work = monitor.rcWork;
-    SetWindowPos(window_, nullptr, (work.left + work.right - width) / 2, (work.top + work.bottom - height) / 2, width,
-                 height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_, nullptr, std::max(work.left, (work.left + work.right - width) / 2),
+                 std::max(work.top, (work.top + work.bottom - height) / 2), width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT MainWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
