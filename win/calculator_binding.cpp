@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "events/handlers.h"
+#include "frontend/circuit_from_outside.h"
 #include "frontend/entry_focus.h"
 #include "frontend/error_message.h"
 #include "win/wide_text.h"
@@ -32,8 +33,9 @@ void CalculatorBinding::Attach(HWND window) {
     }
 }
 
-void CalculatorBinding::Load() {
+void CalculatorBinding::Load(const std::optional<Circuit>& circuit) {
     events_.Load();
+    if (circuit) OpenCircuit(*circuit, *this, events_);
     HWND first = controls_.Of(Field::txtRs, 0);
     SetFocus(first);
     SendMessageW(first, EM_SETSEL, 0, -1);

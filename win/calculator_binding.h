@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include "events/dispatcher.h"
+#include "frontend/circuit_text.h"
 #include "frontend/control_name.h"
 #include "frontend/held_field_set.h"
 #include "win/regional_settings.h"
@@ -25,8 +26,9 @@ public:
 
     // The window's controls are made: the binding takes them over.
     void Attach(HWND window);
-    // The load event; the focus then in the first entry, its text selected.
-    void Load();
+    // The load event, then the circuit given; the focus then in the first
+    // entry, its text selected.
+    void Load(const std::optional<Circuit>& circuit);
     // WM_COMMAND from a control of the window.
     void Command(HWND control, WORD notification);
     // A message before any control has it: true where it was taken.

@@ -1,18 +1,51 @@
-// Starts the calculator: creates its window, raises the load event, shows
-// the window and runs the message loop until the window closes or Esc ends
-// the program.
+// Starts the calculator. The command line (frontend/command_line.h) answers
+// its options with no window, on the standard streams or the parent's
+// console; otherwise the window is created, its load event raised, with
+// the circuit given as the argument where there is one, and the message
+// loop runs until the window closes or Esc ends the program.
+
+#include <string>
+#include <vector>
 
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
 
+#include "frontend/command_line.h"
+#include "quorvel_version.h"
 #include "win/main_window.h"
+#include "win/standard_output.h"
+#include "win/wide_text.h"
+
+namespace {
+
+// The arguments as the command line reads them: UTF-8, without the program's name.
+std::vector<std::string> Arguments() {
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 1; i < count; ++i) arguments.push_back(quorvel::win::Utf8(wide[i]));
+    LocalFree(wide);
+    return arguments;
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+    using namespace quorvel::win;
+    StandardOutput out(STD_OUTPUT_HANDLE), err(STD_ERROR_HANDLE);
+    const quorvel::ProgramStart start = quorvel::RunCommandLine(
+        Arguments(), {QUORVEL_VERSION, [] { return RegionalSettings().Current(); }, out, err});
+    if (start.exit) {
+        ShowKept(out, err);
+        return *start.exit;
+    }
+
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&classes);
-    quorvel::win::MainWindow window(instance);
-    window.Binding().Load();
+    MainWindow window(instance);
+    window.Binding().Load(start.circuit);
     ShowWindow(window.Handle(), show);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

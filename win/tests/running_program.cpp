@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "win/wide_text.h"
 #include "win/window_controls.h"
 
 namespace quorvel::win::testing {
@@ -56,8 +57,9 @@ std::wstring WindowsPath(std::string_view path) {
     return windows;
 }
 
-RunningProgram::RunningProgram() {
+RunningProgram::RunningProgram(const std::string& argument) {
     std::wstring command = L"\"" + WindowsPath(QUORVEL_EXE) + L"\"";
+    if (!argument.empty()) command += L" \"" + Wide(argument) + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_)) {
@@ -88,7 +90,7 @@ HWND RunningProgram::Focused() const {
     return info.hwndFocus;
 }
 
-std::wstring RunningProgram::Text(HWND control) const {
+std::wstring TextOf(HWND control) {
     DWORD_PTR length = 0;
     SendMessageTimeoutW(control, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 10000, &length);
     std::wstring text(length + 1, L'\0');

@@ -14,10 +14,13 @@ namespace quorvel::win::testing {
 
 // A path of this machine's as Windows programs under Wine name it.
 std::wstring WindowsPath(std::string_view path);
+// A window's text, as WM_GETTEXT gives it to another process.
+std::wstring TextOf(HWND window);
 
 class RunningProgram {
 public:
-    RunningProgram();  // started, its window shown
+    // Started, with the argument where given, its window shown.
+    explicit RunningProgram(const std::string& argument = {});
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
     ~RunningProgram();  // closed, as a user closes it
@@ -25,7 +28,7 @@ public:
     HWND Window() const { return window_; }
     HWND Control(const layout::Control& control) const;
     HWND Focused() const;
-    std::wstring Text(HWND control) const;
+    std::wstring Text(HWND control) const { return TextOf(control); }
 
     // Sent, and waited for until handled, or until what it started waits
     // for the user (a report).

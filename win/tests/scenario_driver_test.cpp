@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include "frontend/circuit_text.h"
 #include "frontend/error_message.h"
 #include "test_support/scenario_page.h"
 #include "win/tests/running_program.h"
@@ -33,10 +34,11 @@ NumberLocale LocaleNamed(const std::string& name) {
 std::string locale_name = "en-US";  // --locale=NAME
 
 // What the page alone has: what it does before the calculator starts, its
-// layouts, its worked solution, its buttons and its link.
+// layouts, its worked solution and its buttons. Its link is the program's
+// argument here.
 std::optional<std::string> PageOnly(const Scenario& scenario) {
     for (const ScenarioStep& step : scenario.steps) {
-        if (step.verb == "early" || step.verb == "layout" || step.verb == "solution" || step.verb == "reopen" ||
+        if (step.verb == "early" || step.verb == "layout" || step.verb == "solution" ||
             (step.verb == "copy" && step.id != "-")) {
             return "the page's own: " + step.verb + " " + step.id;
         }
@@ -73,10 +75,14 @@ public:
     // What differs after the step, if anything.
     std::vector<std::string> Step(const ScenarioStep& step) {
         const std::size_t reports = page_->calculator().platform.reports.size();
-        if (step.verb == "restart") {
+        if (step.verb == "restart" || step.verb == "reopen") {
+            // Started again; reopened with the circuit as its argument, as a link opens the page with it.
+            const std::string circuit =
+                step.verb == "reopen" ? CircuitLine(page_->calculator().fields.model) : std::string();
             program_.reset();
-            program_ = std::make_unique<RunningProgram>();
-            page_ = std::make_unique<Page>(LocaleNamed(locale_name));
+            program_ = std::make_unique<RunningProgram>(circuit);
+            page_ = circuit.empty() ? std::make_unique<Page>(LocaleNamed(locale_name))
+                                    : std::make_unique<Page>(LocaleNamed(locale_name), circuit);
         } else {
             Play(step);
             page_->Play(step.verb, step.id, step.text);
