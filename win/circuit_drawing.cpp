@@ -1,6 +1,7 @@
 #include "win/circuit_drawing.h"
 
 #include <string>
+#include <utility>
 
 #include <commctrl.h>
 
@@ -85,6 +86,7 @@ void CircuitDrawing::CentreText(HWND box) {
 
 LRESULT CALLBACK CircuitDrawing::BoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                          DWORD_PTR self) {
+    auto& drawing = *reinterpret_cast<CircuitDrawing*>(self);
     if (message == WM_NCCALCSIZE && wparam) {
         RECT& client = reinterpret_cast<NCCALCSIZE_PARAMS*>(lparam)->rgrc[0];
         HDC dc = GetDC(box);
@@ -106,12 +108,48 @@ LRESULT CALLBACK CircuitDrawing::BoxProc(HWND box, UINT message, WPARAM wparam, 
         OffsetRect(&whole, -whole.left, -whole.top);
         HDC dc = GetWindowDC(box);
         ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
-        auto& drawing = *reinterpret_cast<CircuitDrawing*>(self);
         FillRect(dc, &whole, drawing.Brush(drawing.controls_.LayoutOf(box)->colour));
         ReleaseDC(box, dc);
         return 0;
     }
+    if (message == WM_PAINT && drawing.cuts_.contains(box)) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(box, &paint);
+        drawing.PaintCut(box, dc);
+        EndPaint(box, &paint);
+        return 0;
+    }
+    if (message == WM_NCDESTROY) drawing.cuts_.erase(box);
     return DefSubclassProc(box, message, wparam, lparam);
+}
+
+void CircuitDrawing::DrawCut(HWND box, bool cut, std::wstring text, double size) {
+    if (cut) {
+        cuts_[box] = {std::move(text), size};
+    } else if (cuts_.erase(box) == 0) {
+        return;
+    }
+    InvalidateRect(box, nullptr, TRUE);
+}
+
+// Within the EDIT's margins, aligned as it aligns its text.
+void CircuitDrawing::PaintCut(HWND box, HDC dc) {
+    const Cut& cut = cuts_.at(box);
+    const layout::Control& item = *controls_.LayoutOf(box);
+    RECT area;
+    GetClientRect(box, &area);
+    FillRect(dc, &area, Brush(item.colour));
+    const auto margins = static_cast<DWORD>(SendMessageW(box, EM_GETMARGINS, 0, 0));
+    area.left += LOWORD(margins);
+    area.right -= HIWORD(margins);
+    const HFONT font = cut.size == 1 ? controls_.FontOf(item.font) : controls_.MakeFont(item.font, cut.size);
+    const HGDIOBJ before = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    const UINT align = item.align == layout::Align::right ? DT_RIGHT : item.align == layout::Align::centre ? DT_CENTER : DT_LEFT;
+    DrawTextW(dc, cut.text.c_str(), static_cast<int>(cut.text.size()), &area,
+              align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+    SelectObject(dc, before);
+    if (cut.size != 1) DeleteObject(font);
 }
 
 HBRUSH CircuitDrawing::ColourControl(HWND control, HDC dc) {

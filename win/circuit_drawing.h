@@ -1,10 +1,12 @@
 #pragma once
 
 // What the window paints itself: the colours of its controls, the frame
-// with the circuit's lines and dots on it, and the button's grey face.
+// with the circuit's lines and dots on it, the button's grey face, and a
+// result box's cut text where the window logic cuts it.
 
 #include <cstdint>
 #include <map>
+#include <string>
 
 #include <windows.h>
 
@@ -29,14 +31,25 @@ public:
     // A borderless box shows its one line in its middle, as a box with a
     // border does; the margins take its colour.
     void CentreText(HWND box);
+    // How a result box draws its text: as the EDIT does (cut false), or the
+    // cut given, at size times its font's size. The box keeps its whole
+    // text, for WM_GETTEXT, selecting and copying.
+    void DrawCut(HWND box, bool cut, std::wstring text, double size);
 
 private:
     static LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR self);
     static LRESULT CALLBACK BoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR self);
     void PaintFrame(HWND frame, HDC dc);
+    void PaintCut(HWND box, HDC dc);
+
+    struct Cut {
+        std::wstring text;
+        double size = 1;
+    };
 
     const WindowControls& controls_;
     std::map<std::uint32_t, HBRUSH> brushes_;
+    std::map<HWND, Cut> cuts_;  // the boxes drawn cut
 };
 
 }  // namespace quorvel::win

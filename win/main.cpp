@@ -45,13 +45,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&classes);
     MainWindow window(instance);
-    window.Binding().Load(start.circuit);
-    ShowWindow(window.Handle(), show);
+    window.Open(start.circuit, show);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Key preview: the window sees a key before its control, and before
-        // the dialog keys (Tab, Esc) move the focus or cancel.
-        if (window.Binding().PreviewKey(message) || IsDialogMessageW(window.Handle(), &message)) continue;
+        // Key preview: the window logic sees a key before its control, and
+        // before the dialog keys (Tab, Esc) move the focus or cancel.
+        if (window.View().Preview(message) || IsDialogMessageW(window.Handle(), &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -72,8 +72,15 @@ void MainWindow::Created(HWND window) {
         if (control.kind == layout::Kind::frame) drawing_.DrawOnFrame(GetDlgItem(window, ControlId(control)));
         if (control.kind == layout::Kind::result) drawing_.CentreText(GetDlgItem(window, ControlId(control)));
     }
-    binding_.Attach(window);
     FitToDpi(DpiOf(window), nullptr);
+    view_.Bind(window, logic_);
+}
+
+void MainWindow::Open(const std::optional<Circuit>& circuit, int show) {
+    logic_.Load(circuit);
+    ShowWindow(window_, show);
+    UpdateWindow(window_);
+    logic_.Shown();
 }
 
 // Placed anew at the DPI, in the rectangle Windows suggests, or centred on
@@ -84,6 +91,7 @@ void MainWindow::FitToDpi(UINT dpi, const RECT* suggested) {
     const int width = size.right - size.left, height = size.bottom - size.top;
     if (suggested) {
         SetWindowPos(window_, nullptr, suggested->left, suggested->top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        logic_.LayoutChanged();
         return;
     }
     MONITORINFO monitor{};
@@ -111,7 +119,9 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
                 return 0;
             }
             break;
-        case WM_SETTINGCHANGE: settings_.SettingChanged(reinterpret_cast<const wchar_t*>(lparam)); break;
+        case WM_SETTINGCHANGE:
+            if (settings_.SettingChanged(reinterpret_cast<const wchar_t*>(lparam))) logic_.SettingsChanged();
+            break;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
@@ -120,8 +130,14 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
             }
             break;
         case WM_DRAWITEM: drawing_.DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam)); return TRUE;
-        case WM_COMMAND: binding_.Command(reinterpret_cast<HWND>(lparam), HIWORD(wparam)); return 0;
-        case WM_TIMER: binding_.Timer(wparam); return 0;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+        case WM_CHAR:
+            if (view_.Sent(window_, message, wparam)) return 0;
+            break;
+        case WM_COMMAND: view_.Command(reinterpret_cast<HWND>(lparam), HIWORD(wparam)); return 0;
+        case WM_NOTIFY: view_.Notify(*reinterpret_cast<NMHDR*>(lparam)); return 0;
+        case WM_TIMER: view_.Elapsed(wparam); return 0;
         case WM_DESTROY: PostQuitMessage(0); return 0;
         default: break;
     }

@@ -108,6 +108,14 @@ void WindowControls::Create(HWND window) {
     }
 }
 
+HFONT WindowControls::MakeFont(layout::Font font, double size) const {
+    const layout::Typeface face = layout::TypefaceOf(font);
+    const int points = static_cast<int>(face.points * size * 100);
+    return CreateFontW(-MulDiv(points, static_cast<int>(dpi_), 7200), 0, 0, 0, face.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                       FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                       DEFAULT_PITCH | FF_SWISS, FaceName());
+}
+
 RECT WindowControls::Place(const layout::Control& control) const {
     const POINT origin = Origin(control);
     const int left = Scale(origin.x + control.left), top = Scale(origin.y + control.top);
@@ -117,12 +125,8 @@ RECT WindowControls::Place(const layout::Control& control) const {
 void WindowControls::Place(UINT dpi) {
     dpi_ = dpi;
     for (std::size_t f = 0; f < fonts_.size(); ++f) {
-        const layout::Typeface face = layout::TypefaceOf(static_cast<layout::Font>(f));
         if (fonts_[f]) DeleteObject(fonts_[f]);
-        fonts_[f] = CreateFontW(-MulDiv(static_cast<int>(face.points * 100), static_cast<int>(dpi), 7200), 0, 0, 0,
-                                face.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                DEFAULT_PITCH | FF_SWISS, FaceName());
+        fonts_[f] = MakeFont(static_cast<layout::Font>(f), 1);
     }
     for (const Made& made : made_) {
         SendMessageW(made.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(made.control->font)), FALSE);
@@ -154,10 +158,6 @@ void WindowControls::FitLabel(HWND label) const {
     const RECT place = Place(control);
     const int left = control.align == layout::Align::centre ? (place.left + place.right - size.cx) / 2 : place.left;
     MoveWindow(label, left, (place.top + place.bottom - size.cy) / 2, size.cx, size.cy, TRUE);
-}
-
-HWND WindowControls::Of(Field field, int index) const {
-    return GetDlgItem(window_, ControlId(layout::ControlOf(field, index)));
 }
 
 const layout::Control* WindowControls::LayoutOf(HWND control) const {

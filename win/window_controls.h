@@ -33,10 +33,13 @@ public:
 
     int Scale(int twips) const { return MulDiv(twips, static_cast<int>(dpi_), 1440); }
     UINT Dpi() const { return dpi_; }
-    HWND Of(Field field, int index = 0) const;
+    HWND Of(const layout::Control& control) const { return GetDlgItem(window_, ControlId(control)); }
     // The layout's row for a control of the window, or nullptr.
     const layout::Control* LayoutOf(HWND control) const;
     HFONT FontOf(layout::Font font) const { return fonts_[static_cast<std::size_t>(font)]; }
+    // The font at size times its own, for a cut result drawn smaller: the
+    // caller's to delete.
+    HFONT MakeFont(layout::Font font, double size) const;
 
 private:
     struct Made {

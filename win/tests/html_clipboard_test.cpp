@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "win/html_clipboard.h"
+#include "win/clipboard.h"
 
 namespace {
 
