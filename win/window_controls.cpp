@@ -130,6 +130,9 @@ void WindowControls::Place(UINT dpi) {
     }
     for (const Made& made : made_) {
         SendMessageW(made.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(made.control->font)), FALSE);
+        // An entry's text takes the room of its margins too, up to its
+        // frame, as in the Qt window: six digits show whole.
+        if (made.control->kind == Kind::entry) SendMessageW(made.window, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
         const RECT place = Place(*made.control);
         int height = place.bottom - place.top;
         if (made.control->kind == Kind::chooser) {
