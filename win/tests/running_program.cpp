@@ -125,19 +125,43 @@ void RunningProgram::WaitForFocus(HWND control) const {
 
 void RunningProgram::WaitIdle() const { WaitForInputIdle(process_.hProcess, 10000); }
 
-void RunningProgram::PostKey(HWND control, WPARAM key) const {
-    const UINT scan = MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC);
-    PostMessageW(control, WM_KEYDOWN, key, 1 | (scan << 16));
-    PostMessageW(control, WM_KEYUP, key, 1 | (scan << 16) | (3u << 30));
+// Held modifiers need the key state of the program's thread, which only
+// input from the keyboard (SendInput) sets, to the window in front.
+void RunningProgram::PostKey(HWND control, WPARAM key, const std::vector<BYTE>& held) const {
+    if (held.empty()) {
+        const UINT scan = MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC);
+        PostMessageW(control, WM_KEYDOWN, key, 1 | (scan << 16));
+        PostMessageW(control, WM_KEYUP, key, 1 | (scan << 16) | (3u << 30));
+        WaitIdle();
+        return;
+    }
+    SetForegroundWindow(window_);
+    Focus(control);
+    std::vector<INPUT> inputs;
+    const auto press = [&inputs](WORD pressed, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = pressed;
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    for (const BYTE modifier : held) press(modifier, 0);
+    press(static_cast<WORD>(key), 0);
+    press(static_cast<WORD>(key), KEYEVENTF_KEYUP);
+    for (auto modifier = held.rbegin(); modifier != held.rend(); ++modifier) press(*modifier, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     WaitIdle();
 }
 
-void RunningProgram::Click(HWND control) const {
+void RunningProgram::Click(HWND control) const { ClickAndType(control, {}); }
+
+void RunningProgram::ClickAndType(HWND control, const std::wstring& typed) const {
     RECT area;
     GetClientRect(control, &area);
     const LPARAM middle = MAKELPARAM(area.right / 2, area.bottom / 2);
     PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, middle);
     PostMessageW(control, WM_LBUTTONUP, 0, middle);
+    for (const wchar_t character : typed) PostMessageW(control, WM_CHAR, character, 1);
     WaitForFocus(control);
 }
 
@@ -159,17 +183,6 @@ void RunningProgram::CloseByEscape(HWND report) const {
 
 bool RunningProgram::Ended(DWORD milliseconds) const {
     return WaitForSingleObject(process_.hProcess, milliseconds) == WAIT_OBJECT_0;
-}
-
-void PutOnClipboard(const std::wstring& text) {
-    if (!Within(10s, [] { return OpenClipboard(nullptr) != 0; })) throw std::runtime_error("no clipboard");
-    EmptyClipboard();
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
 }
 
 }  // namespace quorvel::win::testing

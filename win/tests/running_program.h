@@ -5,6 +5,7 @@
 // posted to them, their texts read back.
 
 #include <string>
+#include <vector>
 
 #include <windows.h>
 
@@ -36,9 +37,12 @@ public:
     // The focus moved into the control, as the program's own thread would.
     void Focus(HWND control) const;
     // Posted, as the keyboard and the mouse put them in the program's queue;
-    // each returns once the program has taken them.
-    void PostKey(HWND control, WPARAM key) const;
+    // each returns once the program has taken them. A key with the
+    // modifiers held (VK_CONTROL, VK_SHIFT), as the program's thread reads
+    // them; a click and the characters typed right after it.
+    void PostKey(HWND control, WPARAM key, const std::vector<BYTE>& held = {}) const;
     void Click(HWND control) const;
+    void ClickAndType(HWND control, const std::wstring& typed) const;
     void WaitForFocus(HWND control) const;
 
     // The report shown over the window, or nullptr; its text; closed by Esc.
@@ -54,8 +58,5 @@ private:
     PROCESS_INFORMATION process_{};
     HWND window_ = nullptr;
 };
-
-// The clipboard holds the text, as a copy elsewhere leaves it.
-void PutOnClipboard(const std::wstring& text);
 
 }  // namespace quorvel::win::testing
