@@ -13,17 +13,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Polled until it holds or the time is up.
-template <class Condition>
-bool Within(std::chrono::milliseconds limit, Condition condition) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > end) return false;
-        std::this_thread::sleep_for(5ms);
-    }
-    return true;
-}
-
 struct Search {
     DWORD process;
     const wchar_t* class_name;
@@ -50,6 +39,15 @@ HWND WindowOf(DWORD process, const wchar_t* class_name) {
 }
 
 }  // namespace
+
+bool Within(std::chrono::milliseconds limit, const std::function<bool()>& condition) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(5ms);
+    }
+    return true;
+}
 
 std::wstring WindowsPath(std::string_view path) {
     std::wstring windows = L"Z:";

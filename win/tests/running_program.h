@@ -4,6 +4,8 @@
 // drives a program: its controls found by their IDs, messages sent and
 // posted to them, their texts read back.
 
+#include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,10 @@
 #include "frontend/window_layout.h"
 
 namespace quorvel::win::testing {
+
+// Polled until it holds or the time is up: what a program does on posted
+// input, or on input from the keyboard, comes when it comes.
+bool Within(std::chrono::milliseconds limit, const std::function<bool()>& condition);
 
 // A path of this machine's as Windows programs under Wine name it.
 std::wstring WindowsPath(std::string_view path);

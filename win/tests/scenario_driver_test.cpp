@@ -105,8 +105,10 @@ public:
         const auto& told = calculator.platform.reports;
         if (told.size() > reports) {
             const std::wstring expected = Wide(ErrorMessage(RuntimeError(told.back().first, told.back().second)));
-            HWND report = WaitForReport();
-            if (!report) return {"no report; expected " + Utf8(expected)};
+            HWND report = nullptr;  // once the user pauses, a second after the last key
+            if (!Within(std::chrono::seconds(10), [&] { return (report = program_->Report()) != nullptr; })) {
+                return {"no report; expected " + Utf8(expected)};
+            }
             if (program_->ReportText(report) != expected) {
                 differences.push_back("the report is \"" + Utf8(program_->ReportText(report)) + "\"");
             }
@@ -119,16 +121,10 @@ public:
             return differences;
         }
         if (program_->Ended(0)) return {"the program has ended"};
-        // The keys sent as from the keyboard come after any message: their
-        // effect is waited for.
-        for (int tries = 0; tries < 100; ++tries) {
-            std::vector<std::string> fields = FieldDifferences();
-            if (fields.empty() || tries == 99) {
-                differences.insert(differences.end(), fields.begin(), fields.end());
-                break;
-            }
-            Sleep(20);
-        }
+        // The keys sent as from the keyboard come after any message.
+        std::vector<std::string> fields;
+        Within(std::chrono::seconds(2), [&] { return (fields = FieldDifferences()).empty(); });
+        differences.insert(differences.end(), fields.begin(), fields.end());
         return differences;
     }
 
@@ -184,7 +180,7 @@ private:
             const Command command = step.id == "cmdCopySolution" ? Command::copy_solution : Command::copy_circuit;
             const DWORD copies = GetClipboardSequenceNumber();
             program.PostKey(program.Focused(), static_cast<WPARAM>(InfoOf(command).keys.key), {VK_CONTROL, VK_SHIFT});
-            for (int i = 0; i < 500 && GetClipboardSequenceNumber() == copies; ++i) Sleep(10);
+            Within(std::chrono::seconds(5), [copies] { return GetClipboardSequenceNumber() != copies; });
             const Copied expected = InfoOf(command).copy(page_->calculator().fields.model, {});
             std::string text;
             for (const char c : expected.text) text += c == '\n' ? std::string("\r\n") : std::string(1, c);
@@ -226,15 +222,6 @@ private:
             program.PostKey(control, VK_ESCAPE);
         }
         // pause: the user waits, and the report shows, if one waited.
-    }
-
-    // Shown once the user pauses, a second after the last key.
-    HWND WaitForReport() const {
-        for (int i = 0; i < 1000; ++i) {
-            if (HWND report = program_->Report()) return report;
-            Sleep(10);
-        }
-        return nullptr;
     }
 
     std::unique_ptr<RunningProgram> program_;
