@@ -1,7 +1,7 @@
 #pragma once
 
-// The unit words of the calculator, as data: the choosers' lists are the
-// inputs' units (number/unit_marks.h); a result's ladder has one word per range.
+// The units of the results, and the step between neighbouring units. The
+// words are those of the one table of unit words (number/unit_marks.h).
 
 #include <array>
 #include <string_view>
@@ -15,9 +15,8 @@ namespace quorvel {
 inline constexpr double kUnitStep = 1000;
 
 // The units of the results, one per range: micro, milli, base, kilo, mega.
-using UnitLadder = std::array<std::string_view, 5>;
-inline constexpr UnitLadder kVoltageUnits{"uV", "mV", "V", "kV", "MV"};
-inline constexpr UnitLadder kPowerUnits{"uW", "mW", "W", "kW", "MW"};
+inline constexpr const UnitLadder& kVoltageUnits = WordsOf(Quantity::voltage).ladder;
+inline constexpr const UnitLadder& kPowerUnits = WordsOf(Quantity::power).ladder;
 
 // A value the given steps of 1000 up (or down, for negative steps), one
 // checked step at a time.

@@ -11,7 +11,8 @@
 namespace quorvel {
 namespace {
 
-constexpr std::string_view kOhm = "Ohm", kAmpere = "A", kVolt = "V", kWatt = "W";
+constexpr std::string_view kOhm = BaseWordOf(Quantity::resistance), kAmpere = BaseWordOf(Quantity::current),
+                           kVolt = BaseWordOf(Quantity::voltage), kWatt = BaseWordOf(Quantity::power);
 constexpr std::string_view kSubscripts[] = {"_1", "_2", "_3", "_4"};
 
 std::string OneLine(std::string text) {

@@ -73,7 +73,7 @@ int StepsOfUnit(Field box, std::string_view unit) {
     if (box == Field::txtRst) return StepsOf(Field::cboRs, unit);
     const UnitLadder& ladder = *InfoOf(box).ladder;
     for (std::size_t range = 0; range < ladder.size(); ++range) {
-        if (ladder[range] == unit) return static_cast<int>(range) - 2;
+        if (ladder[range] == unit) return static_cast<int>(range) + kMicroSteps;
     }
     return 0;
 }
