@@ -7,6 +7,7 @@
 #include "frontend/circuit_answer.h"
 #include "frontend/parts_not_read.h"
 #include "frontend/quoted_text.h"
+#include "frontend/texts.h"
 #include "frontend/tolerance.h"
 
 namespace quorvel {
@@ -68,12 +69,10 @@ std::string_view PlaceholderOf(Takes takes) {
 
 // "1, 2, 5, 10 sau 20"
 std::string ToleranceList() {
-    std::string list;
-    for (const Tolerance tolerance : kCircuitTolerances) {
-        if (!list.empty()) list += tolerance == kCircuitTolerances.back() ? " sau " : ", ";
-        list += std::to_string(tolerance.hundredths / 100);
-    }
-    return list;
+    std::vector<std::string> percents;
+    for (const Tolerance tolerance : kCircuitTolerances) percents.push_back(std::to_string(tolerance.hundredths / 100));
+    const std::vector<std::string_view> words(percents.begin(), percents.end());
+    return texts::Listed(words);
 }
 
 constexpr std::string_view kHelpIntro =
@@ -95,19 +94,6 @@ constexpr std::string_view kHelpEnd =
     "un răspuns care nu a putut fi scris; 2 o linie de comandă greșită; 3 o parte\n"
     "a circuitului care nu a putut fi citită.\n";
 
-// One pass, so that what stands for "%1" is never read for "%2".
-std::string Said(std::string_view text, std::string_view first, std::string_view second = {}) {
-    std::string said;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        if (text[at] == '%' && at + 1 < text.size() && (text[at + 1] == '1' || text[at + 1] == '2')) {
-            said += text[++at] == '1' ? first : second;
-        } else {
-            said += text[at];
-        }
-    }
-    return said;
-}
-
 // A line for each request, with the settings it takes; then each option's
 // help, in a column of its own.
 std::string HelpText() {
@@ -128,7 +114,7 @@ std::string HelpText() {
         std::string usage = "  " + (option.short_name.empty() ? "" : std::string(option.short_name) + ", ") +
                             std::string(option.name) + std::string(PlaceholderOf(option.takes));
         usage.resize(std::max<std::size_t>(usage.size() + 2, kHelpColumn), ' ');
-        std::string help = Said(option.help, ToleranceList());
+        std::string help = texts::Filled(option.help, ToleranceList());
         for (auto at = help.find('\n'); at != std::string::npos; at = help.find('\n', at + 1)) {
             help.insert(at + 1, kHelpColumn, ' ');
         }
@@ -192,32 +178,32 @@ Asked ReadArguments(std::span<const std::string> arguments) {
         const std::size_t equals = argument.starts_with("--") ? argument.find('=') : std::string_view::npos;
         const std::string_view name = argument.substr(0, equals);
         const Option* option = OptionNamed(name);
-        if (!option) return Wrong(Said(kUnknownOption, Quoted(name)));
+        if (!option) return Wrong(texts::Filled(kUnknownOption, Quoted(name)));
         const bool takes_value = option->takes != Takes::nothing;
         std::optional<std::string_view> value;
         if (equals != std::string_view::npos) value = argument.substr(equals + 1);
-        if (value && !takes_value) return Wrong(Said(kTakesNoValue, name));
+        if (value && !takes_value) return Wrong(texts::Filled(kTakesNoValue, name));
         if (takes_value && !value && at + 1 < arguments.size()) value = arguments[++at];
         if (takes_value && (!value || value->empty())) {
-            return Wrong(Said(option->takes == Takes::circuit ? kWithoutCircuit : kWithoutTolerance, name));
+            return Wrong(texts::Filled(option->takes == Takes::circuit ? kWithoutCircuit : kWithoutTolerance, name));
         }
         if (option->setting) {
-            if (set_by) return Wrong(Said(kGivenTwice, name));
+            if (set_by) return Wrong(texts::Filled(kGivenTwice, name));
             set_by = option;
             asked.tolerance = ReadCircuitTolerance(*value);
-            if (!asked.tolerance) return Wrong(Said(kNotATolerance, Quoted(*value), ToleranceList()));
+            if (!asked.tolerance) return Wrong(texts::Filled(kNotATolerance, Quoted(*value), ToleranceList()));
             continue;
         }
         if (!asked_by.empty()) {
-            return Wrong(option->request == asked.request ? Said(kGivenTwice, name) : Said(kTogether, asked_by, name));
+            return Wrong(option->request == asked.request ? texts::Filled(kGivenTwice, name) : texts::Filled(kTogether, asked_by, name));
         }
         asked_by = name;
         asked.request = option->request;
         if (value) asked.circuit = std::string(*value);
     }
-    if (set_by && set_by->request != asked.request) return Wrong(Said(kOnlyWith, set_by->name, RequestNamed(*set_by)));
+    if (set_by && set_by->request != asked.request) return Wrong(texts::Filled(kOnlyWith, set_by->name, RequestNamed(*set_by)));
     const std::size_t allowed = asked.request == Request::window ? 1 : 0;
-    if (circuits.size() > allowed) return Wrong(Said(kBeyond, Quoted(circuits[allowed])));
+    if (circuits.size() > allowed) return Wrong(texts::Filled(kBeyond, Quoted(circuits[allowed])));
     if (!circuits.empty()) asked.circuit = std::string(circuits.front());
     return asked;
 }
@@ -245,7 +231,7 @@ ProgramStart Refuse(CommandOutput& err, const std::string& why) {
 std::optional<ProgramStart> Answer(const CommandLineSetting& setting, const std::string& text) {
     const std::optional<std::string> failed = setting.out.Write(text);
     if (!failed) return std::nullopt;
-    Tell(setting.err, Said(kNotWritten, *failed));
+    Tell(setting.err, texts::Filled(kNotWritten, *failed));
     return Exit(kExitNotComputed);
 }
 
@@ -283,7 +269,7 @@ ProgramStart RunCommandLine(std::span<const std::string> arguments, const Comman
     }
     if (asked.request == Request::window && !asked.circuit) return {};
     const std::optional<Circuit> circuit = ReadCircuit(*asked.circuit);
-    if (!circuit) return Refuse(setting.err, Said(kNotACircuit, Quoted(*asked.circuit)));
+    if (!circuit) return Refuse(setting.err, texts::Filled(kNotACircuit, Quoted(*asked.circuit)));
     if (asked.request == Request::window) return {std::nullopt, circuit};
     const Answered what = asked.request == Request::table      ? Answered::table
                           : asked.request == Request::solution ? Answered::solution

@@ -1,8 +1,8 @@
 #pragma once
 
 // What the user is told of a run-time error, in the window's language. Every
-// front end shows this text, under the title kErrorTitle, with a warning
-// sign and one OK button; the program goes on afterwards.
+// front end shows this text, under the catalogue's title (texts::kErrorTitle),
+// with a warning sign and one OK button; the program goes on afterwards.
 
 #include <string>
 #include <string_view>
@@ -10,8 +10,6 @@
 #include "number/runtime_error.h"
 
 namespace quorvel {
-
-inline constexpr std::string_view kErrorTitle = "Quorvel";
 
 // A report of the calculator's own, beside the platform's run-time errors
 // and told as they are: its text is its description. Numbered -1, which no

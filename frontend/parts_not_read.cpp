@@ -2,6 +2,7 @@
 
 #include "frontend/error_message.h"
 #include "frontend/quoted_text.h"
+#include "frontend/texts.h"
 
 namespace quorvel {
 namespace {
@@ -14,15 +15,13 @@ std::string PartName(std::size_t part) {
 std::string Why(const CircuitPart& part, Quantity quantity) {
     const bool resistor = quantity == Quantity::resistance;
     switch (part.fault) {
-        case PartFault::too_large: return "numărul este prea mare pentru a fi calculat";
+        case PartFault::too_large: return std::string(texts::kPartTooLarge);
         case PartFault::foreign_unit:
-            return Quoted(part.unit) + (resistor ? " nu este o unitate de rezistență (R, K, M sau G, Ohm)"
-                                                 : " nu este o unitate de curent (u sau m, A)");
+            return texts::Filled(resistor ? texts::kNoResistanceUnit : texts::kNoCurrentUnit, Quoted(part.unit));
         case PartFault::no_number:
         case PartFault::none: break;
     }
-    return resistor ? "nu este o valoare de rezistență (de exemplu 4K7, 470R, 1M5)"
-                    : "nu este o valoare de curent (de exemplu 5mA, 250uA, 1.5A)";
+    return std::string(resistor ? texts::kNoResistance : texts::kNoCurrent);
 }
 
 }  // namespace
@@ -41,9 +40,9 @@ std::vector<std::string> PartsNotRead(const Circuit& circuit) {
 // where a message box would look for markup.
 std::optional<RuntimeError> OpenedReport(const Circuit& circuit, const std::optional<RuntimeError>& met) {
     if (circuit.Whole()) return met;
-    std::string text = "Din circuitul dat nu s-a putut citi:";
+    std::string text(texts::kPartsNotRead);
     for (const std::string& line : PartsNotRead(circuit)) text += "\n" + line;
-    text += "\nAcestea au rămas 0.";
+    text += "\n" + std::string(texts::kPartsLeftAtZero);
     if (met) text += "\n" + ErrorMessage(*met);
     return OwnReport(text);
 }

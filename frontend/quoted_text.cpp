@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <optional>
 
+#include "frontend/texts.h"
+
 namespace quorvel {
 namespace {
 
@@ -66,7 +68,7 @@ std::string Quoted(std::string_view text) {
         at += next.size;
     }
     if (characters <= kShownCharacters) return shown + "\u201D";
-    return shown + "\u2026\u201D (" + std::to_string(characters) + " de caractere)";
+    return shown + "\u2026\u201D (" + texts::Characters(static_cast<long long>(characters)) + ")";
 }
 
 }  // namespace quorvel

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "frontend/circuit_table.h"
+#include "frontend/texts.h"
 #include "frontend/window_keys.h"
 #include "frontend/worked_solution.h"
 
@@ -28,11 +29,11 @@ Copied LinkCopy(const FieldSet&, std::string_view address) { return {std::string
 
 // The link has no item and no keys: only a window with an address offers it.
 const std::array<CommandInfo, 3> kCommands{{
-    {Command::copy_circuit, "Copiază circuitul", {'C', kCtrlMask | kShiftMask}, CircuitCopy,
-     "Circuitul a fost copiat ca tabel."},
-    {Command::copy_solution, "Copiază rezolvarea", {'R', kCtrlMask | kShiftMask}, SolutionCopy,
-     "Rezolvarea a fost copiată."},
-    {Command::copy_link, "", {}, LinkCopy, "Legătura a fost copiată."},
+    {Command::copy_circuit, texts::kCopyCircuit, {'C', kCtrlMask | kShiftMask}, CircuitCopy, texts::kCircuitCopied,
+     texts::kCopyCircuit, texts::kCopyCircuitSaid},
+    {Command::copy_solution, texts::kCopySolution, {'R', kCtrlMask | kShiftMask}, SolutionCopy,
+     texts::kSolutionCopied, texts::kCopySolution, texts::kCopySolutionSaid},
+    {Command::copy_link, "", {}, LinkCopy, texts::kLinkCopied, texts::kCopyLink, texts::kCopyLinkSaid},
 }};
 
 const CommandInfo& InfoOf(Command command) { return kCommands[static_cast<std::size_t>(command)]; }

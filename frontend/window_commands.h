@@ -33,6 +33,7 @@ struct Copied {
     std::string html;
 };
 
+// Its texts are the catalogue's (frontend/texts.h).
 struct CommandInfo {
     Command command;
     std::string_view item;  // in the context menus; empty: in none
@@ -40,7 +41,9 @@ struct CommandInfo {
     // What it copies, from the fields and the circuit's line as an address
     // holds it.
     Copied (*copy)(const FieldSet& fields, std::string_view address);
-    std::string_view told;  // what the window tells once it is copied
+    std::string_view told;     // what the window tells once it is copied
+    std::string_view caption;  // on a button that offers it
+    std::string_view said;     // what a screen reader hears of that button
 };
 
 extern const std::array<CommandInfo, 3> kCommands;
@@ -50,8 +53,5 @@ const CommandInfo& InfoOf(Command command);
 std::optional<Command> CommandOfKeys(Shortcut keys);
 // The keys as a menu shows them beside its item: "Ctrl+Shift+C".
 std::string ShortcutText(Shortcut keys);
-
-// What the window tells when the platform would not let it copy.
-inline constexpr std::string_view kNotCopied = "Browserul nu a lăsat pagina să copieze.";
 
 }  // namespace quorvel

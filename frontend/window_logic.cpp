@@ -5,6 +5,7 @@
 #include "frontend/circuit_from_outside.h"
 #include "frontend/entry_focus.h"
 #include "frontend/error_message.h"
+#include "frontend/texts.h"
 #include "frontend/utf16.h"
 #include "frontend/window_layout.h"
 #include "frontend/worked_solution.h"
@@ -197,7 +198,7 @@ void WindowLogic::Run(Command command) {
     }
     const CommandInfo& info = InfoOf(command);
     const Copied copied = info.copy(fields_, address);
-    view_.Tell(std::string(view_.Copy(copied.text, copied.html) ? info.told : kNotCopied));
+    view_.Tell(std::string(view_.Copy(copied.text, copied.html) ? info.told : texts::kNotCopied));
 }
 
 void WindowLogic::TooltipAsked(const layout::Control& control) {
@@ -278,7 +279,7 @@ void WindowLogic::ReportError(const RuntimeError& error) {
     }
     Flush();
     const int depth = std::exchange(depth_, 0);
-    view_.ShowReport(kErrorTitle, ErrorMessage(error));
+    view_.ShowReport(texts::kErrorTitle, ErrorMessage(error));
     depth_ = depth;
 }
 

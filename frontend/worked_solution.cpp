@@ -6,6 +6,7 @@
 #include "frontend/error_message.h"
 #include "frontend/html_escape.h"
 #include "frontend/recalculated_copy.h"
+#include "frontend/texts.h"
 #include "frontend/worked_solution_marks.h"
 
 namespace quorvel {
@@ -205,7 +206,7 @@ std::string Line(const SolutionStep& step, bool html) {
 WorkedSolution SolveCircuit(const FieldSet& form) { return Solver(form).Solve(); }
 
 std::string SolutionText(const WorkedSolution& solution) {
-    std::string text = "Rezolvare\n";
+    std::string text = std::string(texts::kSolution) + "\n";
     for (const SolutionStep& step : solution.steps) text += Line(step, false) + "\n";
     return text;
 }
@@ -217,7 +218,7 @@ std::string SolutionList(const WorkedSolution& solution) {
 }
 
 std::string SolutionHtml(const WorkedSolution& solution) {
-    return "<meta charset=\"utf-8\"><p><b>Rezolvare</b></p>\n" + SolutionList(solution);
+    return "<meta charset=\"utf-8\"><p><b>" + HtmlEscaped(texts::kSolution) + "</b></p>\n" + SolutionList(solution);
 }
 
 }  // namespace quorvel

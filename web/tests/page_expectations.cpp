@@ -21,6 +21,7 @@
 #include "frontend/entry_description.h"
 #include "events/handlers.h"
 #include "frontend/error_message.h"
+#include "frontend/texts.h"
 #include "frontend/window_layout.h"
 #include "test_support/headless_calculator.h"
 #include "test_support/scenario_page.h"
@@ -100,12 +101,12 @@ public:
         const FieldSet& fields = page_->calculator().fields.model;
         if (verb == "copy" && id == "cmdCopySolution") {
             const WorkedSolution solution = SolveCircuit(fields);
-            copied = ", \"copied\": [" + Json(SolutionText(solution)) + ", " + Json(SolutionHtml(solution)) +
-                     ", \"Rezolvarea a fost copiată.\"]";
+            copied = ", \"copied\": [" + Json(SolutionText(solution)) + ", " + Json(SolutionHtml(solution)) + ", " +
+                     Json(std::string(texts::kSolutionCopied)) + "]";
         } else if (verb == "copy") {
             const auto rows = CircuitTable(fields);
-            copied = ", \"copied\": [" + Json(TabSeparated(rows)) + ", " + Json(HtmlTable(rows)) +
-                     ", \"Circuitul a fost copiat ca tabel.\"]";
+            copied = ", \"copied\": [" + Json(TabSeparated(rows)) + ", " + Json(HtmlTable(rows)) + ", " +
+                     Json(std::string(texts::kCircuitCopied)) + "]";
         }
         const std::string solution = page_->SolutionOpen() ? Json(SolutionList(SolveCircuit(fields))) : "null";
         json_ += ",\n  {\"do\": [" + Json(verb) + ", " + Json(id) + ", " + Json(text) + "], " +
