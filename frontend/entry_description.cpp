@@ -60,7 +60,7 @@ void ResistorDescriptions::Describe(const FieldSet& form, const WindowView& view
             writes.push_back({.kind = ViewWrite::Kind::describe, .control = &entry, .value = described.value});
             continue;
         }
-        described.spoken = described.value + ". " + std::string(entry.spoken.description);
+        described.spoken = described.value + ". " + std::string(layout::DescriptionOf(entry));
         writes.push_back({.kind = ViewWrite::Kind::describe, .control = &entry, .spoken = described.spoken});
     }
 }

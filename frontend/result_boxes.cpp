@@ -29,7 +29,7 @@ void ResultBoxes::Show(const layout::Control& box, std::string_view text, std::s
     const bool fits = text.empty() || Width(box, shown, text, 1) + shown.room.slack <= shown.room.room;
     if (fits && !shown.display.cut) return;  // as the toolkit shows it, before and now
     const auto width = [this, &box, &shown](std::string_view cut, double size) { return Width(box, shown, cut, size); };
-    shown.display = DisplayResult(text, unit, box.spoken.description, point, fits, shown.room.room, width);
+    shown.display = DisplayResult(text, unit, layout::DescriptionOf(box), point, fits, shown.room.room, width);
     Draw(box, shown, writes);
     if (!view_.AsksForTooltips()) TooltipAsked(box, writes);
     writes.push_back({.kind = ViewWrite::Kind::describe, .control = &box, .spoken = shown.display.spoken});

@@ -61,11 +61,17 @@ inline constexpr std::uint32_t kBlack = 0x000000;
 
 // What a screen reader says of a control beyond its text: the accessible name
 // and description, in Romanian like the window. An empty name leaves the
-// toolkit's own, a label's caption.
+// toolkit's own, a label's caption. The description is made from its
+// pattern (DescriptionOf): "{units}" stands for the units the control shows
+// or offers, "{limit}" for its typed limit in words ("6 caractere") and
+// "{default units}" for the units the clear button puts back.
 struct Spoken {
     std::string_view name;
-    std::string_view description;
+    std::string_view pattern;
 };
+
+// The characters the user may type into a resistor entry.
+inline constexpr int kTypedLimit = 6;
 
 struct Control {
     std::string_view name;
@@ -92,71 +98,71 @@ inline constexpr auto kControls = [] {
     constexpr auto F = NameOf;
     auto controls = std::to_array<Control>({
         // name       index kind     container      left    top  width height colour     caption (a field's: its own) align font tab
-        //     {spoken name, spoken description}, typed limit, line width
+        //     {spoken name, spoken description's pattern}, typed limit, line width
         {"fraSerie",      -1, frame,    frmQuorvel,     120,   120,  11655,  2655, kGrey,      "",                    left,    window, 11,
             {"Circuit serie cu patru rezistențe", "Schema circuitului, cu valorile introduse și rezultatele calculate după fiecare modificare"}},
         {F(txtRs),       0, entry,    fraSerie,       600,   780,    855,   360, kGreen,     {},                    right,   window, 0,
-            {"Rezistența 1", "Valoarea rezistenței 1, în unitatea aleasă alături; cel mult 6 caractere; săgețile sus și jos trec la valoarea standard următoare din seria E24, iar cu Ctrl din seria E96"}, 6},
+            {"Rezistența 1", "Valoarea rezistenței 1, în unitatea aleasă alături; cel mult {limit}; săgețile sus și jos trec la valoarea standard următoare din seria E24, iar cu Ctrl din seria E96"}, kTypedLimit},
         {F(cboRs),       0, chooser,  fraSerie,      1440,   780,   1095,   360, kNoColour,  "",                    left,    window, 1,
-            {"Unitatea rezistenței 1", "Unitatea de măsură a rezistenței 1: Ohm, kOhm sau MOhm"}},
+            {"Unitatea rezistenței 1", "Unitatea de măsură a rezistenței 1: {units}"}},
         {F(txtRs),       1, entry,    fraSerie,      2640,   780,    855,   360, kGreen,     {},                    right,   window, 2,
-            {"Rezistența 2", "Valoarea rezistenței 2, în unitatea aleasă alături; cel mult 6 caractere; săgețile sus și jos trec la valoarea standard următoare din seria E24, iar cu Ctrl din seria E96"}, 6},
+            {"Rezistența 2", "Valoarea rezistenței 2, în unitatea aleasă alături; cel mult {limit}; săgețile sus și jos trec la valoarea standard următoare din seria E24, iar cu Ctrl din seria E96"}, kTypedLimit},
         {F(cboRs),       1, chooser,  fraSerie,      3480,   780,   1095,   360, kNoColour,  "",                    left,    window, 3,
-            {"Unitatea rezistenței 2", "Unitatea de măsură a rezistenței 2: Ohm, kOhm sau MOhm"}},
+            {"Unitatea rezistenței 2", "Unitatea de măsură a rezistenței 2: {units}"}},
         {F(txtRs),       2, entry,    fraSerie,      4680,   780,    855,   360, kGreen,     {},                    right,   window, 4,
-            {"Rezistența 3", "Valoarea rezistenței 3, în unitatea aleasă alături; cel mult 6 caractere; săgețile sus și jos trec la valoarea standard următoare din seria E24, iar cu Ctrl din seria E96"}, 6},
+            {"Rezistența 3", "Valoarea rezistenței 3, în unitatea aleasă alături; cel mult {limit}; săgețile sus și jos trec la valoarea standard următoare din seria E24, iar cu Ctrl din seria E96"}, kTypedLimit},
         {F(cboRs),       2, chooser,  fraSerie,      5520,   780,   1095,   360, kNoColour,  "",                    left,    window, 5,
-            {"Unitatea rezistenței 3", "Unitatea de măsură a rezistenței 3: Ohm, kOhm sau MOhm"}},
+            {"Unitatea rezistenței 3", "Unitatea de măsură a rezistenței 3: {units}"}},
         {F(txtRs),       3, entry,    fraSerie,      6720,   780,    855,   360, kGreen,     {},                    right,   window, 6,
-            {"Rezistența 4", "Valoarea rezistenței 4, în unitatea aleasă alături; cel mult 6 caractere; săgețile sus și jos trec la valoarea standard următoare din seria E24, iar cu Ctrl din seria E96"}, 6},
+            {"Rezistența 4", "Valoarea rezistenței 4, în unitatea aleasă alături; cel mult {limit}; săgețile sus și jos trec la valoarea standard următoare din seria E24, iar cu Ctrl din seria E96"}, kTypedLimit},
         {F(cboRs),       3, chooser,  fraSerie,      7560,   780,   1095,   360, kNoColour,  "",                    left,    window, 7,
-            {"Unitatea rezistenței 4", "Unitatea de măsură a rezistenței 4: Ohm, kOhm sau MOhm"}},
+            {"Unitatea rezistenței 4", "Unitatea de măsură a rezistenței 4: {units}"}},
         {F(txtRst),     -1, result,   fraSerie,      4800,   300,   1095,   375, kYellow,    "",                    right,   window, 32,
             {"Rezistența totală", "Suma celor patru rezistențe, în unitatea scrisă alături"}},
         {F(txtUs),       0, result,   fraSerie,       600,  1200,    855,   360, kYellow,    "",                    right,   window, 31,
             {"Căderea de tensiune pe rezistența 1", "Tensiunea calculată pe rezistența 1, în unitatea din câmpul alăturat"}},
         {F(txtUMUs),     0, result,   fraSerie,      1440,  1200,    615,   375, kGrey,      "",                    left,    window, 30,
-            {"Unitatea căderii de tensiune pe rezistența 1", "Unitatea de măsură a tensiunii pe rezistența 1: uV, mV, V, kV sau MV"}},
+            {"Unitatea căderii de tensiune pe rezistența 1", "Unitatea de măsură a tensiunii pe rezistența 1: {units}"}},
         {F(txtUs),       1, result,   fraSerie,      2640,  1200,    855,   360, kYellow,    "",                    right,   window, 29,
             {"Căderea de tensiune pe rezistența 2", "Tensiunea calculată pe rezistența 2, în unitatea din câmpul alăturat"}},
         {F(txtUMUs),     1, result,   fraSerie,      3480,  1200,    615,   375, kGrey,      "",                    left,    window, 28,
-            {"Unitatea căderii de tensiune pe rezistența 2", "Unitatea de măsură a tensiunii pe rezistența 2: uV, mV, V, kV sau MV"}},
+            {"Unitatea căderii de tensiune pe rezistența 2", "Unitatea de măsură a tensiunii pe rezistența 2: {units}"}},
         {F(txtUs),       2, result,   fraSerie,      4680,  1200,    855,   360, kYellow,    "",                    right,   window, 27,
             {"Căderea de tensiune pe rezistența 3", "Tensiunea calculată pe rezistența 3, în unitatea din câmpul alăturat"}},
         {F(txtUMUs),     2, result,   fraSerie,      5520,  1200,    615,   375, kGrey,      "",                    left,    window, 26,
-            {"Unitatea căderii de tensiune pe rezistența 3", "Unitatea de măsură a tensiunii pe rezistența 3: uV, mV, V, kV sau MV"}},
+            {"Unitatea căderii de tensiune pe rezistența 3", "Unitatea de măsură a tensiunii pe rezistența 3: {units}"}},
         {F(txtUs),       3, result,   fraSerie,      6720,  1200,    855,   360, kYellow,    "",                    right,   window, 25,
             {"Căderea de tensiune pe rezistența 4", "Tensiunea calculată pe rezistența 4, în unitatea din câmpul alăturat"}},
         {F(txtUMUs),     3, result,   fraSerie,      7560,  1200,    615,   375, kGrey,      "",                    left,    window, 24,
-            {"Unitatea căderii de tensiune pe rezistența 4", "Unitatea de măsură a tensiunii pe rezistența 4: uV, mV, V, kV sau MV"}},
+            {"Unitatea căderii de tensiune pe rezistența 4", "Unitatea de măsură a tensiunii pe rezistența 4: {units}"}},
         {F(txtPs),       0, result,   fraSerie,       600,  1560,    855,   375, kYellow,    "",                    right,   window, 23,
             {"Puterea pe rezistența 1", "Puterea calculată disipată pe rezistența 1, în unitatea din câmpul alăturat"}},
         {F(txtUMPs),     0, result,   fraSerie,      1440,  1560,    615,   375, kGrey,      "",                    left,    window, 22,
-            {"Unitatea puterii pe rezistența 1", "Unitatea de măsură a puterii pe rezistența 1: uW, mW, W, kW sau MW"}},
+            {"Unitatea puterii pe rezistența 1", "Unitatea de măsură a puterii pe rezistența 1: {units}"}},
         {F(txtPs),       1, result,   fraSerie,      2640,  1560,    855,   375, kYellow,    "",                    right,   window, 21,
             {"Puterea pe rezistența 2", "Puterea calculată disipată pe rezistența 2, în unitatea din câmpul alăturat"}},
         {F(txtUMPs),     1, result,   fraSerie,      3480,  1560,    615,   375, kGrey,      "",                    left,    window, 20,
-            {"Unitatea puterii pe rezistența 2", "Unitatea de măsură a puterii pe rezistența 2: uW, mW, W, kW sau MW"}},
+            {"Unitatea puterii pe rezistența 2", "Unitatea de măsură a puterii pe rezistența 2: {units}"}},
         {F(txtPs),       2, result,   fraSerie,      4680,  1560,    855,   375, kYellow,    "",                    right,   window, 19,
             {"Puterea pe rezistența 3", "Puterea calculată disipată pe rezistența 3, în unitatea din câmpul alăturat"}},
         {F(txtUMPs),     2, result,   fraSerie,      5520,  1560,    615,   375, kGrey,      "",                    left,    window, 18,
-            {"Unitatea puterii pe rezistența 3", "Unitatea de măsură a puterii pe rezistența 3: uW, mW, W, kW sau MW"}},
+            {"Unitatea puterii pe rezistența 3", "Unitatea de măsură a puterii pe rezistența 3: {units}"}},
         {F(txtPs),       3, result,   fraSerie,      6720,  1560,    855,   375, kYellow,    "",                    right,   window, 17,
             {"Puterea pe rezistența 4", "Puterea calculată disipată pe rezistența 4, în unitatea din câmpul alăturat"}},
         {F(txtUMPs),     3, result,   fraSerie,      7560,  1560,    615,   375, kGrey,      "",                    left,    window, 16,
-            {"Unitatea puterii pe rezistența 4", "Unitatea de măsură a puterii pe rezistența 4: uW, mW, W, kW sau MW"}},
+            {"Unitatea puterii pe rezistența 4", "Unitatea de măsură a puterii pe rezistența 4: {units}"}},
         {F(txtIst),     -1, entry,    fraSerie,      9120,   780,    855,   375, kGreen,     {},                    right,   window, 8,
             {"Curentul în circuit", "Valoarea curentului prin cele patru rezistențe, în unitatea aleasă alături"}},
         {F(cboIst),     -1, chooser,  fraSerie,      9960,   780,   1095,   360, kNoColour,  "",                    left,    window, 9,
-            {"Unitatea curentului", "Unitatea de măsură a curentului: uA, mA sau A"}},
+            {"Unitatea curentului", "Unitatea de măsură a curentului: {units}"}},
         {F(txtPst),     -1, result,   fraSerie,      9120,  1560,    855,   360, kYellow,    "",                    right,   window, 15,
             {"Puterea totală", "Puterea calculată disipată pe toate cele patru rezistențe, în unitatea din câmpul alăturat"}},
         {F(txtUMpst),   -1, result,   fraSerie,      9960,  1560,    615,   375, kGrey,      "",                    left,    window, 14,
-            {"Unitatea puterii totale", "Unitatea de măsură a puterii totale: uW, mW, W, kW sau MW"}},
+            {"Unitatea puterii totale", "Unitatea de măsură a puterii totale: {units}"}},
         {F(txtUst),     -1, result,   fraSerie,      5040,  2167,    855,   360, kYellow,    "",                    right,   window, 13,
             {"Căderea de tensiune totală", "Tensiunea calculată pe toate cele patru rezistențe, în unitatea din câmpul alăturat"}},
         {F(txtUMUst),   -1, result,   fraSerie,      5880,  2160,    615,   375, kGrey,      "",                    left,    window, 12,
-            {"Unitatea căderii de tensiune totale", "Unitatea de măsură a tensiunii totale: uV, mV, V, kV sau MV"}},
+            {"Unitatea căderii de tensiune totale", "Unitatea de măsură a tensiunii totale: {units}"}},
         {"linS3",          3, line,     fraSerie,      6960,   480,   1800,     0, kBlue},
         {"linS3",          2, line,     fraSerie,       360,   480,   1800,     0, kBlue},
         {"linS2",          3, line,     fraSerie,      8760,   480,      0,   120, kBlue},
@@ -178,7 +184,7 @@ inline constexpr auto kControls = [] {
         {"linS3",          1, line,     fraSerie,      6960,  2400,   1800,     0, kBlue},
         // The spoken name has the "Ș" the caption goes without, so that speech pronounces it.
         {"cmdClear",      -1, button,   frmQuorvel,   10320,  2880,   1455,   375, kGrey,      "Sterge valori",       centre,  window, 10,
-            {"Șterge valori", "Pune rezistențele și curentul înapoi pe 0, cu unitățile Ohm și A"}},
+            {"Șterge valori", "Pune rezistențele și curentul înapoi pe 0, cu unitățile {default units}"}},
         {"lblVelmar",     -1, label,    frmQuorvel,     240,  2880,    900,   270, kNoColour,  "Velmar",              left,    signature, 40},
     });
     // A field's control starts with the field's creation text.
@@ -208,6 +214,10 @@ constexpr const Control* Find(std::string_view name, int index = -1) {
     }
     return nullptr;
 }
+
+// What a screen reader hears of a control beyond its name, made from its
+// pattern; empty where it has none.
+std::string_view DescriptionOf(const Control& control);
 
 // The controls that take the focus, in the window's tab order; the frame
 // and the labels never take it.

@@ -131,7 +131,9 @@ void CreateControl(QWidget& window, const layout::Control& control) {
     }
     widget->setObjectName(ObjectName(control));
     if (!control.spoken.name.empty()) widget->setAccessibleName(FromUtf8(control.spoken.name));
-    if (!control.spoken.description.empty()) widget->setAccessibleDescription(FromUtf8(control.spoken.description));
+    if (const std::string_view said = layout::DescriptionOf(control); !said.empty()) {
+        widget->setAccessibleDescription(FromUtf8(said));
+    }
     widget->setGeometry(Geometry(control));
     if (auto* label = qobject_cast<QLabel*>(widget)) FitLabel(label, control);
 }

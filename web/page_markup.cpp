@@ -206,7 +206,7 @@ std::string Control(const layout::Control& control, const layout::Control& frame
     tag.Attribute("style", style);
     // The button's name is its caption, which a screen reader must find in it.
     if (!control.spoken.name.empty() && control.kind != Kind::button) tag.Attribute("aria-label", control.spoken.name);
-    if (!control.spoken.description.empty()) tag.Attribute("aria-description", control.spoken.description);
+    if (const std::string_view said = layout::DescriptionOf(control); !said.empty()) tag.Attribute("aria-description", said);
 
     switch (control.kind) {
         case Kind::entry: return tag.Open();
@@ -264,7 +264,7 @@ std::string CalculatorMarkup(const FieldSet& shown) {
                .Attribute("class", "frame")
                .Attribute("role", "group")
                .Attribute("aria-label", frame.spoken.name)
-               .Attribute("aria-description", frame.spoken.description)
+               .Attribute("aria-description", layout::DescriptionOf(frame))
                .Attribute("style", Placed(frame, nullptr) + ";background-color:" + Colour(frame.colour))
                .Open() +
            svg + controls + captions + ResistorNames() + "</div>" + on_window + "</div>";

@@ -116,7 +116,7 @@ TEST(WindowAccessible, ReaderReachesEachControlAndReadsWhatItShows) {
                 EXPECT_EQ(accessible->text(QAccessible::Value), static_cast<QLineEdit*>(widget)->text()) << what;
                 // A resistor's value is heard with its unit, as the page's spin button says it.
                 if (control.name == "txtRs") {
-                    EXPECT_EQ(accessible->text(QAccessible::Description), "0 Ohm. " + QString::fromUtf8(control.spoken.description.data(), static_cast<qsizetype>(control.spoken.description.size()))) << what;
+                    EXPECT_EQ(accessible->text(QAccessible::Description), "0 Ohm. " + QString::fromUtf8(layout::DescriptionOf(control).data(), static_cast<qsizetype>(layout::DescriptionOf(control).size()))) << what;
                 }
                 break;
             }

@@ -77,7 +77,7 @@ TEST(WindowLayout, ShowsEachControlAsItsRowSays) {
         const bool tabs_in = row.tab_index >= 0 && row.kind != Kind::frame && row.kind != Kind::label;
         EXPECT_EQ(widget->focusPolicy() == Qt::NoFocus, !tabs_in);
         EXPECT_EQ(widget->accessibleName(), Utf8(row.spoken.name));
-        EXPECT_EQ(widget->accessibleDescription(), Utf8(row.spoken.description));
+        EXPECT_EQ(widget->accessibleDescription(), Utf8(layout::DescriptionOf(row)));
 
         if (auto* box = qobject_cast<QLineEdit*>(widget)) {
             EXPECT_EQ(box->isReadOnly(), row.kind == Kind::result);
