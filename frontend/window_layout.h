@@ -215,6 +215,12 @@ constexpr const Control* Find(std::string_view name, int index = -1) {
     return nullptr;
 }
 
+// The controls that show no field, by what they are.
+enum class Caption { total_resistance, drops, powers, total_voltage, total_power, current };  // lblEticheteS(i)
+constexpr const Control& CaptionOf(Caption caption) { return *Find("lblEticheteS", static_cast<int>(caption)); }
+constexpr const Control& Frame() { return *Find("fraSerie"); }
+constexpr const Control& ClearButton() { return *Find("cmdClear"); }
+
 // What a screen reader hears of a control beyond its name, made from its
 // pattern; empty where it has none.
 std::string_view DescriptionOf(const Control& control);

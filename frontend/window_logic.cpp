@@ -181,7 +181,7 @@ void WindowLogic::BoxMoved(const layout::Control& box, int start, int end, bool 
 }
 
 void WindowLogic::Clicked(const layout::Control& button) {
-    if (ended_ || button.name != std::string_view("cmdClear")) return;
+    if (ended_ || &button != &layout::ClearButton()) return;
     const Event event(*this);
     events_.ClearClick();
 }

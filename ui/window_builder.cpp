@@ -71,7 +71,7 @@ void CreateControl(QWidget& window, const layout::Control& control) {
     using layout::Kind;
     QWidget* container = control.container == layout::Container::frmQuorvel
                              ? &window
-                             : window.findChild<QWidget*>(QStringLiteral("fraSerie"), Qt::FindDirectChildrenOnly);
+                             : window.findChild<QWidget*>(FromUtf8(layout::Frame().name), Qt::FindDirectChildrenOnly);
     const QString text = FromUtf8(control.text);
     QWidget* widget = nullptr;
     switch (control.kind) {

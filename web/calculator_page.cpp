@@ -94,7 +94,7 @@ void CalculatorPage::Listen(bool listen) {
     for (const Field chooser : {Field::cboRs, Field::cboIst}) {
         for (int i = 0; i < CountOf(chooser); ++i) on(view_.Element(layout::ControlOf(chooser, i)), "change");
     }
-    on(view_.Element(*layout::Find("cmdClear")), "click");
+    on(view_.Element(layout::ClearButton()), "click");
     on(share_, "click");
     on(solution_, "toggle");  // which does not bubble
     const val buttons = share_.call<val>("querySelectorAll", std::string("button"));

@@ -241,7 +241,7 @@ std::string ResistorNames() {
 // stands on the window, among them) and its captions; the signature stands
 // below it.
 std::string CalculatorMarkup(const FieldSet& shown) {
-    const layout::Control& frame = *layout::Find("fraSerie");
+    const layout::Control& frame = layout::Frame();
     std::string drawing, controls, captions, on_window;
     for (const auto& control : layout::kControls) {
         if (control.kind == layout::Kind::line || control.kind == layout::Kind::dot) drawing += Drawing(control);
@@ -260,7 +260,7 @@ std::string CalculatorMarkup(const FieldSet& shown) {
                               ";--font:" + FontOf(layout::Font::window);
     return Tag("div").Attribute("id", "frmQuorvel").Attribute("class", "calculator").Attribute("style", style).Open() +
            Tag("div")
-               .Attribute("id", "fraSerie")
+               .Attribute("id", ControlName(frame.name))
                .Attribute("class", "frame")
                .Attribute("role", "group")
                .Attribute("aria-label", frame.spoken.name)

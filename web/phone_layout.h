@@ -1,15 +1,13 @@
 #pragma once
 
-// Where each control stands on a narrow screen: a cell of a grid of four
-// columns (value, unit, value, unit), a row at a time: the resistors, each
-// a group of rows under its name, then the current, the totals and the
-// button. The circuit drawing is left out.
+// Where each control stands on a narrow screen, found by its row of the
+// layout table: a cell of a grid of four columns (value, unit, value, unit),
+// a row at a time: the resistors, each a group of rows under its name, then
+// the current, the totals and the button. The circuit drawing is left out.
 
 #include <array>
-#include <string_view>
 
 #include "calc/fields.h"
-#include "frontend/control_name.h"
 #include "frontend/window_layout.h"
 
 namespace quorvel::phone {
@@ -21,7 +19,7 @@ struct Cell {
 };
 
 struct Place {
-    std::string_view name;  // a control's name, with its element for the labels
+    const layout::Control* control;
     Cell cell;
 };
 
@@ -34,37 +32,45 @@ struct ResistorRows {
 inline constexpr std::array<ResistorRows, kResistorCount> kResistorRows{{{1, 2, 4}, {5, 6, 7}, {8, 9, 10}, {11, 12, 13}}};
 
 struct ResistorPlace {
-    std::string_view name;
+    Field field;
     int ResistorRows::*row;
     int column, span;
 };
 
 inline constexpr ResistorPlace kResistorPlaces[] = {
-    {"txtRs", &ResistorRows::value, 1, 2}, {"cboRs", &ResistorRows::value, 3, 2},
-    {"txtUs", &ResistorRows::drops, 1, 1}, {"txtUMUs", &ResistorRows::drops, 2, 1},
-    {"txtPs", &ResistorRows::drops, 3, 1}, {"txtUMPs", &ResistorRows::drops, 4, 1},
+    {Field::txtRs, &ResistorRows::value, 1, 2}, {Field::cboRs, &ResistorRows::value, 3, 2},
+    {Field::txtUs, &ResistorRows::drops, 1, 1}, {Field::txtUMUs, &ResistorRows::drops, 2, 1},
+    {Field::txtPs, &ResistorRows::drops, 3, 1}, {Field::txtUMPs, &ResistorRows::drops, 4, 1},
 };
 
+using layout::Caption;
+using layout::CaptionOf;
+using layout::ControlOf;
 inline constexpr Place kPlaces[] = {
-    {"lblEticheteS(1)", {3, 1, 2}},  {"lblEticheteS(2)", {3, 3, 2}},  // "U" and "P" over the drops
-    {"lblEticheteS(5)", {14, 1, 4}}, {"txtIst", {15, 1, 2}},  {"cboIst", {15, 3, 2}},
-    {"lblEticheteS(0)", {16, 1, 2}}, {"txtRst", {16, 3, 1}},  {"lblUMs", {16, 4, 1}},
-    {"lblEticheteS(3)", {17, 1, 2}}, {"txtUst", {17, 3, 1}},  {"txtUMUst", {17, 4, 1}},
-    {"lblEticheteS(4)", {18, 1, 2}}, {"txtPst", {18, 3, 1}},  {"txtUMpst", {18, 4, 1}},
-    {"cmdClear", {19, 1, 4}},
+    {&CaptionOf(Caption::drops), {3, 1, 2}},          {&CaptionOf(Caption::powers), {3, 3, 2}},  // over the drops
+    {&CaptionOf(Caption::current), {14, 1, 4}},       {&ControlOf(Field::txtIst), {15, 1, 2}},
+    {&ControlOf(Field::cboIst), {15, 3, 2}},
+    {&CaptionOf(Caption::total_resistance), {16, 1, 2}}, {&ControlOf(Field::txtRst), {16, 3, 1}},
+    {&ControlOf(Field::lblUMs), {16, 4, 1}},
+    {&CaptionOf(Caption::total_voltage), {17, 1, 2}}, {&ControlOf(Field::txtUst), {17, 3, 1}},
+    {&ControlOf(Field::txtUMUst), {17, 4, 1}},
+    {&CaptionOf(Caption::total_power), {18, 1, 2}},   {&ControlOf(Field::txtPst), {18, 3, 1}},
+    {&ControlOf(Field::txtUMpst), {18, 4, 1}},
+    {&layout::ClearButton(), {19, 1, 4}},
 };
 
 // A resistor's name, over its value: as a screen reader names its entry.
 inline Cell NameCell(int resistor) { return {kResistorRows[static_cast<std::size_t>(resistor)].name, 1, 4}; }
 
 inline Cell CellOf(const layout::Control& control) {
+    const auto element = layout::FieldOf(control);
     for (const ResistorPlace& place : kResistorPlaces) {
-        if (place.name == control.name) {
-            return {kResistorRows[static_cast<std::size_t>(control.index)].*place.row, place.column, place.span};
+        if (element && element->field == place.field) {
+            return {kResistorRows[static_cast<std::size_t>(element->index)].*place.row, place.column, place.span};
         }
     }
     for (const Place& place : kPlaces) {
-        if (place.name == ControlName(control.name, control.index)) return place.cell;
+        if (place.control == &control) return place.cell;
     }
     return {};
 }
