@@ -168,6 +168,15 @@ private:
     WorkedSolution solution_;
 };
 
+// A character of a text as HTML: escaped, and the blank between a number
+// and its unit unbreakable, so that a line break never parts them.
+std::string HtmlOf(std::string_view text, std::size_t at) {
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    if (text[at] == ' ' && at > 0 && at + 1 < text.size() && digit(text[at - 1]) && letter(text[at + 1])) return "&nbsp;";
+    return HtmlEscaped(text.substr(at, 1));
+}
+
 // The notation of formulas as text: "R_1" as "R1", "I^2" as "I²"; or as
 // HTML, each a subscript or superscript.
 std::string Set(std::string_view notation, bool html) {
@@ -185,14 +194,19 @@ std::string Set(std::string_view notation, bool html) {
             }
             continue;
         }
-        out += html && (c == '<' || c == '>' || c == '&') ? HtmlEscaped(std::string_view(&c, 1)) : std::string(1, c);
+        out += html ? HtmlOf(notation, at) : std::string(1, c);
     }
     return out;
 }
 
 // "Name: formula = values = result ≈ shown (note)"; a stop says only why.
 std::string Line(const SolutionStep& step, bool html) {
-    const auto plain = [html](std::string_view text) { return html ? HtmlEscaped(text) : std::string(text); };
+    const auto plain = [html](std::string_view text) {
+        if (!html) return std::string(text);
+        std::string out;
+        for (std::size_t at = 0; at < text.size(); ++at) out += HtmlOf(text, at);
+        return out;
+    };
     std::string line = html ? "<b>" + HtmlEscaped(step.name) + "</b>: " : step.name + ": ";
     if (step.formula.empty()) return line + plain(step.note);
     line += Set(step.formula, html) + " = " + Set(step.values, html) + " = " + plain(step.result);

@@ -184,7 +184,7 @@ TEST(WorkedSolution, FollowsTheRecalculationAndChecksItsSums) {
     calculator.events.Load();
     EnterCircuit(*ReadCircuit(kExample), calculator.fields, calculator.events);
     EXPECT_NE(SolutionHtml(SolveCircuit(calculator.fields)).find("<li><b>Puterea în R1</b>: P<sub>1</sub> = R<sub>1</sub> · "
-                                                                  "I<sup>2</sup> = 4700 Ohm · (0.005 A)<sup>2</sup>"),
+                                                                  "I<sup>2</sup> = 4700&nbsp;Ohm · (0.005&nbsp;A)<sup>2</sup>"),
               std::string::npos);
 }
 
