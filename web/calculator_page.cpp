@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "web/page_markup.h"
+
 namespace quorvel {
 namespace {
 
@@ -35,13 +37,6 @@ EntryInput InputOf(const val& event) {
     if (input == "insertText" || input == "insertCompositionText") return EntryInput::typed;
     return input.starts_with("insertFrom") ? EntryInput::pasted : EntryInput::other;
 }
-
-// The buttons beneath the calculator, each a command.
-constexpr std::pair<const char*, Command> kCommandButtons[] = {
-    {"cmdCopyCircuit", Command::copy_circuit},
-    {"cmdCopyLink", Command::copy_link},
-    {"cmdCopySolution", Command::copy_solution},
-};
 
 val ById(const val& document, const char* id) { return document.call<val>("getElementById", std::string(id)); }
 
@@ -177,8 +172,8 @@ void CalculatorPage::Handle(const val& event) {
     const val target = event["target"];
     if (type == "click" && event["currentTarget"].strictlyEquals(share_)) {
         const std::string id = target["id"].isString() ? target["id"].as<std::string>() : "";
-        for (const auto& [button, command] : kCommandButtons) {
-            if (id == button) logic_.Run(command);
+        for (const CommandButton& button : kCommandButtons) {
+            if (id == button.id) logic_.Run(button.command);
         }
         return;
     }

@@ -1,6 +1,7 @@
 // Writes the page's shell with the calculator in it as it stands once
-// loaded, for the browser to paint before any script runs, and the widths
-// its style and its scale take from the window's layout:
+// loaded, for the browser to paint before any script runs, the page's own
+// texts from the catalogue, and the widths its style and its scale take
+// from the window's layout:
 //     quorvel_make_shell SHELL_IN SHELL_OUT
 // Built for Node.js, which runs it while the page is built.
 
@@ -11,6 +12,8 @@
 #include <string_view>
 
 #include "events/dispatcher.h"
+#include "frontend/html_escape.h"
+#include "frontend/texts.h"
 #include "frontend/window_layout.h"
 #include "web/page_markup.h"
 
@@ -63,13 +66,25 @@ int main(int argc, char** argv) {
         std::cerr << "quorvel_make_shell: cannot read " << argv[1] << "\n";
         return 1;
     }
+    namespace texts = quorvel::texts;
+    const auto text = [](std::string_view said) { return quorvel::HtmlEscaped(said); };
+    const std::pair<std::string_view, std::string> filled[] = {
+        {"/* margin */", std::to_string(kMargin) + "px"},
+        {"/* widest phone */", std::to_string(kWidestPhone) + "px"},
+        {"/* window width */", std::to_string(kWindowWidth) + "px"},
+        {"/* narrowest wide */", std::to_string(kWidestPhone + 1) + "px"},
+        {"<!-- title -->", text(quorvel::layout::kTitle)},
+        {"<!-- heading -->", text(texts::kPageHeading)},
+        {"<!-- ended -->", text(texts::kEnded)},
+        {"<!-- start again -->", text(texts::kStartAgain)},
+        {"<!-- command buttons -->", quorvel::CommandButtonsMarkup()},
+        {"<!-- solution -->", text(texts::kSolution)},
+        {"<!-- report button -->", text(texts::kReportButton)},
+        {"<!-- calculator -->", CalculatorLoaded()},
+    };
     std::string page = shell.str();
-    if (!Fill(page, "/* margin */", std::to_string(kMargin) + "px", argv[1]) ||
-        !Fill(page, "/* widest phone */", std::to_string(kWidestPhone) + "px", argv[1]) ||
-        !Fill(page, "/* window width */", std::to_string(kWindowWidth) + "px", argv[1]) ||
-        !Fill(page, "/* narrowest wide */", std::to_string(kWidestPhone + 1) + "px", argv[1]) ||
-        !Fill(page, "<!-- calculator -->", CalculatorLoaded(), argv[1])) {
-        return 1;
+    for (const auto& [placeholder, by] : filled) {
+        if (!Fill(page, placeholder, by, argv[1])) return 1;
     }
 
     // A shell cut short must not be built into the page: the build fails,

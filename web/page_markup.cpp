@@ -9,6 +9,7 @@
 #include "calc/units.h"
 #include "frontend/entry_description.h"
 #include "frontend/html_escape.h"
+#include "frontend/window_keys.h"
 #include "frontend/window_layout.h"
 #include "web/phone_layout.h"
 
@@ -64,6 +65,15 @@ private:
 
 std::string Element(std::string_view name, const Tag& tag, std::string_view content) {
     return tag.Open() + HtmlEscaped(content) + "</" + std::string(name) + ">";
+}
+
+// Keys as ARIA names them: "Control+Shift+C".
+std::string AriaKeys(Shortcut keys) {
+    std::string named;
+    if (keys.modifiers & kCtrlMask) named += "Control+";
+    if (keys.modifiers & kAltMask) named += "Alt+";
+    if (keys.modifiers & kShiftMask) named += "Shift+";
+    return named + static_cast<char>(keys.key);
 }
 
 // The group box's etched edge: a dark rectangle with a light one a pixel
@@ -236,6 +246,18 @@ std::string ResistorNames() {
 }
 
 }  // namespace
+
+std::string CommandButtonsMarkup() {
+    std::string markup;
+    for (const CommandButton& button : kCommandButtons) {
+        const CommandInfo& info = InfoOf(button.command);
+        Tag tag("button");
+        tag.Attribute("type", "button").Attribute("id", button.id).Attribute("disabled", "");
+        if (button.keys_told) tag.Attribute("aria-keyshortcuts", AriaKeys(info.keys));
+        markup += Element("button", tag.Attribute("aria-description", info.said), info.caption) + "\n";
+    }
+    return markup;
+}
 
 // The frame holds its drawing, the controls in tab order (the button, which
 // stands on the window, among them) and its captions; the signature stands

@@ -9,12 +9,33 @@
 // screen, a cell of one column (--row, --col, --span) for a narrow one.
 
 #include <string>
+#include <string_view>
 
 #include "calc/fields.h"
+#include "frontend/window_commands.h"
+#include "frontend/window_layout.h"
 
 namespace quorvel {
 
 // The field texts the markup shows: the calculator as it is once loaded.
 std::string CalculatorMarkup(const FieldSet& shown);
+
+// The buttons beneath the calculator, each a command, in their order on the
+// page. A browser leaves some keys to the page (Ctrl+Shift+C), not others
+// (Ctrl+Shift+R reloads it): only the first are told to a screen reader.
+struct CommandButton {
+    std::string_view id;
+    Command command;
+    bool keys_told;
+};
+inline constexpr CommandButton kCommandButtons[] = {
+    {"cmdCopyCircuit", Command::copy_circuit, true},
+    {"cmdCopyLink", Command::copy_link, false},
+    {"cmdCopySolution", Command::copy_solution, false},
+};
+
+// Those buttons, each with its caption and what a screen reader hears of
+// it; disabled until the calculator starts.
+std::string CommandButtonsMarkup();
 
 }  // namespace quorvel
