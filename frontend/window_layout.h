@@ -58,6 +58,7 @@ inline constexpr std::uint32_t kYellow = 0xFFFF80;  // computed numbers
 inline constexpr std::uint32_t kGrey = 0xE0E0E0;    // the window, the frame, unit words
 inline constexpr std::uint32_t kBlue = 0x8080FF;    // dimension brackets
 inline constexpr std::uint32_t kBlack = 0x000000;
+inline constexpr std::uint32_t kTextColour = kBlack;  // the platform's, in its standard scheme
 
 // What a screen reader says of a control beyond its text: the accessible name
 // and description, in Romanian like the window. An empty name leaves the

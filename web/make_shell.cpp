@@ -1,7 +1,7 @@
 // Writes the page's shell with the calculator in it as it stands once
 // loaded, for the browser to paint before any script runs, the page's own
-// texts from the catalogue, and the widths its style and its scale take
-// from the window's layout:
+// texts from the catalogue, and the widths, fonts and colours its style and
+// its scale take from the window's layout:
 //     quorvel_make_shell SHELL_IN SHELL_OUT
 // Built for Node.js, which runs it while the page is built.
 
@@ -16,6 +16,7 @@
 #include "frontend/texts.h"
 #include "frontend/window_layout.h"
 #include "web/page_markup.h"
+#include "web/phone_layout.h"
 
 namespace {
 
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
         std::cerr << "quorvel_make_shell: cannot read " << argv[1] << "\n";
         return 1;
     }
+    using quorvel::layout::Font;
     namespace texts = quorvel::texts;
     const auto text = [](std::string_view said) { return quorvel::HtmlEscaped(said); };
     const std::pair<std::string_view, std::string> filled[] = {
@@ -73,6 +75,13 @@ int main(int argc, char** argv) {
         {"/* widest phone */", std::to_string(kWidestPhone) + "px"},
         {"/* window width */", std::to_string(kWindowWidth) + "px"},
         {"/* narrowest wide */", std::to_string(kWidestPhone + 1) + "px"},
+        {"/* window font */", quorvel::FontOf(Font::window)},
+        {"/* window size */", quorvel::SizeOf(Font::window)},
+        {"/* window colour */", quorvel::Colour(quorvel::layout::kBackground)},
+        {"/* text colour */", quorvel::Colour(quorvel::layout::kTextColour)},
+        {"/* phone font */", quorvel::PhoneFontOf(Font::window)},
+        {"/* phone size */", std::to_string(quorvel::phone::PhonePixels(Font::window)) + "px"},
+        {"/* phone caption size */", std::to_string(quorvel::phone::PhonePixels(Font::caption)) + "px"},
         {"<!-- title -->", text(quorvel::layout::kTitle)},
         {"<!-- heading -->", text(texts::kPageHeading)},
         {"<!-- ended -->", text(texts::kEnded)},

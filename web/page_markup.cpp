@@ -20,12 +20,6 @@ using layout::Pixels;
 
 std::string Px(int twips) { return std::to_string(Pixels(twips)) + "px"; }
 
-std::string Colour(std::uint32_t rgb) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(rgb));
-    return text;
-}
-
 std::string Number(double value) {
     char text[24];
     std::snprintf(text, sizeof text, "%g", value);
@@ -33,11 +27,7 @@ std::string Number(double value) {
 }
 
 // Verdana where it is installed, else the sans-serif the window falls back on.
-std::string FontOf(layout::Font font) {
-    const layout::Typeface face = layout::TypefaceOf(font);
-    return std::string(face.bold ? "bold " : "") + Number(face.points) + "pt " + std::string(layout::kFontFamily) +
-           ", 'DejaVu Sans', sans-serif";
-}
+std::string Family() { return std::string(layout::kFontFamily) + ", 'DejaVu Sans', sans-serif"; }
 
 const char* AlignOf(layout::Align align, bool flex) {
     switch (align) {
@@ -190,7 +180,8 @@ std::string Control(const layout::Control& control, const layout::Control& frame
     std::string style = placed;
     if (control.colour != layout::kNoColour) style += ";background-color:" + Colour(control.colour);
     if (control.kind == Kind::label) {
-        style += ";--justify:" + std::string(AlignOf(control.align, true)) + ";--font:" + FontOf(control.font);
+        style += ";--justify:" + std::string(AlignOf(control.align, true)) + ";--font:" + FontOf(control.font) +
+                 ";--phone-font:" + PhoneFontOf(control.font);
     }
     if (control.kind == Kind::entry || control.kind == Kind::result) {
         style += ";text-align:" + std::string(AlignOf(control.align, false));
@@ -239,13 +230,31 @@ std::string ResistorNames() {
                               .Attribute("class", "label name")
                               .Attribute("for", ControlName(Field::txtRs, i))
                               .Attribute("style", "--row:" + std::to_string(cell.row) + ";--col:" +
-                                                      std::to_string(cell.column) + ";--span:" + std::to_string(cell.span)),
+                                                      std::to_string(cell.column) + ";--span:" + std::to_string(cell.span) +
+                                                      ";--phone-font:" + PhoneFontOf(layout::Font::caption, true)),
                           layout::ControlOf(Field::txtRs, i).spoken.name);
     }
     return markup;
 }
 
 }  // namespace
+
+std::string SizeOf(layout::Font font) { return Number(layout::TypefaceOf(font).points) + "pt"; }
+
+std::string FontOf(layout::Font font) {
+    return std::string(layout::TypefaceOf(font).bold ? "bold " : "") + SizeOf(font) + " " + Family();
+}
+
+std::string PhoneFontOf(layout::Font font, bool bold) {
+    const bool heavy = bold || layout::TypefaceOf(font).bold;
+    return std::string(heavy ? "bold " : "") + std::to_string(phone::PhonePixels(font)) + "px " + Family();
+}
+
+std::string Colour(std::uint32_t rgb) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(rgb));
+    return text;
+}
 
 std::string CommandButtonsMarkup() {
     std::string markup;

@@ -38,4 +38,13 @@ inline constexpr CommandButton kCommandButtons[] = {
 // it; disabled until the calculator starts.
 std::string CommandButtonsMarkup();
 
+// A font of the layout as the page's style writes it: "bold 12pt Verdana, …";
+// on a narrow screen, in the pixels it takes there.
+std::string FontOf(layout::Font font);
+std::string SizeOf(layout::Font font);  // "9.75pt"
+std::string PhoneFontOf(layout::Font font, bool bold = false);
+
+// A colour as the page's style writes it: "#E0E0E0".
+std::string Colour(std::uint32_t rgb);
+
 }  // namespace quorvel

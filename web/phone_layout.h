@@ -4,6 +4,7 @@
 // layout table: a cell of a grid of four columns (value, unit, value, unit),
 // a row at a time: the resistors, each a group of rows under its name, then
 // the current, the totals and the button. The circuit drawing is left out.
+// And how large each of the layout's fonts is there.
 
 #include <array>
 
@@ -73,6 +74,15 @@ inline Cell CellOf(const layout::Control& control) {
         if (place.control == &control) return place.cell;
     }
     return {};
+}
+
+// The size of each of the layout's fonts on a narrow screen, in CSS pixels:
+// large enough to read, none under 14.
+constexpr int PhonePixels(layout::Font font) {
+    switch (font) {
+        case layout::Font::caption: return 14;
+        default: return 16;
+    }
 }
 
 }  // namespace quorvel::phone

@@ -1,10 +1,12 @@
 // The page as everyone can use it, in Chromium and Firefox, wide and on a
 // phone: axe-core finds no violation loaded, with the example circuit typed
 // and its worked solution open, and with the error report open; Tab follows
-// the window's tab order; on a narrow phone nothing scrolls sideways, every
-// control is large enough to tap and every text large enough to read, each
-// resistor's name stands over it and the U and P headings over the drops; a
-// wide screen shows the calculator in the middle, as large as its width allows.
+// the window's tab order; each control stands where the layout table puts
+// it, in its colour and its font, and on a phone in the phone's size of its
+// font; on a narrow phone nothing scrolls sideways, every control is large
+// enough to tap and every text large enough to read, each resistor's name
+// over it and the U and P headings over the drops; a wide screen shows the
+// calculator in the middle, as large as its width allows.
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import { test } from 'node:test';
@@ -13,7 +15,8 @@ import { engines, launch, openPage, selectAll, viewports } from './browsers.mjs'
 
 const axeScript = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 // The window's controls, then the buttons that copy, beneath it.
-const tabOrder = [...expectations('ro-RO').tabOrder, 'cmdCopyCircuit', 'cmdCopyLink'];
+const { tabOrder: windowOrder, styles } = expectations('ro-RO');
+const tabOrder = [...windowOrder, 'cmdCopyCircuit', 'cmdCopyLink'];
 
 async function violations(page) {
     await page.addScriptTag({ path: axeScript });
@@ -46,6 +49,21 @@ function fit(page) {
             smallestText: Math.min(...texts),
         };
     });
+}
+
+// Each control's place and size in the window, as the window's own pixels
+// (the page may draw it larger), its background and its font.
+function drawn(page) {
+    return page.evaluate(ids => {
+        const calculator = document.getElementById('frmQuorvel');
+        const window = calculator.getBoundingClientRect(), scale = window.width / calculator.offsetWidth;
+        return ids.map(id => {
+            const element = document.getElementById(id), box = element.getBoundingClientRect(), style = getComputedStyle(element);
+            return { id, x: (box.left - window.left) / scale, y: (box.top - window.top) / scale, width: box.width / scale,
+                     height: box.height / scale,
+                     background: style.backgroundColor, fontSize: parseFloat(style.fontSize), fontWeight: Number(style.fontWeight) };
+        });
+    }, styles.map(style => style.id));
 }
 
 for (const engine of engines) {
@@ -85,6 +103,26 @@ for (const engine of engines) {
                     await page.close();
                 });
             }
+            await t.test('the places, colours and fonts of the layout table', async () => {
+                for (const layout of ['wide', 'phone']) {
+                    const page = await openPage(browser, 'ro-RO', viewports[layout]);
+                    await page.load();
+                    for (const [n, shown] of (await drawn(page)).entries()) {
+                        const style = styles[n];
+                        if (style.background) assert.equal(shown.background, style.background, `${layout}: ${style.id}'s colour`);
+                        if (layout === 'phone') {
+                            assert.equal(shown.fontSize, style.phoneFontSize, `phone: ${style.id}'s font`);
+                            continue;
+                        }
+                        for (const key of ['x', 'y', 'width', 'height']) {
+                            assert.ok(Math.abs(shown[key] - style[key]) < 0.5, `${style.id}: ${key} ${shown[key]}, not ${style[key]}`);
+                        }
+                        assert.ok(Math.abs(shown.fontSize - style.fontSize) < 0.1, `${style.id}'s font is ${shown.fontSize} pixels`);
+                        assert.equal(shown.fontWeight, style.fontWeight, `${style.id}'s font weight`);
+                    }
+                    await page.close();
+                }
+            });
             await t.test('phone: fits 320 pixels, large enough to tap and read', async () => {
                 const page = await openPage(browser, 'ro-RO', { ...viewports.phone, width: 320 });
                 await page.load();

@@ -6,6 +6,7 @@
 // of the table of typed keys that the page plays too.
 //     quorvel_page_expectations SCENARIOS DECIMAL GROUP
 
+#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -23,6 +24,7 @@
 #include "frontend/error_message.h"
 #include "frontend/texts.h"
 #include "frontend/window_layout.h"
+#include "web/phone_layout.h"
 #include "test_support/headless_calculator.h"
 #include "test_support/scenario_page.h"
 #include "test_support/typed_keys.h"
@@ -76,6 +78,33 @@ std::string TabOrder() {
         ids += (ids.empty() ? "" : ", ") + Json(ControlName(control->name, control->index));
     }
     return ids;
+}
+
+// What the page's style must give each control, by the layout table: its
+// place and size in the window in CSS pixels, its background where it has
+// one of its own, and its font's size and weight; on a phone, its font's size.
+std::string Styles() {
+    std::string styles;
+    const layout::Control& frame = layout::Frame();
+    for (const layout::Control& control : layout::kControls) {
+        if (control.kind == layout::Kind::line || control.kind == layout::Kind::dot) continue;
+        const int in_frame = control.container == layout::Container::fraSerie;
+        const layout::Typeface face = layout::TypefaceOf(control.font);
+        char background[24] = "null";
+        if (control.colour != layout::kNoColour) {
+            std::snprintf(background, sizeof background, "\"rgb(%u, %u, %u)\"", control.colour >> 16,
+                          (control.colour >> 8) & 0xFF, control.colour & 0xFF);
+        }
+        styles += std::string(styles.empty() ? "" : ",\n  ") + "{\"id\": " + Json(ControlName(control.name, control.index)) +
+                  ", \"x\": " + std::to_string(layout::Pixels(control.left + in_frame * frame.left)) +
+                  ", \"y\": " + std::to_string(layout::Pixels(control.top + in_frame * frame.top)) +
+                  ", \"width\": " + std::to_string(layout::Pixels(control.width)) +
+                  ", \"height\": " + std::to_string(layout::Pixels(control.height)) + ", \"background\": " + background +
+                  ", \"fontSize\": " + std::to_string(face.points * 96 / 72) + ", \"fontWeight\": " +
+                  (face.bold ? "700" : "400") + ", \"phoneFontSize\": " + std::to_string(phone::PhonePixels(control.font)) +
+                  "}";
+    }
+    return styles;
 }
 
 // The scenarios as JSON, a step at a time.
@@ -151,5 +180,6 @@ int main(int argc, char** argv) {
         for (const testing::ScenarioStep& step : scenario.steps) scenarios.Step(step.verb, step.id, step.text);
     }
     TypedKeysScenario(scenarios);
-    std::cout << "{\"tabOrder\": [" << TabOrder() << "],\n\"scenarios\": [" << scenarios.Text() << "]}\n";
+    std::cout << "{\"tabOrder\": [" << TabOrder() << "],\n\"styles\": [" << Styles() << "],\n\"scenarios\": ["
+              << scenarios.Text() << "]}\n";
 }
