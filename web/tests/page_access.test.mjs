@@ -4,8 +4,9 @@
 // the window's tab order; each control stands where the layout table puts
 // it, in its colour and its font, and on a phone in the phone's size of its
 // font; on a narrow phone nothing scrolls sideways, every control is large
-// enough to tap and every text large enough to read, each resistor's name
-// over it and the U and P headings over the drops; a wide screen shows the
+// enough to tap and every text, the solution's included, large enough to
+// read, each caption on the calculator's grey, each resistor's name over it
+// and the U and P headings over the drops; a wide screen shows the
 // calculator in the middle, as large as its width allows.
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
@@ -32,21 +33,31 @@ async function type(page, id, text) {
     await page.keyboard.type(text);
 }
 
-// The smallest control and text, and whether anything scrolls sideways.
+// The smallest control and text on the page, whether anything scrolls
+// sideways, and the captions whose text stands off the calculator's grey.
 function fit(page) {
     return page.evaluate(() => {
         const visible = element => element.getClientRects().length > 0;
         const controls = [...document.querySelectorAll('#frmQuorvel input, #frmQuorvel select, #frmQuorvel button')]
             .filter(visible).map(control => control.getBoundingClientRect());
-        const texts = [...document.querySelectorAll('#frmQuorvel *')]
+        const texts = [...document.querySelectorAll('main *')]
             .filter(element => visible(element) && [...element.childNodes].some(node => node.nodeType === 3 && node.textContent.trim()) ||
                                element.matches?.('input, select'))
+            .filter(element => !element.closest('.visually-hidden'))
             .map(element => parseFloat(getComputedStyle(element).fontSize));
+        const grey = document.getElementById('frmQuorvel').getBoundingClientRect();
+        const offGrey = [...document.querySelectorAll('#frmQuorvel .label')].filter(visible).filter(label => {
+            const text = document.createRange();
+            text.selectNodeContents(label);
+            const drawn = text.getBoundingClientRect();
+            return drawn.top < grey.top || drawn.bottom > grey.bottom || drawn.left < grey.left || drawn.right > grey.right;
+        }).map(label => label.id);
         return {
             sideways: document.documentElement.scrollWidth - window.innerWidth,
             narrowest: Math.min(...controls.map(box => box.width)),
             lowest: Math.min(...controls.map(box => box.height)),
             smallestText: Math.min(...texts),
+            offGrey,
         };
     });
 }
@@ -126,10 +137,13 @@ for (const engine of engines) {
             await t.test('phone: fits 320 pixels, large enough to tap and read', async () => {
                 const page = await openPage(browser, 'ro-RO', { ...viewports.phone, width: 320 });
                 await page.load();
-                const { sideways, narrowest, lowest, smallestText } = await fit(page);
+                await page.click('#solution summary');
+                await page.waitForSelector('#solutionSteps li');
+                const { sideways, narrowest, lowest, smallestText, offGrey } = await fit(page);
                 assert.ok(sideways <= 0, `the page scrolls ${sideways} pixels sideways`);
                 assert.ok(narrowest >= 44 && lowest >= 44, `the smallest control is ${narrowest}×${lowest}`);
                 assert.ok(smallestText >= 14, `the smallest text is ${smallestText} pixels`);
+                assert.deepEqual(offGrey, [], 'captions off the calculator\'s grey');
                 const [r1, r1Name, r4, r4Name, u, p, u1, p1] = await Promise.all(
                     ['txtRs(0)', 'lblNameRs(0)', 'txtRs(3)', 'lblNameRs(3)', 'lblEticheteS(1)', 'lblEticheteS(2)', 'txtUs(0)', 'txtPs(0)']
                         .map(id => page.$eval(byId(id), element => element.getBoundingClientRect().toJSON())));
