@@ -50,14 +50,8 @@ void EventDispatcher::Dispatch(Handler handler, Cause cause) {
     }
     struct Scope {
         EventDispatcher& events;
-        explicit Scope(EventDispatcher& dispatcher) : events(dispatcher) {
-            ++events.depth_;
-            if (events.scope_) events.scope_->EventBegins();
-        }
-        ~Scope() {
-            if (events.scope_) events.scope_->EventEnds();
-            --events.depth_;
-        }
+        explicit Scope(EventDispatcher& dispatcher) : events(dispatcher) { ++events.depth_; }
+        ~Scope() { --events.depth_; }
     };
     const bool undone_before = ResultsUndone(form_);
     std::optional<RuntimeError> error;

@@ -5,8 +5,8 @@
 // One keystroke, from the entry to the boxes: the user types "5" into
 // txtRs(1). The front end (the window's entry box, the page's input) has
 // held what was typed to the typed limit, and calls Changed(txtRs, 1) here.
-// The outermost event begins its scope (event_scope.h): the field set holds
-// the results from now on. Dispatch calls txtRs_Change (handlers.h): it reads
+// The window logic (frontend/window_logic.h) has begun its event: its field
+// set holds the results from now on. Dispatch calls txtRs_Change (handlers.h): it reads
 // the entry (ReadEntry, number/entry_text.h); a text no key can mend becomes
 // "0", a letter picks its unit, a negative number loses its minus, and each
 // such write raises a handler again, nested inside the write, through the
@@ -14,8 +14,8 @@
 // Otherwise the handler calls Recalculate (calc/recalculate.h) at once.
 // Recalculate writes every result several times, the running totals and the
 // raw values before the scaled ones; the field set holds them and shows none.
-// When the outermost event ends, the field set writes each box whose text or
-// unit changed, once. A run-time error unwinds to the outermost Dispatch,
+// When the window logic's event ends, it writes each box whose text or unit
+// changed, once. A run-time error unwinds to the outermost Dispatch,
 // which hands it to the platform's report once the event is over; where the
 // user's typing caused it, once the user pauses.
 
@@ -26,7 +26,6 @@
 #include <string>
 
 #include "calc/fields.h"
-#include "events/event_scope.h"
 #include "events/platform.h"
 
 namespace quorvel {
@@ -37,9 +36,7 @@ inline constexpr std::chrono::milliseconds kTypingPause{1000};
 
 class EventDispatcher {
 public:
-    // scope: the front end's, where it has one.
-    EventDispatcher(FieldSet& form, Platform& platform, EventScope* scope = nullptr)
-        : form_(form), platform_(platform), scope_(scope) {}
+    EventDispatcher(FieldSet& form, Platform& platform) : form_(form), platform_(platform) {}
     EventDispatcher(const EventDispatcher&) = delete;
     EventDispatcher& operator=(const EventDispatcher&) = delete;
 
@@ -69,10 +66,6 @@ public:
     // for it shows now.
     void Paused();
 
-    // An event is running: a change a front end sees now is a handler's own
-    // write, which raises its handler itself.
-    bool Running() const { return depth_ > 0; }
-
 private:
     // What raised an event: a key, a paste or an input method puts text in
     // while the user may go on typing; a click, a pick or anything else
@@ -90,7 +83,6 @@ private:
 
     FieldSet& form_;
     Platform& platform_;
-    EventScope* scope_;
     int depth_ = 0;
     bool clearing_ = false;  // the clear button's writes are running
     bool writing_pair_ = false;  // a step writes an entry and its chooser as one change, and raises no handler

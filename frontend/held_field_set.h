@@ -52,10 +52,6 @@ public:
     std::uint64_t Stamp() const { return stamp_; }
     std::uint64_t WrittenAt(Field input, int index) const { return written_at_(input, index); }
 
-    void EventBegins() { in_event_ = true; }
-    void EventEnds() { in_event_ = false; }
-    bool InEvent() const { return in_event_; }
-
     struct ChangedResult {
         Field value;
         int index;
@@ -96,7 +92,6 @@ private:
     std::vector<FieldElement> changed_;  // by the handlers or the user
     std::function<void(Field field, int index)> on_change_;
     NumberLocale locale_;
-    bool in_event_ = false;
     bool touched_ = false;
 };
 

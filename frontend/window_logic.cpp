@@ -33,7 +33,7 @@ FieldElement ElementOf(const layout::Control& control) { return *layout::FieldOf
 
 }  // namespace
 
-WindowLogic::WindowLogic(WindowView& view) : view_(view), events_(fields_, *this, this), boxes_(view) {
+WindowLogic::WindowLogic(WindowView& view) : view_(view), events_(fields_, *this), boxes_(view) {
     fields_.SetLocale(view_.ReadLocale());
     point_ = fields_.Locale().DecimalPoint();
     fields_.OnChange([this](Field field, int index) { events_.Changed(field, index); });

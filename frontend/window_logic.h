@@ -50,7 +50,7 @@
 
 namespace quorvel {
 
-class WindowLogic final : private Platform, private EventScope {
+class WindowLogic final : private Platform {
 public:
     // The view's controls stand in their creation state, as built from the
     // layout table.
@@ -136,9 +136,6 @@ private:
     void End() override;
     void ReportError(const RuntimeError& error) override;
     void AwaitPause(std::chrono::milliseconds pause) override;
-    // EventScope: the handlers' event.
-    void EventBegins() override { fields_.EventBegins(); }
-    void EventEnds() override { fields_.EventEnds(); }
 
     void Flush();
     void WriteInput(FieldElement input);
