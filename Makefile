@@ -10,12 +10,14 @@ SCALE ?= 1
 SCREENSHOT ?= screenshots/quorvel$(if $(filter-out 1,$(SCALE)),@$(SCALE)x).png
 PROGRAM := build/release/app/quorvel
 
-.PHONY: deps test-deps sanitize-deps web-deps windows-deps run test test-default test-sanitize test-package test-web \
-	test-windows fuzz bench key-instructions web-bench screenshot web-screenshot windows-screenshot program web \
+.PHONY: deps test-deps sanitize-deps web-deps browsers-deps windows-deps run test test-default test-sanitize test-package \
+	test-web test-windows fuzz bench key-instructions web-bench screenshot web-screenshot windows-screenshot program web \
 	windows windows-icon clean
 
 # Each stage installs what its own checks use, and no more: the program
-# alone; then the suites and checks; the sanitizers and fuzzers; the page.
+# alone; then the suites and checks; the sanitizers and fuzzers; what
+# building the page needs; the browsers its checks run in; the Windows
+# program's cross-compiler and Wine.
 # The tools check of each build asks for the tools of these stages alone
 # (QUORVEL_INSTALLED_STAGES in CMakePresets.json, and web/tests/tools.test.mjs).
 deps:
@@ -29,6 +31,9 @@ sanitize-deps:
 
 web-deps:
 	./scripts/install-deps.sh build web
+
+browsers-deps:
+	./scripts/install-deps.sh build test web browsers
 
 windows-deps:
 	./scripts/install-deps.sh build windows
@@ -51,7 +56,7 @@ build/windows/CMakeCache.txt: | windows-deps windows-icon
 # The page test's pinned puppeteer-core, which drives the system's Chromium
 # and downloads no browser of its own.
 NODE_MODULES := web/tests/node_modules/.package-lock.json
-$(NODE_MODULES): web/tests/package.json web/tests/package-lock.json | web-deps
+$(NODE_MODULES): web/tests/package.json web/tests/package-lock.json | browsers-deps
 	cd web/tests && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund
 
 # Plain tests first: they fail fastest and say most. One stage at a time,
@@ -78,7 +83,7 @@ test-package: test-deps build/default/CMakeCache.txt
 
 # The page in headless Chromium and Firefox, under three locales, against
 # the texts the calculator built natively shows.
-test-web: test-deps web build/default/CMakeCache.txt $(NODE_MODULES)
+test-web: browsers-deps web build/default/CMakeCache.txt $(NODE_MODULES)
 	cmake --build --preset default -j $(JOBS) --target quorvel_page_expectations
 	node --test web/tests/
 

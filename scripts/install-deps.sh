@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages a stage of the project needs: only what is
 # missing, without prompts; sudo is used when not root.
-#   scripts/install-deps.sh [STAGE...]   STAGE: build (the default), test, fuzz, web, windows
+#   scripts/install-deps.sh [STAGE...]   STAGE: build (the default), test, fuzz, web, browsers, windows
 set -eu
 
 # build: the program, its package (dpkg-shlibdeps, and file, with which
@@ -51,17 +51,22 @@ libclang-rt-14-dev
 llvm-14
 "
 
-# web: emscripten compiles the page, fast_float reads its doubles; Chromium,
-# Firefox ESR (with the languages the checks read numbers in) and Node.js
-# run its checks.
+# web: what building the page needs: emscripten compiles it, fast_float
+# reads its doubles, Node.js runs the tools that write and pack it.
 web_packages="
 emscripten
 libfast-float-dev
+nodejs
+"
+
+# browsers: what the page's checks run it in: Chromium and Firefox ESR,
+# with the languages the checks read numbers in, and npm, which installs
+# the pinned puppeteer-core that drives them.
+browsers_packages="
 chromium
 firefox-esr
 firefox-esr-l10n-ro
 firefox-esr-l10n-fr
-nodejs
 "
 # windows: the Windows program, cross-compiled by mingw-w64 with POSIX
 # threads (std::thread and friends), and Wine 8 with its fonts, which runs
@@ -76,7 +81,7 @@ fonts-wine
 
 # Installed only where no command of the name is on the machine: some
 # Node.js packages carry npm themselves, and conflict with Debian's.
-web_packages_if_missing="
+browsers_packages_if_missing="
 npm
 "
 
@@ -88,8 +93,9 @@ for stage in "$@"; do
         test) wanted="$wanted $test_packages" ;;
         fuzz) wanted="$wanted $fuzz_packages" ;;
         web) wanted="$wanted $web_packages" ;;
+        browsers) wanted="$wanted $browsers_packages" ;;
         windows) wanted="$wanted $windows_packages" ;;
-        *) echo "install-deps.sh: no stage '$stage' (build, test, fuzz, web, windows)" >&2; exit 2 ;;
+        *) echo "install-deps.sh: no stage '$stage' (build, test, fuzz, web, browsers, windows)" >&2; exit 2 ;;
     esac
 done
 

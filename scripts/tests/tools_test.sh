@@ -20,7 +20,8 @@ tools_of() {
         test) echo cpp dpkg-parsechangelog lintian desktop-file-validate appstreamcli x86_64-w64-mingw32-windres \
                    xdotool xclip hyperfine ;;
         fuzz) echo clang++-14 llvm-symbolizer-14 ;;
-        web) echo em++ chromium firefox-esr node npm ;;
+        web) echo em++ node ;;
+        browsers) echo chromium firefox-esr npm ;;
         windows) echo x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-gcc-posix x86_64-w64-mingw32-objdump wine \
                       /usr/lib/wine/wine64 wineboot wineserver ;;
         *) echo "tools_test.sh: no stage '$1'" >&2; exit 2 ;;

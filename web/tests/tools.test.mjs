@@ -1,5 +1,6 @@
-// The page's build and checks use the tools of the web stage: they must come
-// from scripts/install-deps.sh by that stage, as the native builds' do. The
+// The page's build uses the tools of the web stage, its checks those of the
+// browsers stage: they must come from scripts/install-deps.sh by those
+// stages, as the native builds' do. The
 // page's own tool, which writes its shell, fails the build rather than give
 // it a shell it could not read or write whole.
 import assert from 'node:assert/strict';
@@ -9,8 +10,8 @@ import { fileURLToPath } from 'node:url';
 
 const root = fileURLToPath(new URL('../..', import.meta.url));
 
-test('the tools of the web stage come from scripts/install-deps.sh', () => {
-    const check = [`${root}scripts/tests/tools_test.sh`, `${root}scripts/install-deps.sh`, 'build', 'test', 'web'];
+test('the tools of the web and browsers stages come from scripts/install-deps.sh', () => {
+    const check = [`${root}scripts/tests/tools_test.sh`, `${root}scripts/install-deps.sh`, 'build', 'test', 'web', 'browsers'];
     try {
         execFileSync('sh', check, { encoding: 'utf8', stdio: ['ignore', 'pipe', 'pipe'] });
     } catch (failed) {
