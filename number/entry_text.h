@@ -3,18 +3,8 @@
 // What a resistor or current entry holds: the number it counts as, whether
 // more keys can still make a number of it, and what it keeps while the user
 // types. One reading serves the entry's check, its value and its rewriting,
-// and a number reads the same whatever stands around it.
-//
-// - Blanks before and after, a multiplier letter where the point goes or
-//   after the number ("4K7", "2.200k"), a unit word ("5 mA", "2,2 kΩ";
-//   unit_marks.h) or the settings' currency symbol, before or after it with
-//   or without a blank ("$5", "5,00 RON"), leave the number as it reads alone.
-// - The settings' group mark counts only where they put it: between groups
-//   of exactly three digits after a first group of one to three that does
-//   not start with 0, and never beside an exponent ("1.234.567,5" in
-//   Romanian, "12'345" or "12’345" in Swiss German, "2 200" in French).
-//   Anywhere else "." or "," is the decimal point, as is the settings' own.
-// - A group not yet complete at the end ("1.000.0") is a beginning.
+// and a number reads the same whatever stands around it. The rules, with
+// their examples, are written once, in docs/entry-rules.md.
 
 #include <optional>
 #include <string_view>

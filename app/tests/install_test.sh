@@ -21,6 +21,7 @@ usr/bin/quorvel
 usr/share/applications/$id.desktop
 usr/share/doc/quorvel/changelog.gz
 usr/share/doc/quorvel/copyright
+usr/share/doc/quorvel/entry-rules.md.gz
 usr/share/man/man1/quorvel.1.gz
 usr/share/metainfo/$id.metainfo.xml
 LIST
