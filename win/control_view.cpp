@@ -59,7 +59,7 @@ void ControlView::Bind(HWND window, WindowLogic& logic) {
         HWND made = Of(control);
         if (!made) continue;
         reader_.Name(made, control.spoken.name);
-        reader_.Describe(made, control.spoken.description);
+        reader_.Describe(made, layout::DescriptionOf(control));
         if (control.kind == Kind::frame || control.kind == Kind::label) continue;
         SetWindowSubclass(made, &ControlView::ControlProc, 0, reinterpret_cast<DWORD_PTR>(this));
         if (control.kind != Kind::entry && control.kind != Kind::result) continue;
