@@ -89,11 +89,13 @@ test-web: browsers-deps web build/default/CMakeCache.txt $(NODE_MODULES)
 
 # Quorvel.exe, the core's suites and the driver that plays the page's
 # scenarios on the real window, all under Wine on a virtual display, in a
-# Wine prefix of the build's own.
+# Wine prefix of the build's own. One test at a time: a program started in
+# another locale rewrites the prefix's regional settings, and a suite running
+# beside it then read the other locale's numbers.
 WINE_SESSION := ./scripts/wine-session.sh build/windows/wineprefix
 test-windows: test-deps windows-deps windows
 	cmake --build --preset windows -j $(JOBS)
-	$(WINE_SESSION) ctest --preset windows -j $(JOBS)
+	$(WINE_SESSION) ctest --preset windows -j 1
 
 # One target after another, so that each has a core of its own.
 fuzz: sanitize-deps build/sanitize/CMakeCache.txt
