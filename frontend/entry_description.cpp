@@ -6,6 +6,7 @@
 #include "calc/entry_value.h"
 #include "calc/standard_values.h"
 #include "frontend/part_value.h"
+#include "frontend/parts_list.h"
 #include "frontend/window_layout.h"
 
 namespace quorvel {
@@ -29,25 +30,27 @@ std::string ResistorSpoken(const FieldSet& form, int index) {
     return unit.empty() ? text : text + " " + unit;
 }
 
-std::string ResistorTooltip(const FieldSet& form, int index) {
+std::string ResistorTooltip(const FieldSet& form, int index, Tolerance tolerance) {
     const Magnitude value = ExactValue(form, Field::txtRs, index, form.Read(Field::txtRs, index));
-    if (!Nearest(kE24, value)) return {};
     const NumberLocale locale = form.Locale();
-    return NearestText(kE24, value, locale) + " \u00B7 " + NearestText(kE96, value, locale);
+    const std::string marking = MarkingText(value, tolerance, locale);
+    if (!Nearest(kE24, value)) return marking;
+    return NearestText(kE24, value, locale) + " \u00B7 " + NearestText(kE96, value, locale) + "\n" + marking;
 }
 
-EntryDescription DescribeResistor(const FieldSet& form, int index) {
-    return {ResistorSpoken(form, index), ResistorTooltip(form, index)};
+EntryDescription DescribeResistor(const FieldSet& form, int index, Tolerance tolerance) {
+    return {ResistorSpoken(form, index), ResistorTooltip(form, index, tolerance)};
 }
 
-void ResistorDescriptions::Describe(const FieldSet& form, const WindowView& view, std::vector<ViewWrite>& writes) {
+void ResistorDescriptions::Describe(const FieldSet& form, Tolerance tolerance, const WindowView& view,
+                                    std::vector<ViewWrite>& writes) {
     if (std::none_of(touched_.begin(), touched_.end(), [](bool touched) { return touched; })) return;
     for (int i = 0; i < kResistorCount; ++i) {
         if (!std::exchange(touched_[static_cast<std::size_t>(i)], false)) continue;
         Described& described = described_[static_cast<std::size_t>(i)];
         const layout::Control& entry = layout::ControlOf(Field::txtRs, i);
         if (!view.AsksForTooltips()) {
-            std::string tooltip = ResistorTooltip(form, i);
+            std::string tooltip = ResistorTooltip(form, i, tolerance);
             if (tooltip != described.tooltip) {
                 described.tooltip = std::move(tooltip);
                 writes.push_back({.kind = ViewWrite::Kind::tooltip, .control = &entry, .text = described.tooltip});
@@ -65,9 +68,10 @@ void ResistorDescriptions::Describe(const FieldSet& form, const WindowView& view
     }
 }
 
-void ResistorDescriptions::TooltipAsked(const FieldSet& form, int index, std::vector<ViewWrite>& writes) {
+void ResistorDescriptions::TooltipAsked(const FieldSet& form, int index, Tolerance tolerance,
+                                        std::vector<ViewWrite>& writes) {
     Described& described = described_[static_cast<std::size_t>(index)];
-    described.tooltip = ResistorTooltip(form, index);
+    described.tooltip = ResistorTooltip(form, index, tolerance);
     writes.push_back({.kind = ViewWrite::Kind::tooltip, .control = &layout::ControlOf(Field::txtRs, index),
                       .text = described.tooltip});
 }

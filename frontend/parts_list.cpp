@@ -3,6 +3,8 @@
 #include "calc/entry_value.h"
 #include "frontend/html_escape.h"
 #include "frontend/recalculated_copy.h"
+#include "frontend/resistor_drawing.h"
+#include "frontend/texts.h"
 
 namespace quorvel {
 namespace {
@@ -51,9 +53,11 @@ std::string PartLine(const ListedPart& part, int k, const std::string& tolerance
     return line;
 }
 
-std::string CurrentText(const PartsList& list) {
-    return "I = " + FigureText(list.current) + (list.current.number.empty() ? "" : " (exact)");
+std::string CurrentFigureText(const PartsList& list) {
+    return FigureText(list.current) + (list.current.number.empty() ? "" : " (exact)");
 }
+
+std::string CurrentText(const PartsList& list) { return "I = " + CurrentFigureText(list); }
 
 std::string TotalsLine(const PartsList& list) {
     return "Total: R = " + WithRange(list.total_resistance, list.total_resistance_range) +
@@ -83,6 +87,36 @@ std::string RangeHtml(const FigureRange& range) {
 std::string FigureCell(const Figure& figure, const FigureRange& range) {
     if (figure.number.empty() && Unknown(range)) return Cell("td", Unbroken(FigureText(figure)), kRight);
     return Cell("td", Unbroken(FigureText(figure)) + "<br>" + RangeHtml(range), kRight);
+}
+
+std::string Term(std::string_view term, const std::string& html) {
+    return Cell("dt", HtmlEscaped(term)) + Cell("dd", html);
+}
+
+std::string RangedHtml(const Figure& figure, const FigureRange& range) {
+    if (figure.number.empty() && Unknown(range)) return Unbroken(FigureText(figure));
+    return Unbroken(FigureText(figure)) + " (" + RangeHtml(range) + ")";
+}
+
+std::string PartBlock(const ListedPart& part, int k, const std::string& tolerance_text) {
+    const std::string number = std::to_string(k + 1);
+    std::string value = Unbroken(FigureText(part.shown));
+    if (!part.rating.jumper) value += " " + Unbroken(tolerance_text) + " (" + RangeHtml(part.resistance) + ")";
+    std::string html = Cell("p", "<b>R" + number + "</b>: " + value, " class=\"part-value\"");
+    if (!part.bands.colours.empty()) {
+        const std::vector<std::optional<Colour>> drawn(part.bands.colours.begin(), part.bands.colours.end());
+        html += ResistorSvg(drawn);
+    }
+    std::string terms = Term(texts::kBands, part.bands_html) + Term(texts::kSmdCode, HtmlEscaped(part.code_text));
+    if (OneSentence(part.rating)) {
+        terms += Term(texts::kThroughHole, HtmlEscaped(part.through_hole_text));
+    } else {
+        terms += Term(texts::kThroughHole, HtmlEscaped(part.through_hole_text)) +
+                 Term(texts::kChip, HtmlEscaped(part.chip_text));
+    }
+    terms += Term(texts::kDrop, "U<sub>" + number + "</sub> = " + RangedHtml(part.drop, part.drop_range));
+    terms += Term(texts::kPower, "P<sub>" + number + "</sub> = " + RangedHtml(part.power, part.power_range));
+    return html + Cell("dl", terms);
 }
 
 std::string PartRow(const ListedPart& part, int k, const std::string& tolerance_text) {
@@ -173,6 +207,20 @@ std::string PartsHtml(const PartsList& list) {
             FigureCell(list.total_voltage, list.total_voltage_range) +
             FigureCell(list.total_power, list.total_power_range) + "</tr>\n";
     return html + "</table>\n<p>" + HtmlEscaped(kRatingNote) + "</p>\n";
+}
+
+PartsSection PartsSectionOf(const PartsList& list) {
+    PartsSection section;
+    for (int k = 0; k < kResistorCount; ++k) {
+        section.parts[static_cast<std::size_t>(k)] = PartBlock(list.parts[static_cast<std::size_t>(k)], k, list.tolerance_text);
+    }
+    const std::string terms =
+        Term("R", RangedHtml(list.total_resistance, list.total_resistance_range)) +
+        Term("U", RangedHtml(list.total_voltage, list.total_voltage_range)) +
+        Term("P", RangedHtml(list.total_power, list.total_power_range)) + Term("I", HtmlEscaped(CurrentFigureText(list)));
+    section.totals = Cell("p", "<b>" + HtmlEscaped(texts::kTotal) + "</b>", " class=\"part-value\"") + Cell("dl", terms) +
+                     Cell("p", HtmlEscaped(kRatingNote), " class=\"rating-note\"");
+    return section;
 }
 
 }  // namespace quorvel

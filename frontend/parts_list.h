@@ -55,4 +55,13 @@ std::string MarkingText(Magnitude value, Tolerance tolerance, const NumberLocale
 std::string PartsText(const PartsList& list);
 std::string PartsHtml(const PartsList& list);
 
+// The page's section of the parts: a block for each resistor, its bands
+// drawn on a small resistor, and one of the totals with the note, each
+// written anew as the circuit changes while the choosers beside them stay.
+struct PartsSection {
+    std::array<std::string, kResistorCount> parts;
+    std::string totals;
+};
+PartsSection PartsSectionOf(const PartsList& list);
+
 }  // namespace quorvel

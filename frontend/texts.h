@@ -33,6 +33,10 @@ inline constexpr std::string_view kSolutionCopied = "Rezolvarea a fost copiată.
 inline constexpr std::string_view kCopyLink = "Copiază legătura";
 inline constexpr std::string_view kCopyLinkSaid = "Adresa paginii cu circuitul în ea, care îl deschide la fel";
 inline constexpr std::string_view kLinkCopied = "Legătura a fost copiată.";
+inline constexpr std::string_view kCopyParts = "Copiază lista de piese";
+inline constexpr std::string_view kCopyPartsSaid =
+    "Fiecare rezistență ca piesă: benzile, codul SMD, puterea nominală și intervalul la toleranța aleasă";
+inline constexpr std::string_view kPartsCopied = "Lista de piese a fost copiată.";
 // What the window tells when the platform would not let it copy.
 inline constexpr std::string_view kNotCopied = "Browserul nu a lăsat pagina să copieze.";
 
@@ -65,6 +69,27 @@ inline constexpr std::string_view kSolution = "Rezolvare";
 inline constexpr std::string_view kPageHeading = "Quorvel: circuit serie cu patru rezistențe";
 inline constexpr std::string_view kEnded = "Quorvel s-a închis.";
 inline constexpr std::string_view kStartAgain = "Pornește din nou";
+
+// The parts behind the circuit (parts_list.h): the page's section and its
+// pieces, the menus' items, and the dialog that reads a part by its bands
+// or its code (part_picker.h); "%1" is a resistor's number, or a band's.
+inline constexpr std::string_view kParts = "Piese";
+inline constexpr std::string_view kTolerance = "Toleranță";
+inline constexpr std::string_view kFromColours = "Din culori…";
+inline constexpr std::string_view kPickerTitle = "R%1 din culori sau din cod";
+inline constexpr std::string_view kBandCount = "Benzi";
+inline constexpr std::string_view kBand = "Banda %1";
+inline constexpr std::string_view kNoColour = "—";
+inline constexpr std::string_view kSmdCode = "Cod SMD";
+inline constexpr std::string_view kPickedValue = "Valoarea";
+inline constexpr std::string_view kPutInto = "Pune în R%1";
+inline constexpr std::string_view kCancel = "Renunță";
+inline constexpr std::string_view kTotal = "Total";
+inline constexpr std::string_view kDrop = "Tensiune";
+inline constexpr std::string_view kPower = "Putere";
+inline constexpr std::string_view kBands = "Benzi";
+inline constexpr std::string_view kThroughHole = "THT";
+inline constexpr std::string_view kChip = "Cip";
 
 // A pattern with "%1" and "%2" replaced by what is given, in one pass, so
 // that what stands for "%1" is never read for "%2".

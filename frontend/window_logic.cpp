@@ -1,9 +1,12 @@
 #include "frontend/window_logic.h"
 
+#include <algorithm>
 #include <utility>
 
+#include "calc/entry_value.h"
 #include "frontend/circuit_from_outside.h"
 #include "frontend/entry_focus.h"
+#include "frontend/entry_paste.h"
 #include "frontend/error_message.h"
 #include "frontend/texts.h"
 #include "frontend/utf16.h"
@@ -197,7 +200,7 @@ void WindowLogic::Run(Command command) {
         address = view_.ReadAddress();
     }
     const CommandInfo& info = InfoOf(command);
-    const Copied copied = info.copy(fields_, address);
+    const Copied copied = info.copy({fields_, address, tolerance_});
     view_.Tell(std::string(view_.Copy(copied.text, copied.html) ? info.told : texts::kNotCopied));
 }
 
@@ -205,7 +208,7 @@ void WindowLogic::TooltipAsked(const layout::Control& control) {
     if (ended_) return;
     const Event event(*this);
     if (control.kind == layout::Kind::result) boxes_.TooltipAsked(control, writes_);
-    if (control.name == NameOf(Field::txtRs)) descriptions_.TooltipAsked(fields_, control.index, writes_);
+    if (control.name == NameOf(Field::txtRs)) descriptions_.TooltipAsked(fields_, control.index, tolerance_, writes_);
 }
 
 void WindowLogic::LayoutChanged(const layout::Control* box) {
@@ -230,7 +233,9 @@ void WindowLogic::SettingsChanged() {
     if (ended_) return;
     fields_.SetLocale(view_.ReadLocale());
     point_ = fields_.Locale().DecimalPoint();
+    for (PartPicker& picker : pickers_) picker.SetLocale(fields_.Locale());
     describe_all_ = true;
+    parts_stale_ = parts_open_;
     LayoutChanged();
 }
 
@@ -260,6 +265,56 @@ void WindowLogic::SolutionShown(bool open) {
     const Event event(*this);
     solution_open_ = open;
     solution_stale_ = open;
+}
+
+void WindowLogic::PartsShown(bool open) {
+    if (ended_) return;
+    const Event event(*this);
+    parts_open_ = open;
+    parts_stale_ = open;
+}
+
+void WindowLogic::SetTolerance(Tolerance tolerance) {
+    if (ended_ || tolerance == tolerance_) return;
+    const Event event(*this);
+    tolerance_ = tolerance;
+    describe_all_ = true;
+    parts_stale_ = parts_open_;
+}
+
+PartPicker& WindowLogic::PickerOf(int resistor) {
+    return pickers_[static_cast<std::size_t>(std::clamp(resistor, 0, kResistorCount - 1))];
+}
+
+const PickerState& WindowLogic::PickerOpened(int resistor) {
+    PartPicker& picker = PickerOf(resistor);
+    const int index = std::clamp(resistor, 0, kResistorCount - 1);
+    picker.Start(ExactValue(fields_, Field::txtRs, index, fields_.Read(Field::txtRs, index)), tolerance_,
+                 fields_.Locale());
+    return picker.State();
+}
+
+const PickerState& WindowLogic::PickerCount(int resistor, int count) {
+    PickerOf(resistor).SetCount(count);
+    return PickerOf(resistor).State();
+}
+
+const PickerState& WindowLogic::PickerPicked(int resistor, int band, int item) {
+    PickerOf(resistor).Pick(band, item);
+    return PickerOf(resistor).State();
+}
+
+const PickerState& WindowLogic::PickerCode(int resistor, std::string_view code) {
+    PickerOf(resistor).SetCode(code);
+    return PickerOf(resistor).State();
+}
+
+void WindowLogic::PickerTaken(int resistor) {
+    if (ended_ || resistor < 0 || resistor >= kResistorCount) return;
+    const std::optional<Magnitude> value = PickerOf(resistor).State().value;
+    if (!value) return;
+    const Event event(*this);
+    EnterResistance(*value, resistor, fields_, events_);
 }
 
 void WindowLogic::End() {
@@ -325,6 +380,16 @@ void WindowLogic::WriteInput(FieldElement input) {
     Select(control, 0, focused ? -1 : 0);
 }
 
+void WindowLogic::ShowParts() {
+    parts_stale_ = false;
+    parts_ = PartsSectionOf(ListParts(fields_, tolerance_));
+    for (int k = 0; k < kResistorCount; ++k) {
+        writes_.push_back({.kind = ViewWrite::Kind::parts, .control = nullptr,
+                           .text = parts_.parts[static_cast<std::size_t>(k)], .item = k});
+    }
+    writes_.push_back({.kind = ViewWrite::Kind::parts, .control = nullptr, .text = parts_.totals, .item = -1});
+}
+
 void WindowLogic::ShowResults() {
     fields_.TakeChangedResults(results_);
     if (results_.empty()) return;
@@ -353,7 +418,10 @@ void WindowLogic::Flush() {
         return;
     }
     const bool touched = fields_.Touched();
-    if (!touched && writes_.empty() && selections_.empty() && !focus_ && !solution_stale_ && !describe_all_) return;
+    if (!touched && writes_.empty() && selections_.empty() && !focus_ && !solution_stale_ && !parts_stale_ &&
+        !describe_all_) {
+        return;
+    }
     fields_.TakeWrittenInputs(inputs_);
     for (const FieldElement input : inputs_) WriteInput(input);
     ShowResults();
@@ -366,12 +434,13 @@ void WindowLogic::Flush() {
     if (std::exchange(describe_all_, false)) {
         for (int i = 0; i < kResistorCount; ++i) descriptions_.Touched(i);
     }
-    descriptions_.Describe(fields_, view_, writes_);
+    descriptions_.Describe(fields_, tolerance_, view_, writes_);
     if (solution_open_ && view_.ShowsSolution() && (inputs_changed || !results_.empty() || solution_stale_)) {
         solution_stale_ = false;
         solution_ = SolutionList(SolveCircuit(fields_));
         writes_.push_back({.kind = ViewWrite::Kind::solution, .control = nullptr, .text = solution_});
     }
+    if (parts_open_ && view_.ShowsParts() && (inputs_changed || !results_.empty() || parts_stale_)) ShowParts();
     for (const Selection& selection : selections_) {
         writes_.push_back({.kind = ViewWrite::Kind::select, .control = selection.control, .start = selection.start,
                            .end = selection.end, .scroll = selection.scroll});

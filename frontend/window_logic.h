@@ -42,6 +42,8 @@
 #include "frontend/circuit_text.h"
 #include "frontend/entry_description.h"
 #include "frontend/held_field_set.h"
+#include "frontend/part_picker.h"
+#include "frontend/parts_list.h"
 #include "frontend/result_boxes.h"
 #include "frontend/typed_limit.h"
 #include "frontend/window_commands.h"
@@ -125,6 +127,26 @@ public:
     // The section of the worked solution opened or closed (WindowView::ShowsSolution).
     void SolutionShown(bool open);
 
+    // The section of the parts list opened or closed (WindowView::ShowsParts).
+    void PartsShown(bool open);
+    // The one tolerance of the circuit's parts, which the parts list, its
+    // ranges and the resistors' tooltips use: the menus' "Toleranță", the
+    // page's chooser. ±5 % at start.
+    Tolerance CircuitTolerance() const { return tolerance_; }
+    void SetTolerance(Tolerance tolerance);
+
+    // A resistor's part picker (part_picker.h): the window's dialog, the
+    // page's choosers. Opened, it starts from the entry's value; each
+    // change returns what the picker shows now, until the next one.
+    const PickerState& PickerOpened(int resistor);
+    const PickerState& PickerCount(int resistor, int count);
+    const PickerState& PickerPicked(int resistor, int band, int item);
+    const PickerState& PickerCode(int resistor, std::string_view code);
+    // The picked value into the resistor's entry, as a paste and a Tab
+    // would put it, the chooser at the unit it reads best in; nothing
+    // before the value has formed.
+    void PickerTaken(int resistor);
+
     bool Ended() const { return ended_; }
 
 private:
@@ -142,6 +164,8 @@ private:
     void ShowResults();
     void Select(const layout::Control& control, int start, int end, bool scroll = false);
     void WriteAddress();
+    void ShowParts();
+    PartPicker& PickerOf(int resistor);
 
     WindowView& view_;
     HeldFieldSet fields_;
@@ -166,7 +190,12 @@ private:
     std::optional<RuntimeError> held_report_;  // told before the window showed
     std::string point_;     // the settings' decimal point
     std::string solution_;  // the HTML the section shows
-    bool describe_all_ = false;  // the settings changed: every resistor described again
+    std::array<PartPicker, kResistorCount> pickers_;
+    PartsSection parts_;  // the HTML the parts section shows
+    Tolerance tolerance_ = kStartTolerance;
+    bool describe_all_ = false;  // the settings or the tolerance changed: every resistor described again
+    bool parts_open_ = false;
+    bool parts_stale_ = false;
     bool solution_open_ = false;
     bool solution_stale_ = false;  // opened: shown afresh with the event's writes
     bool shown_ = false;

@@ -79,6 +79,10 @@ struct ViewWrite {
         // The worked solution, as HTML for its section (`text`): only a
         // front end that has such a section (WindowView::ShowsSolution).
         solution,
+        // A block of the parts section, as HTML (`text`): resistor `item`
+        // (0 to 3), or the totals (-1); only a front end that has such a
+        // section (WindowView::ShowsParts).
+        parts,
     };
     Kind kind;
     const layout::Control* control;  // none for the solution
@@ -170,6 +174,8 @@ public:
     virtual void WriteAddress(const std::string& /*fragment*/) {}
     // Whether the window has a section for the worked solution.
     virtual bool ShowsSolution() const { return false; }
+    // Whether the window has a section for the parts list.
+    virtual bool ShowsParts() const { return false; }
 };
 
 }  // namespace quorvel

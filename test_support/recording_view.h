@@ -59,6 +59,7 @@ public:
                 case Kind::tooltip: seen.push_back(name + " tooltip " + text); break;
                 case Kind::describe: seen.push_back(name + " says " + (w.value.empty() ? std::string(w.spoken).substr(0, 16) : std::string(w.value))); break;
                 case Kind::solution: seen.push_back("solution " + text.substr(0, 30)); break;
+                case Kind::parts: seen.push_back("parts " + std::to_string(w.item) + " " + text.substr(0, 30)); break;
             }
         }
         if (during_apply) during_apply();
@@ -89,6 +90,7 @@ public:
         seen.push_back("address " + fragment);
     }
     bool ShowsSolution() const override { return page; }
+    bool ShowsParts() const override { return page; }
     bool KeepsKeys(int code, int modifiers) const override { return page && code == 'R' && (modifiers & kCtrlMask); }
 };
 

@@ -66,7 +66,7 @@ void WidgetView::Focus(const layout::Control& control) { Widget(control)->setFoc
 void WidgetView::Apply(const std::vector<ViewWrite>& writes) {
     using Kind = ViewWrite::Kind;
     for (const ViewWrite& write : writes) {
-        if (write.kind == Kind::solution) continue;  // the window has no section for it
+        if (write.kind == Kind::solution || write.kind == Kind::parts) continue;  // the window has no sections
         QWidget* widget = Widget(*write.control);
         switch (write.kind) {
             case Kind::text:
@@ -100,7 +100,8 @@ void WidgetView::Apply(const std::vector<ViewWrite>& writes) {
             case Kind::describe:
                 if (!write.spoken.empty()) widget->setAccessibleDescription(FromUtf8(write.spoken));
                 break;
-            case Kind::solution: break;
+            case Kind::solution:
+            case Kind::parts: break;
         }
     }
 }

@@ -48,7 +48,10 @@ TEST(StandardValues, UpAndDownStepThroughTheSeries) {
             calculator.Type(Field::txtRs, 1, row.start);
         }
         if (row.tooltip) {
-            EXPECT_EQ(DescribeResistor(calculator.fields.model, 1).tooltip, row.tooltip) << what;
+            const std::string tooltip = DescribeResistor(calculator.fields.model, 1).tooltip;
+            // The nearest values first, the marking on its own line after them.
+            const std::string nearest = tooltip.starts_with("Benzi") ? "" : tooltip.substr(0, tooltip.find('\n'));
+            EXPECT_EQ(nearest, row.tooltip) << what;
         }
         const std::string before = calculator.fields.model.Text(Field::txtRs, 1);
         calculator.fields.Forget();

@@ -193,6 +193,31 @@ const Row kRows[] = {
          EXPECT_EQ(std::count_if(w.view.seen.begin(), w.view.seen.end(), [](const std::string& s) { return s.starts_with("solution"); }), 2);
      },
      {"solution <ol>\n<li><b>Rezisten", "solution <ol>\n<li><b>Rezisten"}},
+    {"the parts section: a block a resistor and the totals, once per change while open, and again at a new tolerance", true,
+     [](Window& w) {
+         w.logic.PartsShown(true);
+         w.Type("txtRs(0)", u"470");
+         w.logic.SetTolerance(Tolerance{100});
+         w.logic.PartsShown(false);
+         w.Type("txtRs(0)", u"47");
+         EXPECT_EQ(std::count_if(w.view.seen.begin(), w.view.seen.end(), [](const std::string& s) { return s.starts_with("parts -1"); }), 3);
+     },
+     {"parts 0 <p class=\"part-value\"><b>R1", "parts -1 <p class", "parts 0 <p class=\"part-value\"><b>R1",
+      "txtRs(0) tooltip E24: 470 Ohm (0.0 %) \u00B7 E96: 475 Ohm (+1.1 %)\nBenzi la \u00B11 %: galben violet negru negru maro",
+      "parts 0"}},
+    {"a part picked: from the entry's bands, a count kept, taken as a paste with its unit; not before it has formed", false,
+     [](Window& w) {
+         w.logic.SetText(Field::txtRs, 2, "4K7");
+         EXPECT_EQ(w.logic.PickerOpened(2).count, 4);
+         EXPECT_EQ(w.logic.PickerCount(2, 5).read, "");  // its third figure is not picked yet
+         EXPECT_EQ(w.logic.PickerPicked(2, 2, 0).read, "47 kOhm \u00B15 %");  // its multiplier stayed
+         EXPECT_EQ(w.logic.PickerCode(2, "R22").read, "0.22 Ohm");
+         w.logic.PickerTaken(2);
+         w.logic.PickerCode(1, "4X7");
+         w.logic.PickerTaken(1);
+         w.logic.Run(Command::copy_parts);
+     },
+     {"cboRs(2) picks 1", "txtRs(2) = 0.22", "cboRs(2) picks 0", "copy Lista de piese, toleran\u021Ba circuitului \u00B15 % +html"}},
 };
 
 TEST(WindowLogic, EachDecisionAsItsRowSays) {

@@ -181,7 +181,7 @@ private:
             const DWORD copies = GetClipboardSequenceNumber();
             program.PostKey(program.Focused(), static_cast<WPARAM>(InfoOf(command).keys.key), {VK_CONTROL, VK_SHIFT});
             Within(std::chrono::seconds(5), [copies] { return GetClipboardSequenceNumber() != copies; });
-            const Copied expected = InfoOf(command).copy(page_->calculator().fields.model, {});
+            const Copied expected = InfoOf(command).copy({page_->calculator().fields.model, {}});
             std::string text;
             for (const char c : expected.text) text += c == '\n' ? std::string("\r\n") : std::string(1, c);
             if (Utf8(ClipboardText(nullptr)) != text) differences.push_back("the text copied is " + Utf8(ClipboardText(nullptr)));
