@@ -2,7 +2,7 @@
 // them, on a view that keeps what its entries show; checked after every
 // event: the calculator is sound and the entries show what its fields hold.
 // The first byte picks the regional settings and whether the view is a
-// page's; then each step is an event byte (taken modulo 12), then what the
+// page's; then each step is an event byte (taken modulo 13), then what the
 // event needs, as the comment at each case says. A control is a byte: the
 // table's control of that place (modulo its size).
 
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     logic.Shown();
     constexpr int kCodes[] = {0, kKeyUp, kKeyDown, 'C', 'R'};
     for (int step = 0; step < kMostSteps && !input.AtEnd() && !logic.Ended(); ++step) {
-        const int event = input.Pick(12);
+        const int event = input.Pick(13);
         switch (event) {
             case 0: {  // a key: its control (or none, past the table), code, modifiers, a character it types
                 const int target = input.Pick(layout::kControlCount + 1);
@@ -97,12 +97,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             }
             case 7: logic.Clicked(AnyControl(input)); break;                         // a control clicked
-            case 8: logic.Run(static_cast<Command>(input.Pick(3))); break;           // a command
+            case 8: logic.Run(static_cast<Command>(input.Pick(4))); break;           // a command
             case 9: logic.TooltipAsked(AnyControl(input)); break;                    // a control
             case 10: {  // a timer: the pause or the address's; the address edited to a text
                 logic.TimerElapsed(input.Pick(2) == 0 ? Timer::pause : Timer::address);
                 view.address = "file:///quorvel.html#" + input.Text(kLongestText);
                 logic.AddressEdited();
+                break;
+            }
+            case 11: {  // the parts: a resistor's picker and what is done in it, the tolerance, the section
+                const int resistor = input.Pick(kResistorCount + 1) - 1;  // one past either end too
+                const PickerState* state = &logic.PickerOpened(resistor);
+                switch (input.Pick(4)) {
+                    case 0: state = &logic.PickerCount(resistor, input.Pick(7)); break;
+                    case 1: state = &logic.PickerPicked(resistor, input.Pick(7) - 1, input.Pick(15) - 1); break;
+                    case 2: state = &logic.PickerCode(resistor, input.Text(kLongestText)); break;
+                    default: logic.PickerTaken(resistor);
+                }
+                if (state->value && state->read.empty()) FUZZ_FAIL("a picker's value formed without its text");
+                if (state->read.find("inf") != std::string::npos || state->read.find("nan") != std::string::npos) {
+                    FUZZ_FAIL(state->read.c_str());
+                }
+                logic.SetTolerance(kCircuitTolerances[static_cast<std::size_t>(input.Pick(5))]);
+                logic.PartsShown(input.Pick(2) == 1);
                 break;
             }
             default:  // the layout changed (for a control, or every one), the solution shown or not, hidden
