@@ -37,15 +37,19 @@ std::vector<DrawnShape> ResistorPicture(std::span<const std::optional<Colour>> b
     return shapes;
 }
 
-std::string ResistorSvg(std::span<const std::optional<Colour>> bands) {
+std::string ResistorNames(std::span<const std::optional<Colour>> bands) {
     std::string names;
     for (const std::optional<Colour> colour : bands) {
         if (!names.empty()) names += ' ';
         names += colour ? CodeOf(*colour).name : "?";
     }
+    return names;
+}
+
+std::string ResistorSvg(std::span<const std::optional<Colour>> bands) {
     std::string svg = "<svg class=\"resistor\" viewBox=\"0 0 " + Number(kPictureWidth) + " " + Number(kPictureHeight) +
                       "\" width=\"" + Number(kPictureWidth) + "\" height=\"" + Number(kPictureHeight) +
-                      "\" role=\"img\"><title>" + HtmlEscaped(names) + "</title>";
+                      "\" role=\"img\"><title>" + HtmlEscaped(ResistorNames(bands)) + "</title>";
     for (const DrawnShape& shape : ResistorPicture(bands)) {
         svg += "<rect x=\"" + Number(shape.x) + "\" y=\"" + Number(shape.y) + "\" width=\"" + Number(shape.width) +
                "\" height=\"" + Number(shape.height) + "\" fill=\"" +

@@ -30,6 +30,10 @@ struct DrawnShape {
 // The lead first, then the body, then each band from the first figure on.
 std::vector<DrawnShape> ResistorPicture(std::span<const std::optional<Colour>> bands);
 
+// What a screen reader hears of the picture: each band's colour name, "?"
+// for one not picked yet: "galben violet ? auriu".
+std::string ResistorNames(std::span<const std::optional<Colour>> bands);
+
 // The picture as SVG, its names for a screen reader in its title.
 std::string ResistorSvg(std::span<const std::optional<Colour>> bands);
 

@@ -4,6 +4,7 @@
 #include "frontend/colour_code.h"
 #include "frontend/entry_paste.h"
 #include "frontend/parts_list.h"
+#include "frontend/resistor_drawing.h"
 #include "test_support/headless_calculator.h"
 
 namespace quorvel {
@@ -103,6 +104,8 @@ TEST(Parts, BandsPickedToAValue) {
         {{yellow, violet}, ""},
     };
     for (const Row& row : rows) EXPECT_EQ(BandsReadText(ReadBands(row.picked), testing::kRomanian), row.read);
+    // What a screen reader hears of the picture as it forms.
+    EXPECT_EQ(ResistorNames(rows[5].picked), "galben violet negru maro ?");
     // The colours each band offers: a first figure, any figure, a multiplier, a tolerance.
     EXPECT_EQ(ColoursOfBand(4, 0).size(), 9);
     EXPECT_EQ(ColoursOfBand(5, 2).size(), 10);
