@@ -9,6 +9,8 @@
 #include <QScopedValueRollback>
 #include <QValidator>
 
+#include "ui/utf8_text.h"
+
 namespace quorvel {
 namespace {
 
@@ -49,7 +51,7 @@ EntryInput InputOf(const QKeyEvent* event) {
 using Rollback = QScopedValueRollback<std::optional<EntryInput>>;
 
 EntryBox::EntryBox(const layout::Control& control, QWidget* parent) : QLineEdit(parent), control_(&control) {
-    setText(QString::fromUtf8(control.text.data(), static_cast<qsizetype>(control.text.size())));
+    setText(FromUtf8(control.text));
     // The line edit's own limit would cut a paste at 32767 characters.
     setMaxLength(std::numeric_limits<int>::max());
     setValidator(new EntryRules(this));

@@ -12,13 +12,9 @@
 #include "ui/entry_box.h"
 #include "ui/result_box.h"
 #include "ui/system_locale.h"
+#include "ui/utf8_text.h"
 
 namespace quorvel {
-namespace {
-
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-}  // namespace
 
 WidgetView::WidgetView(QWidget& window) : window_(window), pause_(new QTimer(&window)) {
     pause_->setObjectName(QStringLiteral("pause"));

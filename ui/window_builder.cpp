@@ -17,13 +17,12 @@
 #include "ui/entry_box.h"
 #include "ui/quorvel_icon.h"
 #include "ui/result_box.h"
+#include "ui/utf8_text.h"
 
 namespace quorvel {
 namespace {
 
 using layout::Pixels;
-
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QString ObjectName(const layout::Control& control) { return QString::fromStdString(ControlName(control.name, control.index)); }
 
