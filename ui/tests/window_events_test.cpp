@@ -184,6 +184,11 @@ TEST(WindowEvents, ComputeTheTypedCircuit) {
     EXPECT_TRUE(copied->text().contains("U1 = R1 · I = 100 Ohm · " + Local("0.005") + " A = " + Local("0.5") + " V = 500 mV"))
         << copied->text().toStdString();
     EXPECT_TRUE(copied->html().contains("<li><b>Rezistența totală</b>: R = R<sub>1</sub>")) << copied->html().toStdString();
+    // Ctrl+Shift+P: the parts list, as text and as HTML.
+    QTest::keyClick(Find<QComboBox>(*window, "cboRs", 3), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    copied = QApplication::clipboard()->mimeData();
+    EXPECT_TRUE(copied->text().contains("\nR1: 100 Ohm ±5 %")) << copied->text().toStdString();
+    EXPECT_FALSE(copied->html().isEmpty());
 
     Find<QPushButton>(*window, "cmdClear")->click();
     for (int i = 0; i < 4; ++i) EXPECT_EQ(Find<QLineEdit>(*window, "txtRs", i)->text(), "0");
@@ -303,7 +308,8 @@ TEST(WindowEvents, UpAndDownStepAResistorThroughTheStandardValues) {
     TypeOver(entry, Local("4.8"));
     QHelpEvent asked(QEvent::ToolTip, QPoint(2, 2), entry->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(entry, &asked);
-    EXPECT_EQ(entry->toolTip(), Local("E24: 4.7 kOhm (\u22122.1 %) \u00B7 E96: 4.75 kOhm (\u22121.0 %)"));
+    EXPECT_EQ(entry->toolTip(), Local("E24: 4.7 kOhm (\u22122.1 %) \u00B7 E96: 4.75 kOhm (\u22121.0 %)") +
+                                    "\nBenzi la ±5 %: galben gri roșu auriu · cod SMD: 482");
     EXPECT_TRUE(entry->accessibleDescription().startsWith(Local("4.8") + " kOhm. Valoarea")) << entry->accessibleDescription().toStdString();
     PickByKeyboard(chooser, 2);
     TypeOver(entry, "1000");
@@ -452,7 +458,8 @@ TEST(WindowEvents, EscapeClosesAnOpenListOrMenuFirst) {
         EXPECT_EQ(testing::InputTexts(*window), inputs) << opened;
         if (!menu.isEmpty()) {
             EXPECT_EQ(menu, (QStringList{"&Anulează", "&Refă", "&Taie", "&Copiază", "&Lipește", "Șterge",
-                                         "Selectează tot", "Copiază circuitul", "Copiază rezolvarea"}));
+                                         "Selectează tot", "Copiază circuitul", "Copiază rezolvarea",
+                                         "Copiază lista de piese"}));
         }
         ExpectEscapeEnds(*window, focused, opened);
     }
