@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QWidget>
-
 #include "frontend/window_logic.h"
+#include "ui/widget_view.h"
 
 namespace quorvel {
 
 // The context menu of every entry and result box: the toolkit's own edit
 // items, in Romanian, then the window's commands that have an item
-// (frontend/window_commands.h), each with its keys beside it; a choice
-// runs the command in the window logic.
-void OfferCommands(QWidget& window, WindowLogic& logic);
+// (frontend/window_commands.h), each with its keys beside it, and the
+// circuit's tolerance; a choice goes to the window logic.
+void OfferCommands(const WidgetView& view, WindowLogic& logic);
 
 }  // namespace quorvel

@@ -38,7 +38,7 @@ void WidgetView::Bind(WindowLogic& logic) {
         }
     }
     QObject::connect(pause_, &QTimer::timeout, &window_, [&logic] { logic.TimerElapsed(Timer::pause); });
-    OfferCommands(window_, logic);
+    OfferCommands(*this, logic);
 }
 
 const layout::Control* WidgetView::ControlOf(const QObject* widget) const {

@@ -1,12 +1,16 @@
 // The user's road through the real widgets: typing, pasting, picking,
 // clicking, Esc and the run-time error report.
 
+#include <algorithm>
 #include <array>
 #include <map>
 
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDialog>
+#include <QMenu>
+#include <QPointer>
 #include <QMimeData>
 #include <QLocale>
 #include <QPushButton>
@@ -459,9 +463,67 @@ TEST(WindowEvents, EscapeClosesAnOpenListOrMenuFirst) {
         if (!menu.isEmpty()) {
             EXPECT_EQ(menu, (QStringList{"&Anulează", "&Refă", "&Taie", "&Copiază", "&Lipește", "Șterge",
                                          "Selectează tot", "Copiază circuitul", "Copiază rezolvarea",
-                                         "Copiază lista de piese"}));
+                                         "Copiază lista de piese", "Toleranță"}));
         }
         ExpectEscapeEnds(*window, focused, opened);
+    }
+}
+
+// The user goes through the open context menu by the keyboard to the item
+// at the end of the path, and chooses it.
+void ChooseFromMenu(const QStringList& path) {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    for (const QString& step : path) {
+        ASSERT_NE(menu, nullptr) << step.toStdString();
+        const QList<QAction*> items = menu->actions();
+        const auto item = std::find_if(items.begin(), items.end(),
+                                       [&step](const QAction* action) { return action->text().section('\t', 0, 0) == step; });
+        ASSERT_NE(item, items.end()) << step.toStdString();
+        menu->setActiveAction(*item);
+        QTest::keyClick(menu, (*item)->menu() ? Qt::Key_Right : Qt::Key_Return);
+        menu = (*item)->menu();
+    }
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+// A resistor entry's menu: its tolerance is the one the tooltips tell.
+TEST(WindowEvents, TheMenuSetsTheToleranceAndReadsAPart) {
+    struct Row {
+        QStringList path;
+        std::vector<const char*> bands;  // then picked in the dialog, and it is closed by
+        Qt::Key closing;
+        std::string entry;    // R1 then, with its unit
+        std::string marking;  // the second line of its tooltip
+    };
+    const Row rows[] = {
+        {{"Toleranță", "±1 %"}, {}, {}, "4700 Ohm", "Benzi la ±1 %: galben violet negru maro maro · cod SMD: 472"},
+    };
+    for (const Row& row : rows) {
+        auto window = testing::StartedWindow();
+        window->SetText(Field::txtRs, 0, "4700");
+        auto* entry = Find<QLineEdit>(*window, "txtRs", 0);
+        QContextMenuEvent asked(QContextMenuEvent::Keyboard, entry->rect().center(), entry->mapToGlobal(entry->rect().center()));
+        QApplication::sendEvent(entry, &asked);
+        ChooseFromMenu(row.path);
+        const std::string what = row.path.join(" > ").toStdString() + " " + row.entry;
+        if (!row.bands.empty()) {
+            QPointer dialog = window->findChild<QDialog*>("frmPartPicker");
+            ASSERT_TRUE(dialog && QTest::qWaitForWindowExposed(dialog)) << what;
+            EXPECT_EQ(dialog->windowTitle(), "R1 din culori sau din cod");
+            for (std::size_t band = 0; band < row.bands.size(); ++band) {  // Tab from the count on
+                auto* chooser = Find<QComboBox>(*dialog, "cboBand", static_cast<int>(band));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                EXPECT_EQ(QApplication::focusWidget(), chooser) << what;
+                PickByKeyboard(chooser, chooser->findText(QString::fromUtf8(row.bands[band])));
+            }
+            QTest::keyClick(QApplication::focusWidget(), row.closing);
+            EXPECT_TRUE(QTest::qWaitFor([&dialog] { return !dialog; })) << what;
+        }
+        EXPECT_TRUE(window->isVisible()) << what;
+        EXPECT_EQ((entry->text() + ' ' + Find<QComboBox>(*window, "cboRs", 0)->currentText()).toStdString(), row.entry);
+        QHelpEvent tooltip(QEvent::ToolTip, QPoint(2, 2), entry->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(entry, &tooltip);
+        EXPECT_EQ(entry->toolTip().section('\n', 1).toStdString(), row.marking) << what;
     }
 }
 
