@@ -5,6 +5,7 @@
 #include <QMenu>
 
 #include "frontend/texts.h"
+#include "ui/part_picker_dialog.h"
 #include "ui/utf8_text.h"
 
 namespace quorvel {
@@ -29,7 +30,7 @@ void OfferCommands(const WidgetView& view, WindowLogic& logic) {
         if (control.kind != layout::Kind::entry && control.kind != layout::Kind::result) continue;
         auto* box = static_cast<QLineEdit*>(view.Widget(control));
         box->setContextMenuPolicy(Qt::CustomContextMenu);
-        QObject::connect(box, &QWidget::customContextMenuRequested, box, [box, &logic](const QPoint& at) {
+        QObject::connect(box, &QWidget::customContextMenuRequested, box, [box, &logic, &control](const QPoint& at) {
             QMenu* menu = box->createStandardContextMenu();
             menu->setAttribute(Qt::WA_DeleteOnClose);
             menu->addSeparator();
@@ -41,6 +42,12 @@ void OfferCommands(const WidgetView& view, WindowLogic& logic) {
             }
             menu->addSeparator();
             AddTolerances(*menu, logic);
+            if (const std::optional<int> resistor = ResistorOfEntry(control)) {
+                // Modal over the window, and open() returns at once: the menu goes as it would.
+                menu->addAction(FromUtf8(texts::kFromColours), box, [box, &logic, k = *resistor] {
+                    (new PartPickerDialog(logic, k, box->window()))->open();
+                });
+            }
             menu->popup(box->mapToGlobal(at));
         });
     }

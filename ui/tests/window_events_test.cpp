@@ -463,7 +463,7 @@ TEST(WindowEvents, EscapeClosesAnOpenListOrMenuFirst) {
         if (!menu.isEmpty()) {
             EXPECT_EQ(menu, (QStringList{"&Anulează", "&Refă", "&Taie", "&Copiază", "&Lipește", "Șterge",
                                          "Selectează tot", "Copiază circuitul", "Copiază rezolvarea",
-                                         "Copiază lista de piese", "Toleranță"}));
+                                         "Copiază lista de piese", "Toleranță", "Din culori…"}));
         }
         ExpectEscapeEnds(*window, focused, opened);
     }
@@ -486,7 +486,9 @@ void ChooseFromMenu(const QStringList& path) {
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
-// A resistor entry's menu: its tolerance is the one the tooltips tell.
+// A resistor entry's menu: its tolerance is the one the tooltips tell;
+// "Din culori…" opens the part picker, whose OK enters what its bands read
+// and whose Esc closes it alone.
 TEST(WindowEvents, TheMenuSetsTheToleranceAndReadsAPart) {
     struct Row {
         QStringList path;
@@ -497,6 +499,9 @@ TEST(WindowEvents, TheMenuSetsTheToleranceAndReadsAPart) {
     };
     const Row rows[] = {
         {{"Toleranță", "±1 %"}, {}, {}, "4700 Ohm", "Benzi la ±1 %: galben violet negru maro maro · cod SMD: 472"},
+        {{"Din culori…"}, {"maro", "negru", "roșu", "auriu"}, Qt::Key_Return, "1 kOhm",
+         "Benzi la ±5 %: maro negru roșu auriu · cod SMD: 102 sau 01B"},
+        {{"Din culori…"}, {"maro"}, Qt::Key_Escape, "4700 Ohm", "Benzi la ±5 %: galben violet roșu auriu · cod SMD: 472"},
     };
     for (const Row& row : rows) {
         auto window = testing::StartedWindow();
