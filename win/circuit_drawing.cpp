@@ -1,5 +1,6 @@
 #include "win/circuit_drawing.h"
 
+#include <charconv>
 #include <string>
 #include <utility>
 
@@ -8,11 +9,14 @@
 #include "win/wide_text.h"
 
 namespace quorvel::win {
-namespace {
 
 COLORREF ColourRef(std::uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
-}  // namespace
+COLORREF ColourRef(std::string_view hex) {
+    std::uint32_t rgb = 0;
+    if (hex.starts_with('#')) std::from_chars(hex.data() + 1, hex.data() + hex.size(), rgb, 16);
+    return ColourRef(rgb);
+}
 
 CircuitDrawing::~CircuitDrawing() {
     for (const auto& [colour, brush] : brushes_) DeleteObject(brush);

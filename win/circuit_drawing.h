@@ -7,12 +7,17 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include <windows.h>
 
 #include "win/window_controls.h"
 
 namespace quorvel::win {
+
+// A layout's colour, 0xRRGGBB, or a swatch's, "#rrggbb", as GDI takes it.
+COLORREF ColourRef(std::uint32_t rgb);
+COLORREF ColourRef(std::string_view hex);
 
 class CircuitDrawing {
 public:

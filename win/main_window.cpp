@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "frontend/window_layout.h"
+#include "win/dpi.h"
 #include "win/wide_text.h"
 
 namespace quorvel::win {
@@ -11,31 +12,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"frmQuorvel";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr int kIcon = 1;  // the icon group of the resources
-
-// The DPI functions of Windows 10; older Windows has one DPI for all
-// monitors, the screen's.
-template <class Function>
-Function* User32(const char* name) {
-    return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
-}
-
-UINT DpiOf(HWND window) {
-    if (const auto dpi_for_window = User32<UINT WINAPI(HWND)>("GetDpiForWindow")) return dpi_for_window(window);
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return static_cast<UINT>(dpi);
-}
-
-RECT WindowRectFor(int client_width, int client_height, UINT dpi) {
-    RECT rect{0, 0, client_width, client_height};
-    if (const auto adjust = User32<BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi")) {
-        adjust(&rect, kStyle, FALSE, 0, dpi);
-    } else {
-        AdjustWindowRectEx(&rect, kStyle, FALSE, 0);
-    }
-    return rect;
-}
 
 }  // namespace
 
@@ -87,7 +63,8 @@ void MainWindow::Open(const std::optional<Circuit>& circuit, int show) {
 // the monitor's work area at the start.
 void MainWindow::FitToDpi(UINT dpi, const RECT* suggested) {
     controls_.Place(dpi);
-    const RECT size = WindowRectFor(controls_.Scale(layout::kClientWidth), controls_.Scale(layout::kClientHeight), dpi);
+    const RECT size =
+        WindowRectFor(controls_.Scale(layout::kClientWidth), controls_.Scale(layout::kClientHeight), kStyle, 0, dpi);
     const int width = size.right - size.left, height = size.bottom - size.top;
     if (suggested) {
         SetWindowPos(window_, nullptr, suggested->left, suggested->top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);

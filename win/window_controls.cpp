@@ -108,10 +108,10 @@ void WindowControls::Create(HWND window) {
     }
 }
 
-HFONT WindowControls::MakeFont(layout::Font font, double size) const {
+HFONT MakeFont(layout::Font font, double size, UINT dpi) {
     const layout::Typeface face = layout::TypefaceOf(font);
     const int points = static_cast<int>(face.points * size * 100);
-    return CreateFontW(-MulDiv(points, static_cast<int>(dpi_), 7200), 0, 0, 0, face.bold ? FW_BOLD : FW_NORMAL, FALSE,
+    return CreateFontW(-MulDiv(points, static_cast<int>(dpi), 7200), 0, 0, 0, face.bold ? FW_BOLD : FW_NORMAL, FALSE,
                        FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
                        DEFAULT_PITCH | FF_SWISS, FaceName());
 }

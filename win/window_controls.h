@@ -18,6 +18,10 @@ namespace quorvel::win {
 // 1000 + the control's tab index, labels and the frame included.
 constexpr int ControlId(const layout::Control& control) { return 1000 + control.tab_index; }
 
+// The window's font at size times its own, at the DPI given: the caller's
+// to delete. Its face is the nearest there is to the layout's.
+HFONT MakeFont(layout::Font font, double size, UINT dpi);
+
 class WindowControls {
 public:
     WindowControls() = default;
@@ -39,7 +43,7 @@ public:
     HFONT FontOf(layout::Font font) const { return fonts_[static_cast<std::size_t>(font)]; }
     // The font at size times its own, for a cut result drawn smaller: the
     // caller's to delete.
-    HFONT MakeFont(layout::Font font, double size) const;
+    HFONT MakeFont(layout::Font font, double size) const { return win::MakeFont(font, size, dpi_); }
 
 private:
     struct Made {
