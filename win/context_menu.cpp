@@ -5,6 +5,8 @@
 
 #include <windowsx.h>
 
+#include "frontend/texts.h"
+#include "win/part_picker_dialog.h"
 #include "win/wide_text.h"
 
 namespace quorvel::win {
@@ -30,6 +32,8 @@ constexpr EditItem kEditItems[] = {
     {L"Selectează tot", EM_SETSEL, -1},
 };
 constexpr UINT kFirstCommand = 100;
+constexpr UINT kFirstTolerance = 200;
+constexpr UINT kPicker = 300;
 
 bool Enabled(HWND box, const EditItem& item) {
     DWORD start = 0, end = 0;
@@ -45,12 +49,11 @@ bool Enabled(HWND box, const EditItem& item) {
 
 }  // namespace
 
-void ShowContextMenu(HWND box, LPARAM at, HWND owner, WindowLogic& logic) {
-    SetFocus(box);  // what the menu does, it does there
+HMENU MakeContextMenu(HWND box, const layout::Control& item, const WindowLogic& logic) {
     HMENU menu = CreatePopupMenu();
     for (UINT i = 0; i < std::size(kEditItems); ++i) {
-        const EditItem& item = kEditItems[i];
-        AppendMenuW(menu, item.text ? MF_STRING | (Enabled(box, item) ? 0 : MF_GRAYED) : MF_SEPARATOR, i + 1, item.text);
+        const EditItem& edit = kEditItems[i];
+        AppendMenuW(menu, edit.text ? MF_STRING | (Enabled(box, edit) ? 0 : MF_GRAYED) : MF_SEPARATOR, i + 1, edit.text);
     }
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     for (const CommandInfo& info : kCommands) {
@@ -58,6 +61,22 @@ void ShowContextMenu(HWND box, LPARAM at, HWND owner, WindowLogic& logic) {
         AppendMenuW(menu, MF_STRING, kFirstCommand + static_cast<UINT>(info.command),
                     Wide(std::string(info.item) + "\t" + ShortcutText(info.keys)).c_str());
     }
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    HMENU tolerances = CreatePopupMenu();
+    const auto last = static_cast<UINT>(kFirstTolerance + kCircuitTolerances.size() - 1);
+    for (UINT id = kFirstTolerance; id <= last; ++id) {
+        const Tolerance tolerance = kCircuitTolerances[id - kFirstTolerance];
+        AppendMenuW(tolerances, MF_STRING, id, Wide(ToleranceText(tolerance, logic.Fields().Locale())).c_str());
+        if (tolerance == logic.CircuitTolerance()) CheckMenuRadioItem(tolerances, kFirstTolerance, last, id, MF_BYCOMMAND);
+    }
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(tolerances), Wide(texts::kTolerance).c_str());
+    if (ResistorOfEntry(item)) AppendMenuW(menu, MF_STRING, kPicker, Wide(texts::kFromColours).c_str());
+    return menu;
+}
+
+void ShowContextMenu(HWND box, const layout::Control& item, LPARAM at, HWND owner, WindowLogic& logic) {
+    SetFocus(box);  // what the menu does, it does there
+    HMENU menu = MakeContextMenu(box, item, logic);
     POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
     if (at == -1) {  // below the box
         RECT place;
@@ -66,12 +85,16 @@ void ShowContextMenu(HWND box, LPARAM at, HWND owner, WindowLogic& logic) {
     }
     const auto chosen = static_cast<UINT>(
         TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, point.x, point.y, 0, owner, nullptr));
-    DestroyMenu(menu);
-    if (chosen >= kFirstCommand) {
+    DestroyMenu(menu);  // and its submenu
+    if (chosen == kPicker) {
+        ShowPartPicker(owner, *ResistorOfEntry(item), logic);
+    } else if (chosen >= kFirstTolerance) {
+        logic.SetTolerance(kCircuitTolerances[chosen - kFirstTolerance]);
+    } else if (chosen >= kFirstCommand) {
         logic.Run(static_cast<Command>(chosen - kFirstCommand));
     } else if (chosen > 0) {
-        const EditItem& item = kEditItems[chosen - 1];
-        SendMessageW(box, item.message, 0, item.lparam);
+        const EditItem& edit = kEditItems[chosen - 1];
+        SendMessageW(box, edit.message, 0, edit.lparam);
     }
 }
 

@@ -3,9 +3,11 @@
 // The context menu of an entry or a result box, in Romanian like the whole
 // window (the EDIT's own follows the language of Windows): the EDIT's edit
 // items, then the window's commands that have an item
-// (frontend/window_commands.h), each with its keys beside it. An edit item
-// goes to the box as the EDIT's own menu sends it; a command runs in the
-// window logic.
+// (frontend/window_commands.h), each with its keys beside it, then the
+// circuit's tolerance as a submenu, the circuit's own checked, and in a
+// resistor entry's menu its part picker ("Din culori…"). An edit item goes
+// to the box as the EDIT's own menu sends it; the others go to the window
+// logic.
 
 #include <windows.h>
 
@@ -13,7 +15,10 @@
 
 namespace quorvel::win {
 
-// at: WM_CONTEXTMENU's point on the screen; -1 from the keyboard.
-void ShowContextMenu(HWND box, LPARAM at, HWND owner, WindowLogic& logic);
+// The menu as it shows for the box: the caller's to destroy.
+HMENU MakeContextMenu(HWND box, const layout::Control& item, const WindowLogic& logic);
+// at: WM_CONTEXTMENU's point on the screen; -1 from the keyboard. The
+// picker's dialog has the owner as its own.
+void ShowContextMenu(HWND box, const layout::Control& item, LPARAM at, HWND owner, WindowLogic& logic);
 
 }  // namespace quorvel::win

@@ -128,7 +128,7 @@ LRESULT ControlView::Handle(HWND control, const layout::Control& item, UINT mess
             break;
         case WM_CONTEXTMENU:
             if (!entry && item.kind != Kind::result) break;
-            ShowContextMenu(control, lparam, window_, *logic_);
+            ShowContextMenu(control, item, lparam, window_, *logic_);
             return 0;
         case WM_KILLFOCUS: {
             const LRESULT result = DefSubclassProc(control, message, wparam, lparam);
