@@ -206,6 +206,9 @@ void ControlView::Notify(NMHDR& header) {
     const layout::Control* item = controls_.LayoutOf(reinterpret_cast<HWND>(header.idFrom));
     if (!item) return;
     logic_->TooltipAsked(*item);
+    // A tooltip breaks its lines at "\n" only once it has a width to break
+    // at: the window's, at its DPI now.
+    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, controls_.Scale(layout::kClientWidth));
     reinterpret_cast<NMTTDISPINFOW&>(header).lpszText = tips_[static_cast<std::size_t>(layout::IndexOf(*item))].data();
 }
 
@@ -244,7 +247,8 @@ void ControlView::Apply(const std::vector<ViewWrite>& writes) {
             case Write::draw: drawing_.DrawCut(control, write.cut, Wide(write.text), write.size); break;
             case Write::tooltip: tips_[static_cast<std::size_t>(layout::IndexOf(*write.control))] = Wide(write.text); break;
             case Write::describe: reader_.Describe(control, write.spoken); break;
-            case Write::solution: break;
+            case Write::solution:
+            case Write::parts: break;  // the page's sections: the window has neither
         }
     }
 }
