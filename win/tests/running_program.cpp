@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <thread>
 
+#include <commctrl.h>
+
 #include "win/wide_text.h"
 #include "win/window_controls.h"
 
@@ -163,7 +165,46 @@ void RunningProgram::ClickAndType(HWND control, const std::wstring& typed) const
     WaitForFocus(control);
 }
 
-HWND RunningProgram::Report() const { return WindowOf(process_.dwProcessId, L"#32770"); }
+HWND RunningProgram::Shown(const wchar_t* class_name) const { return WindowOf(process_.dwProcessId, class_name); }
+
+HWND RunningProgram::OpenMenu(HWND control) const {
+    RECT area;
+    GetClientRect(control, &area);
+    const LPARAM middle = MAKELPARAM(area.right / 2, area.bottom / 2);
+    PostMessageW(control, WM_RBUTTONDOWN, MK_RBUTTON, middle);
+    PostMessageW(control, WM_RBUTTONUP, 0, middle);
+    HWND menu = nullptr;
+    Within(10s, [&] { return (menu = Shown(L"#32768")) != nullptr; });
+    return menu;
+}
+
+// The pointer on another box first: a tooltip shows again only for a box it
+// was not on last. Wine may put the pointer back where the X server last
+// said it was, after a later move: moved again till it stays.
+std::wstring RunningProgram::Tooltip(HWND control) const {
+    const auto rest_on = [](HWND box) {
+        RECT place;
+        GetWindowRect(box, &place);
+        const POINT middle{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+        Within(2s, [middle] {
+            POINT at{};
+            SetCursorPos(middle.x, middle.y);
+            std::this_thread::sleep_for(50ms);
+            return GetCursorPos(&at) && at.x == middle.x && at.y == middle.y;
+        });
+    };
+    const Field other = control == Control(layout::ControlOf(Field::txtIst, 0)) ? Field::txtRst : Field::txtIst;
+    HWND tip = nullptr;
+    Within(20s, [&] {
+        rest_on(Control(layout::ControlOf(other, 0)));
+        if (HWND shown = Shown(TOOLTIPS_CLASSW)) Within(2s, [shown] { return !IsWindowVisible(shown); });
+        rest_on(control);
+        return Within(2s, [&] { return (tip = Shown(TOOLTIPS_CLASSW)) != nullptr; });
+    });
+    return tip ? TextOf(tip) : std::wstring();
+}
+
+HWND RunningProgram::Report() const { return Shown(L"#32770"); }
 
 std::wstring RunningProgram::ReportText(HWND report) const {
     return Text(GetDlgItem(report, 0xFFFF));

@@ -51,6 +51,14 @@ public:
     void ClickAndType(HWND control, const std::wstring& typed) const;
     void WaitForFocus(HWND control) const;
 
+    // A window of the program's shown over its own, of the class given (a
+    // menu "#32768", a dialog "#32770", a tooltip), or nullptr.
+    HWND Shown(const wchar_t* class_name) const;
+    // The control's context menu, opened by the right button, once it shows.
+    HWND OpenMenu(HWND control) const;
+    // The control's tooltip, as it shows once the pointer rests on it.
+    std::wstring Tooltip(HWND control) const;
+
     // The report shown over the window, or nullptr; its text; closed by Esc.
     HWND Report() const;
     std::wstring ReportText(HWND report) const;

@@ -2,13 +2,18 @@
 // messages as any Windows tool sends them: after each step every field,
 // found by its control ID, against what the calculator without a window
 // shows after the same steps; a report, read and closed by Esc; a copy, read
-// back from the clipboard; the end.
+// back from the clipboard; the end. Then the window's own, which the page
+// has not: the context menus, their part picker and tooltips, as a person
+// uses them.
 // The regional settings are Wine's, as the test's locale sets them.
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,10 +21,12 @@
 #include <gtest/gtest.h>
 
 #include "frontend/circuit_text.h"
+#include "frontend/entry_description.h"
 #include "frontend/error_message.h"
 #include "frontend/window_commands.h"
 #include "test_support/scenario_page.h"
 #include "win/clipboard.h"
+#include "win/part_picker_dialog.h"
 #include "win/tests/running_program.h"
 #include "win/wide_text.h"
 
@@ -46,6 +53,14 @@ std::optional<std::string> PageOnly(const Scenario& scenario) {
         if (step.verb == "early" || step.verb == "layout") return "the page's own: " + step.verb + " " + step.id;
     }
     return std::nullopt;
+}
+
+// The window's own verbs: "menu ID Escape" (its context menu, closed by Esc),
+// "tolerance ID 1 %" (chosen in the menu's "Toleranță"), "picker ID BANDS: R"
+// (in "Din culori…" the bands picked and Enter pressed; the entry shows R),
+// "picker ID Escape", "tooltip ID" (the pointer resting on the box).
+bool WindowOnly(const std::string& verb) {
+    return verb == "menu" || verb == "tolerance" || verb == "picker" || verb == "tooltip";
 }
 
 // The clipboard's "HTML Format" read as a program that pastes it reads it,
@@ -96,7 +111,7 @@ public:
                                     : std::make_unique<Page>(LocaleNamed(locale_name), circuit);
         } else if (step.verb == "copy") {  // by the keys, which leave the focus where it is
             page_->Play(step.verb, "-", {});
-        } else if (step.verb != "solution") {
+        } else if (step.verb != "solution" && !WindowOnly(step.verb)) {
             page_->Play(step.verb, step.id, step.text);
         }
         std::vector<std::string> differences;
@@ -161,9 +176,66 @@ private:
         program_->Deliver(control, EM_SETSEL, 0, -1);
     }
 
+    // A chooser's item picked, as the keyboard or the mouse picks it.
+    void Pick(HWND chooser, const std::string& item) const {
+        program_->Focus(chooser);
+        const std::wstring wide = Wide(item);
+        const auto index = SendMessageW(chooser, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                        reinterpret_cast<LPARAM>(wide.c_str()));
+        program_->Deliver(chooser, CB_SETCURSEL, static_cast<WPARAM>(index));
+        program_->Deliver(GetParent(chooser), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(chooser), CBN_SELCHANGE),
+                          reinterpret_cast<LPARAM>(chooser));
+    }
+
+    // The box's context menu opened, the keys pressed in it; closed by the last.
+    void InMenu(HWND box, const std::vector<WPARAM>& keys, std::vector<std::string>& differences) const {
+        HWND menu = program_->OpenMenu(box);
+        if (!menu) return differences.push_back("no context menu");
+        for (const WPARAM key : keys) program_->PostKey(box, key);
+        if (!Within(std::chrono::seconds(10), [menu] { return !IsWindowVisible(menu); })) {
+            differences.push_back("the menu stays open");
+        }
+    }
+
+    // By the keys: up from the last item ("Din culori…" in a resistor's menu), then in the submenu down.
+    void ChooseTolerance(HWND box, const std::string& id, const std::string& item, std::vector<std::string>& differences) {
+        tolerance_ = ReadCircuitTolerance(item).value();
+        std::vector<WPARAM> keys(id.starts_with("txtRs") ? 2 : 1, VK_UP);
+        keys.push_back(VK_RIGHT);  // its first item chosen
+        keys.insert(keys.end(), std::ranges::find(kCircuitTolerances, tolerance_) - kCircuitTolerances.begin(), VK_DOWN);
+        keys.push_back(VK_RETURN);
+        InMenu(box, keys, differences);
+    }
+
+    void Picker(HWND entry, const std::string& id, const std::string& text, std::vector<std::string>& differences) {
+        InMenu(entry, {VK_UP, VK_RETURN}, differences);
+        HWND dialog = nullptr;
+        if (!Within(std::chrono::seconds(10), [&] { return (dialog = program_->Shown(L"#32770")) != nullptr; })) {
+            return differences.push_back("no dialog");
+        }
+        if (text != "Escape") {
+            std::istringstream bands(text.substr(0, text.find(':'))), shown(text.substr(text.find(':') + 1));
+            const std::vector<std::string> names{std::istream_iterator<std::string>(bands), {}};
+            Pick(GetDlgItem(dialog, kPickerCountId), BandCountText(static_cast<int>(names.size())));
+            for (std::size_t band = 0; band < names.size(); ++band) {
+                Pick(GetDlgItem(dialog, kPickerBandId + static_cast<int>(band)), names[band]);
+            }
+            std::string number, unit;
+            shown >> number >> unit;
+            std::replace(number.begin(), number.end(), ',', LocaleNamed(locale_name).DecimalPoint().front());
+            const auto [field, index] = *FieldNamed(id);
+            page_->Play("pick", ControlName(InfoOf(field).partner, index), unit);
+            page_->Play("type", id, number);
+        }
+        program_->PostKey(program_->Focused(), text == "Escape" ? VK_ESCAPE : VK_RETURN);  // Enter: OK
+        if (!Within(std::chrono::seconds(10), [dialog] { return !IsWindow(dialog); })) {
+            differences.push_back("the dialog stays open");
+        }
+    }
+
     // Each verb as a person, or a tool, does it to a Windows window; a copy
     // read back from the clipboard, as text and as HTML.
-    void Play(const ScenarioStep& step, std::vector<std::string>& differences) const {
+    void Play(const ScenarioStep& step, std::vector<std::string>& differences) {
         const RunningProgram& program = *program_;
         HWND control = step.id.empty() || step.id == "-" || step.verb == "copy" ? nullptr : Named(step.id);
         if (step.verb == "type" || step.verb == "erase") {
@@ -177,11 +249,13 @@ private:
         } else if (step.verb == "press") {
             program.ClickAndType(control, Wide(step.text));
         } else if (step.verb == "copy") {
-            const Command command = step.id == "cmdCopySolution" ? Command::copy_solution : Command::copy_circuit;
+            const Command command = step.id == "cmdCopySolution" ? Command::copy_solution
+                                    : step.id == "cmdCopyParts"  ? Command::copy_parts
+                                                                 : Command::copy_circuit;
             const DWORD copies = GetClipboardSequenceNumber();
             program.PostKey(program.Focused(), static_cast<WPARAM>(InfoOf(command).keys.key), {VK_CONTROL, VK_SHIFT});
             Within(std::chrono::seconds(5), [copies] { return GetClipboardSequenceNumber() != copies; });
-            const Copied expected = InfoOf(command).copy({page_->calculator().fields.model, {}});
+            const Copied expected = InfoOf(command).copy({page_->calculator().fields.model, {}, tolerance_});
             std::string text;
             for (const char c : expected.text) text += c == '\n' ? std::string("\r\n") : std::string(1, c);
             if (Utf8(ClipboardText(nullptr)) != text) differences.push_back("the text copied is " + Utf8(ClipboardText(nullptr)));
@@ -193,13 +267,7 @@ private:
         } else if (step.verb == "keys") {
             Type(program.Focused(), step.text);
         } else if (step.verb == "pick") {
-            program.Focus(control);
-            const std::wstring item = Wide(step.text);
-            const auto index = SendMessageW(control, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                            reinterpret_cast<LPARAM>(item.c_str()));
-            program.Deliver(control, CB_SETCURSEL, static_cast<WPARAM>(index));
-            program.Deliver(program.Window(), WM_COMMAND,
-                            MAKEWPARAM(GetDlgCtrlID(control), CBN_SELCHANGE), reinterpret_cast<LPARAM>(control));
+            Pick(control, step.text);
         } else if (step.verb == "tab") {
             program.PostKey(program.Focused(), VK_TAB);
         } else if (step.verb == "clear") {
@@ -220,12 +288,24 @@ private:
             program.Focus(control);
             program.Deliver(control, CB_SHOWDROPDOWN, TRUE);
             program.PostKey(control, VK_ESCAPE);
+        } else if (step.verb == "menu") {
+            InMenu(control, {VK_ESCAPE}, differences);
+        } else if (step.verb == "tolerance") {
+            ChooseTolerance(control, step.id, step.text, differences);
+        } else if (step.verb == "picker") {
+            Picker(control, step.id, step.text, differences);
+        } else if (step.verb == "tooltip") {
+            const std::string expected =
+                ResistorTooltip(page_->calculator().fields.model, FieldNamed(step.id)->index, tolerance_);
+            const std::string shown = Utf8(program.Tooltip(control));
+            if (shown != expected) differences.push_back("the tooltip is \"" + shown + "\"");
         }
         // pause: the user waits, and the report shows, if one waited.
     }
 
     std::unique_ptr<RunningProgram> program_;
     std::unique_ptr<Page> page_;
+    Tolerance tolerance_ = kStartTolerance;  // the circuit's, as chosen in a menu
     WPARAM paste_key_;
     std::vector<BYTE> paste_held_;
 };
@@ -283,6 +363,21 @@ std::string NameOf(const ::testing::TestParamInfo<Scenario>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, PageScenario, ::testing::ValuesIn(Scenarios()), NameOf);
+
+// The window's own: what the parts add to its menus, its tooltips and its keys.
+const Scenario kPartsScenarios[] = {
+    {"Esc closes a menu and nothing else", {{"menu", "txtRs(0)", "Escape"}}},
+    {"a tolerance chosen marks the resistor at it",
+     {{"type", "txtRs(0)", "4K7"}, {"tooltip", "txtRs(0)", ""}, {"tolerance", "txtRs(0)", "1 %"},
+      {"tooltip", "txtRs(0)", ""}}},
+    {"the bands picked enter their value",
+     {{"picker", "txtRs(0)", "galben violet negru maro maro: 4,7 kOhm"}, {"tooltip", "txtRs(0)", ""}}},
+    {"Esc closes the picker and nothing else", {{"type", "txtRs(1)", "22"}, {"picker", "txtRs(1)", "Escape"}}},
+    {"Ctrl+Shift+P copies the parts at the tolerance chosen",
+     {{"type", "txtRs(0)", "4K7"}, {"type", "txtIst", "5"}, {"tolerance", "txtIst", "2 %"},
+      {"copy", "cmdCopyParts", ""}}},
+};
+INSTANTIATE_TEST_SUITE_P(Parts, PageScenario, ::testing::ValuesIn(kPartsScenarios), NameOf);
 
 }  // namespace
 }  // namespace quorvel::win::testing
