@@ -204,7 +204,9 @@ void PickerDialog::Place(UINT dpi) {
 void PickerDialog::Show(const PickerState& state) {
     state_ = &state;
     const auto select = [](HWND chooser, int item) {
-        if (SendMessageW(chooser, CB_GETCURSEL, 0, 0) != item) SendMessageW(chooser, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+        if (SendMessageW(chooser, CB_GETCURSEL, 0, 0) != item) {
+            SendMessageW(chooser, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+        }
     };
     const auto count = std::find(kBandCounts.begin(), kBandCounts.end(), state.count);
     select(Item(kPickerCountId), static_cast<int>(count - kBandCounts.begin()));
