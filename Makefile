@@ -137,9 +137,12 @@ windows: windows-deps windows-icon build/windows/CMakeCache.txt
 	cmake --build --preset windows -j $(JOBS) --target quorvel_windows_zip
 	@ls -l build/windows/Quorvel.exe build/windows/Quorvel-*-win64.zip
 
-# The window as Wine shows it on Xvfb, in docs/screenshots/windows.png.
-windows-screenshot: windows
+# The window as Wine shows it on Xvfb, in docs/screenshots/windows.png; R1's
+# part picker and its tooltip under Romanian settings, driven by xdotool.
+windows-screenshot: test-deps windows
 	$(WINE_SESSION) ./scripts/windows_screenshot.sh build/windows docs/screenshots/windows.png
+	LC_ALL=ro_RO.UTF-8 $(WINE_SESSION) ./scripts/windows_screenshot.sh build/windows docs/screenshots/windows-picker.png picker
+	LC_ALL=ro_RO.UTF-8 $(WINE_SESSION) ./scripts/windows_screenshot.sh build/windows docs/screenshots/windows-tooltip.png tooltip
 
 # A Debian package of the program, its desktop entry, metainfo, icons and manual page.
 .PHONY: package
