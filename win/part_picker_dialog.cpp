@@ -11,6 +11,7 @@
 #include "frontend/texts.h"
 #include "win/circuit_drawing.h"
 #include "win/dpi.h"
+#include "win/screen_reader.h"
 #include "win/wide_text.h"
 #include "win/window_controls.h"
 
@@ -110,6 +111,7 @@ private:
     HWND dialog_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     HFONT font_ = nullptr;
+    ScreenReader reader_;
     std::vector<std::pair<HWND, Box>> made_;
     std::array<std::vector<Colour>, kMaxBands> listed_;  // what each band's chooser lists now
     const PickerState* state_ = nullptr;
@@ -162,6 +164,7 @@ void PickerDialog::Created() {
         SendMessageW(Item(kPickerCountId), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(BandCountText(count)).c_str()));
     }
     Place(dpi_);
+    reader_.Describe(Item(IDOK), texts::Filled(texts::kPutInto, std::to_string(resistor_ + 1)));
     RECT owner, dialog;
     GetWindowRect(GetWindow(dialog_, GW_OWNER), &owner);
     GetWindowRect(dialog_, &dialog);
@@ -231,6 +234,7 @@ void PickerDialog::Show(const PickerState& state) {
     }
     SetWindowTextW(Item(kPickerReadId), Wide(state.read).c_str());
     InvalidateRect(Item(kPickerPictureId), nullptr, FALSE);
+    reader_.Name(Item(kPickerPictureId), ResistorNames(state.drawn));
     EnableWindow(Item(IDOK), state.value.has_value());
 }
 

@@ -3,9 +3,10 @@
 // A resistor's part picker (frontend/part_picker.h) as a modal dialog of
 // Windows' own controls over the window: the count of bands, a chooser for
 // each band whose items are a swatch of the colour beside its Romanian
-// name, the part drawn with its bands, the SMD code, the value as it forms,
-// OK and "Renunță". Esc closes it and nothing else. The window logic decides
-// every change; the dialog forwards each and shows what the logic returns.
+// name, the part drawn with its bands (a screen reader hears their names),
+// the SMD code, the value as it forms, OK and "Renunță". Esc closes it and
+// nothing else. The window logic decides every change; the dialog forwards
+// each and shows what the logic returns.
 //
 // Its controls are made in code, not from a dialog resource: they are
 // placed at the monitor's DPI in the window's own font, which dialog units
