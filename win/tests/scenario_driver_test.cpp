@@ -55,13 +55,11 @@ std::optional<std::string> PageOnly(const Scenario& scenario) {
     return std::nullopt;
 }
 
-// The window's own verbs: "menu ID Escape" (its context menu, closed by Esc),
-// "tolerance ID 1 %" (chosen in the menu's "Toleranță"), "picker ID BANDS: R"
-// (in "Din culori…" the bands picked and Enter pressed; the entry shows R),
-// "picker ID Escape", "tooltip ID" (the pointer resting on the box).
-bool WindowOnly(const std::string& verb) {
-    return verb == "menu" || verb == "tolerance" || verb == "picker" || verb == "tooltip";
-}
+// The window's own verbs: "tolerance ID 1 %" (chosen in the box's menu's
+// "Toleranță"), "picker ID BANDS: R" (in "Din culori…" the bands picked and
+// Enter pressed; the entry shows R), "picker ID Escape", "tooltip ID" (the
+// pointer resting on the box).
+bool WindowOnly(const std::string& verb) { return verb == "tolerance" || verb == "picker" || verb == "tooltip"; }
 
 // The clipboard's "HTML Format" read as a program that pastes it reads it,
 // by the header's byte offsets alone: the fragment, or what is wrong.
@@ -288,8 +286,6 @@ private:
             program.Focus(control);
             program.Deliver(control, CB_SHOWDROPDOWN, TRUE);
             program.PostKey(control, VK_ESCAPE);
-        } else if (step.verb == "menu") {
-            InMenu(control, {VK_ESCAPE}, differences);
         } else if (step.verb == "tolerance") {
             ChooseTolerance(control, step.id, step.text, differences);
         } else if (step.verb == "picker") {
@@ -366,7 +362,6 @@ INSTANTIATE_TEST_SUITE_P(Window, PageScenario, ::testing::ValuesIn(Scenarios()),
 
 // The window's own: what the parts add to its menus, its tooltips and its keys.
 const Scenario kPartsScenarios[] = {
-    {"Esc closes a menu and nothing else", {{"menu", "txtRs(0)", "Escape"}}},
     {"a tolerance chosen marks the resistor at it",
      {{"type", "txtRs(0)", "4K7"}, {"tooltip", "txtRs(0)", ""}, {"tolerance", "txtRs(0)", "1 %"},
       {"tooltip", "txtRs(0)", ""}}},
