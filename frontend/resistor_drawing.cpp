@@ -1,8 +1,7 @@
 #include "frontend/resistor_drawing.h"
 
-#include <charconv>
-
 #include "frontend/html_escape.h"
+#include "number/number_text.h"
 
 namespace quorvel {
 namespace {
@@ -13,11 +12,9 @@ constexpr std::string_view kOutline = "#5a4a2a";
 constexpr double kBodyLeft = 20, kBodyWidth = 80, kBodyTop = 4, kBodyHeight = 24;
 constexpr double kBandWidth = 7, kBandStep = 11, kFirstBand = 28, kToleranceBand = 84;
 
-// Whatever the C library's locale: SVG takes a point.
-std::string Number(double value) {
-    char text[32];
-    return {text, std::to_chars(text, text + sizeof text, value).ptr};
-}
+// Whatever the C library's locale: SVG takes a point. The number rules'
+// writing, as WebAssembly's library writes no double by to_chars.
+std::string Number(double value) { return NumberToText(value, NumberLocale{}); }
 
 }  // namespace
 
