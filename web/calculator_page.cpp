@@ -38,17 +38,15 @@ EntryInput InputOf(const val& event) {
     return input.starts_with("insertFrom") ? EntryInput::pasted : EntryInput::other;
 }
 
-val ById(const val& document, const char* id) { return document.call<val>("getElementById", std::string(id)); }
-
 bool IsResultBox(const layout::Control& control) { return control.kind == layout::Kind::result; }
 
 }  // namespace
 
 CalculatorPage::CalculatorPage(const val& document, std::function<void()> end)
     : document_(document),
-      calculator_(ById(document, "frmQuorvel")),
-      share_(ById(document, "share")),
-      solution_(ById(document, "solution")),
+      calculator_(ElementById(document, "frmQuorvel")),
+      share_(ElementById(document, "share")),
+      solution_(ElementById(document, "solution")),
       lists_tell_open_(val::global("CSS").call<bool>("supports", std::string("selector(:open)"))),
       end_(std::move(end)),
       view_(document, [this] { Ended(); }),

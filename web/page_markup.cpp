@@ -94,7 +94,7 @@ std::string Drawing(const layout::Control& item) {
             .Attribute("cx", Pixels(item.left) + radius)
             .Attribute("cy", Pixels(item.top) + radius)
             .Attribute("r", radius)
-            .Attribute("fill", Colour(item.colour))
+            .Attribute("fill", CssColour(item.colour))
             .Empty();
     }
     const double middle = item.line_width % 2 ? 0.5 : 0;
@@ -105,7 +105,7 @@ std::string Drawing(const layout::Control& item) {
         .Attribute("y1", Pixels(item.top) + (horizontal ? middle : 0))
         .Attribute("x2", Pixels(item.left + item.width) + (horizontal ? 0 : middle))
         .Attribute("y2", Pixels(item.top + item.height) + (horizontal ? middle : 0))
-        .Attribute("stroke", Colour(item.colour))
+        .Attribute("stroke", CssColour(item.colour))
         .Attribute("stroke-width", item.line_width)
         .Attribute("shape-rendering", "crispEdges")
         .Empty();
@@ -151,7 +151,7 @@ std::string CutMark(const std::string& placed, const layout::Control& box) {
                    Tag("span")
                        .Attribute("class", "cut")
                        .Attribute("aria-hidden", "true")
-                       .Attribute("style", placed + ";background-color:" + Colour(box.colour)),
+                       .Attribute("style", placed + ";background-color:" + CssColour(box.colour)),
                    "");
 }
 
@@ -178,7 +178,7 @@ std::string Control(const layout::Control& control, const layout::Control& frame
     const bool moved = control.container == layout::Container::frmQuorvel && control.kind != Kind::label;
     const std::string placed = Placed(control, moved ? &frame : nullptr);
     std::string style = placed;
-    if (control.colour != layout::kNoColour) style += ";background-color:" + Colour(control.colour);
+    if (control.colour != layout::kNoColour) style += ";background-color:" + CssColour(control.colour);
     if (control.kind == Kind::label) {
         style += ";--justify:" + std::string(AlignOf(control.align, true)) + ";--font:" + FontOf(control.font) +
                  ";--phone-font:" + PhoneFontOf(control.font);
@@ -250,7 +250,7 @@ std::string PhoneFontOf(layout::Font font, bool bold) {
     return std::string(heavy ? "bold " : "") + std::to_string(phone::PhonePixels(font)) + "px " + Family();
 }
 
-std::string Colour(std::uint32_t rgb) {
+std::string CssColour(std::uint32_t rgb) {
     char text[8];
     std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(rgb));
     return text;
@@ -287,7 +287,7 @@ std::string CalculatorMarkup(const FieldSet& shown) {
                                 .Open() +
                             Border(frame) + drawing + "</svg>";
     const std::string style = "--w:" + Px(layout::kClientWidth) + ";--h:" + Px(layout::kClientHeight) +
-                              ";background-color:" + Colour(layout::kBackground) +
+                              ";background-color:" + CssColour(layout::kBackground) +
                               ";--font:" + FontOf(layout::Font::window);
     return Tag("div").Attribute("id", "frmQuorvel").Attribute("class", "calculator").Attribute("style", style).Open() +
            Tag("div")
@@ -296,7 +296,7 @@ std::string CalculatorMarkup(const FieldSet& shown) {
                .Attribute("role", "group")
                .Attribute("aria-label", frame.spoken.name)
                .Attribute("aria-description", layout::DescriptionOf(frame))
-               .Attribute("style", Placed(frame, nullptr) + ";background-color:" + Colour(frame.colour))
+               .Attribute("style", Placed(frame, nullptr) + ";background-color:" + CssColour(frame.colour))
                .Open() +
            svg + controls + captions + ResistorNames() + "</div>" + on_window + "</div>";
 }

@@ -45,6 +45,6 @@ std::string SizeOf(layout::Font font);  // "9.75pt"
 std::string PhoneFontOf(layout::Font font, bool bold = false);
 
 // A colour as the page's style writes it: "#E0E0E0".
-std::string Colour(std::uint32_t rgb);
+std::string CssColour(std::uint32_t rgb);
 
 }  // namespace quorvel

@@ -71,8 +71,6 @@ EM_JS(void, ApplyWrites, (const std::int32_t* packed, int count), {
     }
 });
 
-val ElementById(const val& document, const char* id) { return document.call<val>("getElementById", std::string(id)); }
-
 // How much wider than its text a box must be for the browser to show it
 // unscrolled: the caret beside it, and what rounding leaves. A result box
 // the logic cuts takes as much of its padding again (the page's style), so
@@ -80,6 +78,8 @@ val ElementById(const val& document, const char* id) { return document.call<val>
 constexpr double kSlack = 2;
 
 }  // namespace
+
+val ElementById(const val& document, std::string_view id) { return document.call<val>("getElementById", std::string(id)); }
 
 // The page as built shows the calculator loaded; the load event starts from
 // the creation texts. What the user did before is in the page's log.

@@ -15,6 +15,9 @@
 
 namespace quorvel {
 
+// An element of the page, by its id (null: none).
+emscripten::val ElementById(const emscripten::val& document, std::string_view id);
+
 // The window logic's view over the page's elements (frontend/window_view.h):
 // it reads and writes them as the logic asks, and measures them when the
 // layout changes. It decides nothing; what it draws of its own (an entry's
