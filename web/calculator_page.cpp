@@ -50,7 +50,8 @@ CalculatorPage::CalculatorPage(const val& document, std::function<void()> end)
       lists_tell_open_(val::global("CSS").call<bool>("supports", std::string("selector(:open)"))),
       end_(std::move(end)),
       view_(document, [this] { Ended(); }),
-      logic_(view_) {
+      logic_(view_),
+      choosers_(document, logic_) {
     view_.Bind(logic_);
     Listen(true);
 }
@@ -65,7 +66,8 @@ CalculatorPage::~CalculatorPage() {
 // ahead of the focused element, as the window's key preview; an entry's
 // input and a press into it; a pick; the button; the focus moving; the page
 // around the calculator (its width, its language, its address, leaving it,
-// its copy buttons and solution). Not a key's release, nor a mouse button's.
+// its copy buttons, solution and parts). Not a key's release, nor a mouse
+// button's.
 void CalculatorPage::Listen(bool listen) {
     const val listener = val::module_property(kEventListener);
     const std::string method = listen ? "addEventListener" : "removeEventListener";
@@ -90,8 +92,8 @@ void CalculatorPage::Listen(bool listen) {
     on(view_.Element(layout::ClearButton()), "click");
     on(share_, "click");
     on(solution_, "toggle");  // which does not bubble
-    const val buttons = share_.call<val>("querySelectorAll", std::string("button"));
-    for (int n = 0; n < buttons["length"].as<int>(); ++n) buttons[n].set("disabled", !listen);
+    choosers_.Listen(listen, listener);
+    for (const CommandButton& button : kCommandButtons) ElementById(document_, button.id).set("disabled", !listen);
     view_.Tell("");
 }
 
@@ -108,6 +110,9 @@ void CalculatorPage::Load() {
         for (int n = 0; n < actions; ++n) EarlyAction(early[n]);
     });
     logic_.Shown();
+    // Opened before the calculator started, or left open when it ended.
+    if (solution_["open"].as<bool>()) logic_.SolutionShown(true);
+    choosers_.Shown();
 }
 
 // Done where the user's caret or selection stands, as the browser would
@@ -149,7 +154,20 @@ void CalculatorPage::EarlyAction(const val& action) {
     edited(action["typed"].isTrue() ? EntryInput::typed : EntryInput::pasted, text);
 }
 
+// A picker whose resistor's entry the event changed starts again from it.
 void CalculatorPage::Handle(const val& event) {
+    Dispatch(event);
+    choosers_.Follow();
+}
+
+void CalculatorPage::RunButton(const val& target) {
+    const std::string id = target["id"].isString() ? target["id"].as<std::string>() : "";
+    for (const CommandButton& button : kCommandButtons) {
+        if (id == button.id) logic_.Run(button.command);
+    }
+}
+
+void CalculatorPage::Dispatch(const val& event) {
     const std::string type = event["type"].as<std::string>();
     if (type == "keydown") return KeyDown(event);
     if (type == "copy") return view_.PutCopied(event);
@@ -161,20 +179,18 @@ void CalculatorPage::Handle(const val& event) {
         if (document_["visibilityState"].as<std::string>() == "hidden") logic_.Hidden();
         return;
     }
+    const val target = event["target"];
+    if (event["currentTarget"].strictlyEquals(choosers_.Section())) {
+        if (type == "click") RunButton(target);
+        return choosers_.Handle(type, event);
+    }
     if (type == "toggle") return logic_.SolutionShown(solution_["open"].as<bool>());
     if (type == "paste" || type == "drop") {  // told before the input it makes
         const val data = event[type == "paste" ? "clipboardData" : "dataTransfer"];
         pasted_ = data.isNull() || data.isUndefined() ? u"" : data.call<std::u16string>("getData", std::string("text/plain"));
         return;
     }
-    const val target = event["target"];
-    if (type == "click" && event["currentTarget"].strictlyEquals(share_)) {
-        const std::string id = target["id"].isString() ? target["id"].as<std::string>() : "";
-        for (const CommandButton& button : kCommandButtons) {
-            if (id == button.id) logic_.Run(button.command);
-        }
-        return;
-    }
+    if (type == "click" && event["currentTarget"].strictlyEquals(share_)) return RunButton(target);
     if (type == "focusin" || type == "focusout") return Focus(type, event);
     const layout::Control* control = view_.ControlOf(target);
     if (!control) return;

@@ -7,6 +7,7 @@
 
 #include "frontend/window_logic.h"
 #include "web/page_view.h"
+#include "web/part_choosers.h"
 
 namespace quorvel {
 
@@ -31,11 +32,13 @@ public:
     void Handle(const emscripten::val& event);
 
 private:
+    void Dispatch(const emscripten::val& event);
     void Listen(bool listen);
     void KeyDown(const emscripten::val& event);
     void Input(const layout::Control& entry, const emscripten::val& event);
     void Focus(const std::string& type, const emscripten::val& event);
     void EarlyAction(const emscripten::val& action);
+    void RunButton(const emscripten::val& target);
     void Ended();
 
     emscripten::val document_;
@@ -46,6 +49,7 @@ private:
     std::function<void()> end_;
     PageView view_;
     WindowLogic logic_;
+    PartChoosers choosers_;
     std::u16string pasted_;  // what the paste or the drop the browser is doing puts in
 };
 

@@ -88,6 +88,8 @@ int main(int argc, char** argv) {
         {"<!-- start again -->", text(texts::kStartAgain)},
         {"<!-- command buttons -->", quorvel::CommandButtonsMarkup()},
         {"<!-- solution -->", text(texts::kSolution)},
+        {"<!-- parts heading -->", text(texts::kParts)},
+        {"<!-- parts -->", quorvel::PartsMarkup()},
         {"<!-- report button -->", text(texts::kReportButton)},
         {"<!-- calculator -->", CalculatorLoaded()},
     };

@@ -9,6 +9,9 @@
 #include "calc/units.h"
 #include "frontend/entry_description.h"
 #include "frontend/html_escape.h"
+#include "frontend/part_picker.h"
+#include "frontend/texts.h"
+#include "frontend/tolerance.h"
 #include "frontend/window_keys.h"
 #include "frontend/window_layout.h"
 #include "web/phone_layout.h"
@@ -237,7 +240,93 @@ std::string ResistorNames() {
     return markup;
 }
 
+// A row of a picker: its label and its control.
+std::string Row(std::string_view label, const std::string& id, const std::string& control, bool hidden = false,
+                std::string_view css_class = "picker-row") {
+    Tag row("div");
+    row.Attribute("class", css_class);
+    if (hidden) row.Attribute("hidden", "");
+    return row.Open() + Element("label", Tag("label").Attribute("for", id), label) + control + "</div>";
+}
+
+std::string Chooser(const std::string& id, const std::string& options) {
+    return Tag("select").Attribute("id", id).Attribute("autocomplete", "off").Open() + options + "</select>";
+}
+
+// Four bands, the fifth, which only five have, hidden; each band's colours
+// are written in when the picker first reads its entry, as the section opens.
+std::string Picker(int resistor) {
+    const std::string number = std::to_string(resistor + 1);
+    std::string counts;
+    for (const int count : kBandCounts) {
+        Tag option("option");
+        if (count == 4) option.Attribute("selected", "");
+        counts += Element("option", option, BandCountText(count));
+    }
+    std::string markup = Tag("fieldset").Attribute("class", "picker").Open() +
+                         Element("legend", Tag("legend"), texts::Filled(texts::kPickerTitle, number)) +
+                         Row(texts::kBandCount, PartId(PartElement::band_count, resistor),
+                             Chooser(PartId(PartElement::band_count, resistor), counts));
+    for (int band = 0; band < kMostBands; ++band) {
+        const std::string id = PartId(PartElement::band, resistor, band);
+        const std::string swatch = Tag("span")
+                                       .Attribute("id", PartId(PartElement::swatch, resistor, band))
+                                       .Attribute("class", "swatch")
+                                       .Attribute("aria-hidden", "true")
+                                       .Open() + "</span>";
+        markup += Row(texts::Filled(texts::kBand, std::to_string(band + 1)), id,
+                      "<span class=\"band\">" + swatch + Chooser(id, Element("option", Tag("option"), texts::kNoColour)) +
+                          "</span>",
+                      band >= 4);
+    }
+    const std::string code = PartId(PartElement::code, resistor);
+    markup += Row(texts::kSmdCode, code,
+                  Tag("input")
+                      .Attribute("id", code)
+                      .Attribute("type", "text")
+                      .Attribute("autocomplete", "off")
+                      .Attribute("spellcheck", "false")
+                      .Attribute("autocapitalize", "characters")
+                      .Open());
+    const std::string picked = PartId(PartElement::picked, resistor);
+    markup += Row(texts::kPickedValue, picked, Tag("output").Attribute("id", picked).Attribute("aria-live", "polite").Open() + "</output>",
+                  false, "picker-row picked");
+    markup += Element("button",
+                      Tag("button").Attribute("type", "button").Attribute("id", PartId(PartElement::put, resistor)).Attribute("disabled", ""),
+                      texts::Filled(texts::kPutInto, number));
+    return markup + "</fieldset>";
+}
+
 }  // namespace
+
+std::string PartId(PartElement element, int resistor, int band) {
+    static constexpr std::string_view kPrefixes[] = {"part", "cboBands", "cboBand", "shaBand", "txtCode", "lblPicked", "cmdPut"};
+    std::string id = std::string(kPrefixes[static_cast<std::size_t>(element)]) + std::to_string(resistor + 1);
+    if (element == PartElement::band || element == PartElement::swatch) id += "_" + std::to_string(band + 1);
+    return id;
+}
+
+// Each resistor's block with its picker beside it, then the totals' block
+// with the tolerance and the copy beside them. The circuit's tolerances are
+// whole percents, written alike in every locale.
+std::string PartsMarkup() {
+    std::string markup =
+        Tag("fieldset").Attribute("id", kPartsChoosersId).Attribute("class", "parts-body").Attribute("disabled", "").Open();
+    const auto block = [](std::string_view id) { return Tag("div").Attribute("id", id).Attribute("class", "part-block").Open() + "</div>"; };
+    for (int k = 0; k < kResistorCount; ++k) {
+        markup += "<div class=\"part-row\">" + block(PartId(PartElement::block, k)) + Picker(k) + "</div>";
+    }
+    std::string tolerances;
+    for (const Tolerance tolerance : kCircuitTolerances) {
+        Tag option("option");
+        if (tolerance == kStartTolerance) option.Attribute("selected", "");
+        tolerances += Element("option", option, ToleranceText(tolerance, NumberLocale{}));
+    }
+    markup += "<div class=\"part-row\">" + block(kPartsTotalsId) + "<div class=\"parts-commands\">" +
+              Row(texts::kTolerance, std::string(kToleranceId), Chooser(std::string(kToleranceId), tolerances)) +
+              CommandButtonsMarkup(ButtonPlace::parts) + "</div></div>";
+    return markup + "</fieldset>";
+}
 
 std::string SizeOf(layout::Font font) { return Number(layout::TypefaceOf(font).points) + "pt"; }
 
@@ -256,9 +345,10 @@ std::string CssColour(std::uint32_t rgb) {
     return text;
 }
 
-std::string CommandButtonsMarkup() {
+std::string CommandButtonsMarkup(ButtonPlace place) {
     std::string markup;
     for (const CommandButton& button : kCommandButtons) {
+        if (button.place != place) continue;
         const CommandInfo& info = InfoOf(button.command);
         Tag tag("button");
         tag.Attribute("type", "button").Attribute("id", button.id).Attribute("disabled", "");

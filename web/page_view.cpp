@@ -9,6 +9,7 @@
 
 #include "frontend/error_message.h"
 #include "web/browser_locale.h"
+#include "web/page_markup.h"
 
 namespace quorvel {
 namespace {
@@ -26,10 +27,13 @@ EM_JS(void, ReplaceAddress, (const char* fragment), {
     }
 });
 
-// The elements of the calculator by their places in the layout table, for
+// The elements of the calculator by their places in the layout table, and
+// the parts section's blocks, each resistor's and then the totals', for
 // ApplyWrites; ids one a line.
-EM_JS(void, KeepElements, (const char* ids), {
-    Module.quorvelElements = UTF8ToString(ids).split("\n").map(id => document.getElementById(id));
+EM_JS(void, KeepElements, (const char* ids, const char* parts), {
+    const elements = list => UTF8ToString(list).split("\n").map(id => document.getElementById(id));
+    Module.quorvelElements = elements(ids);
+    Module.quorvelParts = elements(parts);
 });
 
 // What PageView::Apply packs, twelve numbers a write: its kind, its control,
@@ -67,9 +71,16 @@ EM_JS(void, ApplyWrites, (const std::int32_t* packed, int count), {
                 break;
             }
             case 6: document.getElementById("solutionSteps").innerHTML = written; break;
+            case 7: Module.quorvelParts[a < 0 ? Module.quorvelParts.length - 1 : a].innerHTML = written; break;
         }
     }
 });
+
+std::string PartBlockIds() {
+    std::string ids;
+    for (int k = 0; k < kResistorCount; ++k) ids += PartId(PartElement::block, k) + "\n";
+    return ids + std::string(kPartsTotalsId);
+}
 
 // How much wider than its text a box must be for the browser to show it
 // unscrolled: the caret beside it, and what rounding leaves. A result box
@@ -101,7 +112,7 @@ PageView::PageView(const val& document, std::function<void()> end)
         }
     }
     ids.pop_back();
-    KeepElements(ids.c_str());
+    KeepElements(ids.c_str(), PartBlockIds().c_str());
 }
 
 PageView::~PageView() {
@@ -128,7 +139,8 @@ void PageView::Apply(const std::vector<ViewWrite>& writes) {
     static_assert(static_cast<int>(Kind::text) == 0 && static_cast<int>(Kind::pick) == 1 &&
                   static_cast<int>(Kind::select) == 2 && static_cast<int>(Kind::draw) == 3 &&
                   static_cast<int>(Kind::tooltip) == 4 && static_cast<int>(Kind::describe) == 5 &&
-                  static_cast<int>(Kind::solution) == 6, "the kinds as ApplyWrites numbers them");
+                  static_cast<int>(Kind::solution) == 6 && static_cast<int>(Kind::parts) == 7,
+                  "the kinds as ApplyWrites numbers them");
     const auto address = [](std::string_view text) { return static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(text.data())); };
     const auto size = [](std::string_view text) { return static_cast<std::int32_t>(text.size()); };
     packed_.clear();
@@ -139,7 +151,8 @@ void PageView::Apply(const std::vector<ViewWrite>& writes) {
                 if (write.control->kind == layout::Kind::label) flags |= kLabel;
                 if (write.control->kind == layout::Kind::entry) flags |= Fit(*write.control, write.text);
                 break;
-            case Kind::pick: a = write.item; break;
+            case Kind::pick:
+            case Kind::parts: a = write.item; break;
             case Kind::select:
                 a = write.start;
                 b = write.end;
@@ -303,6 +316,8 @@ void PageView::End() {
     for (Waiting& waiting : timers_) StopTimer(waiting.timer);
     ElementById(document_, "frmQuorvel").call<void>("remove");
     ElementById(document_, "solutionSteps").set("innerHTML", std::string());
+    for (int k = 0; k < kResistorCount; ++k) ElementById(document_, PartId(PartElement::block, k)).set("innerHTML", std::string());
+    ElementById(document_, kPartsTotalsId).set("innerHTML", std::string());
     end_();
 }
 
@@ -310,7 +325,8 @@ std::string PageView::ReadAddress() const { return val::global("location")["href
 
 void PageView::WriteAddress(const std::string& fragment) { ReplaceAddress(fragment.c_str()); }
 
-// A browser reloads the page on Ctrl+Shift+R, as it keeps the key.
-bool PageView::KeepsKeys(int code, int modifiers) const { return code == 'R' && (modifiers & kCtrlMask); }
+// A browser reloads the page on Ctrl+Shift+R and opens a private window on
+// Ctrl+Shift+P (Firefox), as it keeps those keys.
+bool PageView::KeepsKeys(int code, int modifiers) const { return (code == 'R' || code == 'P') && (modifiers & kCtrlMask); }
 
 }  // namespace quorvel

@@ -66,6 +66,7 @@ public:
     std::string ReadAddress() const override;
     void WriteAddress(const std::string& fragment) override;
     bool ShowsSolution() const override { return true; }
+    bool ShowsParts() const override { return true; }
     bool KeepsKeys(int code, int modifiers) const override;
 
 private:

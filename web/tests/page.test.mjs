@@ -383,9 +383,77 @@ function linkTests(engine) {
     });
 }
 
-// Ro-RO last, so that the link's fragments take its browser.
+// The parts section under ro-RO, as a person uses it, a row a behaviour;
+// what its blocks say of each value frontend/tests check.
+const said = (page, id) => page.$eval(byId(id), element => element.innerText.replace(/\s+/g, ' ').trim());
+const choosers = (page, resistor) => page.$$eval(`.part-row:nth-child(${resistor}) select`,
+                                                 boxes => boxes.filter(box => box.checkVisibility()).map(box => box.value));
+async function openParts(page) {
+    await press(page, '#parts summary');
+    await page.waitForSelector('#part1 dl');
+}
+const partsRows = [
+    ['closed at first, built when opened', async page => {
+        assert.deepEqual(await page.$eval('#parts', section => [section.open, section.querySelector('#part1').innerHTML]), [false, '']);
+        await openParts(page);
+        assert.match(await said(page, 'part1'), /^R1: 0 Ohm/);
+    }],
+    ['R1 typed as 4,7 kOhm: its bands and code, and its choosers start from it', async page => {
+        await openParts(page);
+        await play.type(page, 'txtRs(0)', '4K7');
+        assert.match(await said(page, 'part1'), /Benzi galben violet roșu auriu Cod SMD 472 /);
+        assert.deepEqual(await choosers(page, 1), ['4 benzi', 'galben', 'violet', 'roșu', 'auriu']);
+    }],
+    ['"galben violet negru maro maro" picked for R2 and put into it', async page => {
+        await openParts(page);
+        await play.pick(page, 'cboBands2', '5 benzi');
+        for (const [n, colour] of ['galben', 'violet', 'negru', 'maro', 'maro'].entries()) await play.pick(page, `cboBand2_${n + 1}`, colour);
+        assert.equal(await said(page, 'lblPicked2'), '4,7 kOhm ±1 %');
+        await press(page, '#cmdPut2');
+        assert.deepEqual(await page.$$eval('[id="txtRs(1)"], [id="cboRs(1)"]', boxes => boxes.map(box => box.value)), ['4,7', 'kOhm']);
+    }],
+    ['the code "4X7" refused with a word, nothing to put', async page => {
+        await openParts(page);
+        await play.type(page, 'txtCode2', '4X7');
+        assert.match(await said(page, 'lblPicked2'), /^nu este un cod SMD/);
+        assert.equal(await page.$eval('#cmdPut2', button => button.disabled), true);
+    }],
+    ['the tolerance at ±1 %: the bands told at it', async page => {
+        await play.type(page, 'txtRs(0)', '4K7');
+        await openParts(page);
+        await play.pick(page, 'cboTolerance', '±1 %');
+        assert.match(await said(page, 'part1'), /Benzi galben violet negru maro maro /);
+    }],
+    ['its button copies the list', async page => {
+        await openParts(page);
+        await play.copy(page, 'cmdCopyParts');
+        assert.match(page.copied[0], /^Lista de piese/);
+        assert.match(page.copied[1], /<table/);
+        assert.equal(page.copied[2], 'Lista de piese a fost copiată.');
+    }],
+];
+
+function partsTests(engine) {
+    test(`${engine}: the parts section`, async t => {
+        const browser = await browserFor(engine, 'ro-RO');
+        const page = await openPage(browser, 'ro-RO');
+        for (const [what, run] of partsRows) {
+            await t.test(what, async () => {
+                page.errors.length = 0;
+                await page.goto('about:blank');
+                await page.load();
+                await run(page);
+                assert.deepEqual(page.errors, []);
+            });
+        }
+        await page.close();
+    });
+}
+
+// Ro-RO last, so that the link's fragments and the parts take its browser.
 for (const engine of engines) {
     for (const locale of [...Object.keys(locales).filter(locale => locale !== 'ro-RO'), 'ro-RO']) scenarioTests(engine, locale);
     linkTests(engine);
+    partsTests(engine);
 }
 after(closeBrowsers);

@@ -1,13 +1,14 @@
 // The page as everyone can use it, in Chromium and Firefox, wide and on a
 // phone: axe-core finds no violation loaded, with the example circuit typed
-// and its worked solution open, and with the error report open; Tab follows
-// the window's tab order; each control stands where the layout table puts
-// it, in its colour and its font, and on a phone in the phone's size of its
-// font; on a narrow phone nothing scrolls sideways, every control is large
-// enough to tap and every text, the solution's included, large enough to
-// read, each caption on the calculator's grey, each resistor's name over it
-// and the U and P headings over the drops; a wide screen shows the
-// calculator in the middle, as large as its width allows.
+// and its worked solution and its parts open, and with the error report
+// open; Tab follows the window's tab order; each control stands where the
+// layout table puts it, in its colour and its font, and on a phone in the
+// phone's size of its font; on a phone nothing scrolls sideways, every
+// control is large enough to tap and every text, the solution's and the
+// parts' included, large enough to read, each caption on the calculator's
+// grey, each resistor's name over it and the U and P headings over the
+// drops; a wide screen shows the calculator in the middle, as large as its
+// width allows.
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import { test } from 'node:test';
@@ -38,7 +39,7 @@ async function type(page, id, text) {
 function fit(page) {
     return page.evaluate(() => {
         const visible = element => element.getClientRects().length > 0;
-        const controls = [...document.querySelectorAll('#frmQuorvel input, #frmQuorvel select, #frmQuorvel button')]
+        const controls = [...document.querySelectorAll('#frmQuorvel input, #frmQuorvel select, #frmQuorvel button, #parts :is(input, select, button)')]
             .filter(visible).map(control => control.getBoundingClientRect());
         const texts = [...document.querySelectorAll('main *')]
             .filter(element => visible(element) && [...element.childNodes].some(node => node.nodeType === 3 && node.textContent.trim()) ||
@@ -104,6 +105,9 @@ for (const engine of engines) {
                     assert.deepEqual(await violations(page), [], 'the example circuit typed');
                     await page.click('#solution summary');
                     assert.deepEqual(await violations(page), [], 'the worked solution open');
+                    await page.click('#parts summary');
+                    await page.waitForSelector('#part1 dl');
+                    assert.deepEqual(await violations(page), [], 'the parts open');
 
                     await page.select(byId('cboRs(0)'), 'MOhm');
                     await type(page, 'txtRs(0)', '9E307');
@@ -134,28 +138,34 @@ for (const engine of engines) {
                     await page.close();
                 }
             });
-            await t.test('phone: fits 320 pixels, large enough to tap and read', async () => {
-                const page = await openPage(browser, 'ro-RO', { ...viewports.phone, width: 320 });
-                await page.load();
-                await page.click('#solution summary');
-                await page.waitForSelector('#solutionSteps li');
-                const { sideways, narrowest, lowest, smallestText, offGrey } = await fit(page);
-                assert.ok(sideways <= 0, `the page scrolls ${sideways} pixels sideways`);
-                assert.ok(narrowest >= 44 && lowest >= 44, `the smallest control is ${narrowest}×${lowest}`);
-                assert.ok(smallestText >= 14, `the smallest text is ${smallestText} pixels`);
-                assert.deepEqual(offGrey, [], 'captions off the calculator\'s grey');
-                const [r1, r1Name, r4, r4Name, u, p, u1, p1] = await Promise.all(
-                    ['txtRs(0)', 'lblNameRs(0)', 'txtRs(3)', 'lblNameRs(3)', 'lblEticheteS(1)', 'lblEticheteS(2)', 'txtUs(0)', 'txtPs(0)']
-                        .map(id => page.$eval(byId(id), element => element.getBoundingClientRect().toJSON())));
-                for (const [name, entry] of [[r1Name, r1], [r4Name, r4]]) {
-                    assert.ok(name.height > 0 && name.bottom <= entry.top && name.left === entry.left, 'a name over its resistor');
-                }
-                for (const [heading, drop] of [[u, u1], [p, p1]]) {
-                    assert.ok(r1.bottom <= heading.top && heading.bottom <= drop.top && heading.left <= drop.left &&
-                              heading.right >= drop.right, 'a heading between the first resistor and its drops, over them');
-                }
-                await page.close();
-            });
+            // Open sections make the page taller than the screen.
+            for (const [width, link, sections] of [[320, '', ['solution']], [320, '#4K7,2K2,1M,470R,5mA', ['solution', 'parts']],
+                                                   [viewports.phone.width, '#1234.567,0,10K,1G,5mA', ['parts']]]) {
+                await t.test(`phone: fits ${width} pixels with ${sections.join(' and ')} open, large enough to tap and read`, async () => {
+                    const page = await openPage(browser, 'ro-RO', { ...viewports.phone, width });
+                    await page.load(link);
+                    for (const section of sections) {
+                        await page.click(`#${section} summary`);
+                        await page.waitForSelector(section === 'parts' ? '#part1 dl' : '#solutionSteps li');
+                    }
+                    const { sideways, narrowest, lowest, smallestText, offGrey } = await fit(page);
+                    assert.ok(sideways <= 0, `the page scrolls ${sideways} pixels sideways`);
+                    assert.ok(narrowest >= 44 && lowest >= 44, `the smallest control is ${narrowest}×${lowest}`);
+                    assert.ok(smallestText >= 14, `the smallest text is ${smallestText} pixels`);
+                    assert.deepEqual(offGrey, [], 'captions off the calculator\'s grey');
+                    const [r1, r1Name, r4, r4Name, u, p, u1, p1] = await Promise.all(
+                        ['txtRs(0)', 'lblNameRs(0)', 'txtRs(3)', 'lblNameRs(3)', 'lblEticheteS(1)', 'lblEticheteS(2)', 'txtUs(0)', 'txtPs(0)']
+                            .map(id => page.$eval(byId(id), element => element.getBoundingClientRect().toJSON())));
+                    for (const [name, entry] of [[r1Name, r1], [r4Name, r4]]) {
+                        assert.ok(name.height > 0 && name.bottom <= entry.top && name.left === entry.left, 'a name over its resistor');
+                    }
+                    for (const [heading, drop] of [[u, u1], [p, p1]]) {
+                        assert.ok(r1.bottom <= heading.top && heading.bottom <= drop.top && heading.left <= drop.left &&
+                                  heading.right >= drop.right, 'a heading between the first resistor and its drops, over them');
+                    }
+                    await page.close();
+                });
+            }
             // From its own size at the narrowest wide screen to 1.5 times at 1280 pixels.
             for (const [width, scale] of [[826, 1], [1053, 1.25], [1280, 1.5], [1920, 1.5]]) {
                 await t.test(`${width} pixels wide: in the middle, ${scale} times as large`, async () => {
