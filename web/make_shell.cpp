@@ -13,6 +13,7 @@
 
 #include "events/dispatcher.h"
 #include "frontend/html_escape.h"
+#include "frontend/resistor_drawing.h"
 #include "frontend/texts.h"
 #include "frontend/window_layout.h"
 #include "web/page_markup.h"
@@ -82,6 +83,7 @@ int main(int argc, char** argv) {
         {"/* phone font */", quorvel::PhoneFontOf(Font::window)},
         {"/* phone size */", std::to_string(quorvel::phone::PhonePixels(Font::window)) + "px"},
         {"/* phone caption size */", std::to_string(quorvel::phone::PhonePixels(Font::caption)) + "px"},
+        {"/* picture height */", std::to_string(static_cast<int>(quorvel::kPictureHeight)) + "px"},
         {"<!-- title -->", text(quorvel::layout::kTitle)},
         {"<!-- heading -->", text(texts::kPageHeading)},
         {"<!-- ended -->", text(texts::kEnded)},
