@@ -176,7 +176,7 @@ web-bench: web $(NODE_MODULES)
 # The page as headless Chromium shows it, beside the window on Xvfb; and the
 # pictures of the page in docs/screenshots: on a laptop's and a desktop's
 # screen, on a phone, a shared link opened on a phone, and a circuit's
-# worked solution.
+# worked solution and its parts, wide and on a phone.
 web-screenshot: web $(NODE_MODULES) screenshot
 	node scripts/web_screenshot.mjs screenshots/quorvel-web.png
 	convert $(SCREENSHOT) screenshots/quorvel-web.png +append screenshots/window-and-page.png
@@ -186,6 +186,8 @@ web-screenshot: web $(NODE_MODULES) screenshot
 	node scripts/web_screenshot.mjs docs/screenshots/phone.png chromium phone example
 	node scripts/web_screenshot.mjs docs/screenshots/phone-link.png chromium phone '#4K7,2K2,1M,470R,5mA'
 	node scripts/web_screenshot.mjs docs/screenshots/page-solution.png chromium wide '#4K7,2K2,1M,470R,5mA' solution
+	node scripts/web_screenshot.mjs docs/screenshots/page-parts.png chromium wide '#4K7,2K2,1M,470R,5mA' parts
+	node scripts/web_screenshot.mjs docs/screenshots/page-parts-phone.png chromium phone '#4K7,2K2,1M,470R,5mA' parts
 
 clean:
 	rm -rf build
