@@ -3,6 +3,7 @@
 # window: scripts/screenshot.sh PROGRAM OUTPUT.png [SCALE]
 # SCALE is the device pixel ratio (QT_SCALE_FACTOR), 1 by default.
 set -eu
+. "$(dirname "$0")/x_window.sh"
 
 program=$1
 output=$2
@@ -18,20 +19,15 @@ trap 'kill $app $xvfb 2>/dev/null || true' EXIT INT TERM
 app=""
 
 for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+export DISPLAY="$display"
 
-DISPLAY="$display" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" "$program" &
+QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" "$program" &
 app=$!
 
 # Wait for the window to be mapped and painted.
-window=""
-for _ in $(seq 100); do
-    window=$(xwininfo -display "$display" -root -tree 2>/dev/null | awk '/" Quorvel "/ { print $1; exit }')
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || { echo "screenshot: the window did not appear" >&2; exit 1; }
+window=$(window_shown '" Quorvel "')
 sleep 1
 
 mkdir -p "$(dirname "$output")"
-import -display "$display" -window "$window" "$output"
+import -window "$window" "$output"
 echo "screenshot: saved $output"

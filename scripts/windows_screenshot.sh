@@ -5,6 +5,7 @@
 # dialog, a part's five bands picked by the keys; tooltip, R1's tooltip.
 # Both of these have 4K7 typed into R1 first, as a person types it.
 set -eu
+. "$(dirname "$0")/x_window.sh"
 
 build=$1
 output=$2
@@ -16,15 +17,7 @@ trap 'kill $app 2>/dev/null || true' EXIT INT TERM
 
 # Each window of the virtual desktop is an X window of its own: wait for
 # it to be mapped and painted.
-shown() {
-    for _ in $(seq 300); do
-        found=$(xwininfo -root -tree 2>/dev/null | awk -v title="\"$1\": (\"quorvel.exe\"" 'index($0, title) { print $1; exit }')
-        [ -n "$found" ] && { echo "$found"; return; }
-        sleep 0.1
-    done
-    echo "windows-screenshot: \"$1\" did not appear" >&2
-    exit 1
-}
+shown() { window_shown "\"$1\": (\"quorvel.exe\"" windows-screenshot; }
 window=$(shown " Quorvel ")
 sleep 2
 
