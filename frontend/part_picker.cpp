@@ -27,8 +27,10 @@ void PickColour(PickerBand& band, Colour colour) {
 }
 
 // The bands a value's colour code would count as picked: the set of its
-// own count, where it has one exactly.
+// own count, where it has one exactly. An entry at 0 is mostly one not
+// typed yet: the part in hand is likelier banded than a jumper.
 std::optional<std::vector<Colour>> ExactBands(Magnitude value, Tolerance tolerance) {
+    if (value.digits == 0) return std::nullopt;
     const ColourBands bands = BandsOf(value, tolerance);
     if (bands.none != NoColourCode::none || bands.approximate || bands.colours.empty()) return std::nullopt;
     if (!RolesOf(static_cast<int>(bands.colours.size())).size()) return std::nullopt;

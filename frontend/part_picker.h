@@ -42,7 +42,7 @@ struct PickerState {
 class PartPicker {
 public:
     // At the bands of the value, where it has a colour code of its own
-    // at the tolerance; else four bands, none picked.
+    // at the tolerance; else, and for 0, four bands, none picked.
     void Start(Magnitude value, Tolerance tolerance, const NumberLocale& locale);
     // A count not offered changes nothing. The figures and the multiplier
     // already picked stay where the new set has them.

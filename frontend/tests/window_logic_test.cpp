@@ -205,9 +205,10 @@ const Row kRows[] = {
      {"parts 0 <p class=\"part-value\"><b>R1", "parts -1 <p class", "parts 0 <p class=\"part-value\"><b>R1",
       "txtRs(0) tooltip E24: 470 Ohm (0.0 %) \u00B7 E96: 475 Ohm (+1.1 %)\nBenzi la \u00B11 %: galben violet negru negru maro",
       "parts 0"}},
-    {"a part picked: from the entry's bands, a count kept, taken as a paste with its unit; not before it has formed", false,
+    {"a part picked: from the entry's bands (four at 0), a count kept, taken as a paste with its unit; not before it has formed", false,
      [](Window& w) {
          w.logic.SetText(Field::txtRs, 2, "4K7");
+         EXPECT_EQ(w.logic.PickerOpened(3).bands.size(), 4);  // an entry at 0: a part's bands to pick, not a jumper's
          EXPECT_EQ(w.logic.PickerOpened(2).count, 4);
          EXPECT_EQ(w.logic.PickerCount(2, 5).read, "");  // its third figure is not picked yet
          EXPECT_EQ(w.logic.PickerPicked(2, 2, 0).read, "47 kOhm \u00B15 %");  // its multiplier stayed
