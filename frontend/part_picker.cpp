@@ -44,6 +44,11 @@ std::string BandCountText(int count) {
     return std::to_string(count) + " benzi";
 }
 
+int BandCountItem(int count) {
+    const auto* at = std::find(kBandCounts.begin(), kBandCounts.end(), count);
+    return at == kBandCounts.end() ? -1 : static_cast<int>(at - kBandCounts.begin());
+}
+
 void PartPicker::Start(Magnitude value, Tolerance tolerance, const NumberLocale& locale) {
     locale_ = locale;
     state_ = {};

@@ -18,8 +18,10 @@
 
 namespace quorvel {
 
-// A band set's count as its chooser offers it: "4 benzi".
+// A band set's count as its chooser offers it: "4 benzi", and its place
+// in that chooser, the order of kBandCounts (-1: a count not offered).
 std::string BandCountText(int count);
+int BandCountItem(int count);
 
 struct PickerBand {
     std::vector<Colour> offered;  // in the order of its chooser

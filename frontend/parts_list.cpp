@@ -108,12 +108,8 @@ std::string PartBlock(const ListedPart& part, int k, const std::string& toleranc
         html += ResistorSvg(drawn);
     }
     std::string terms = Term(texts::kBands, part.bands_html) + Term(texts::kSmdCode, HtmlEscaped(part.code_text));
-    if (OneSentence(part.rating)) {
-        terms += Term(texts::kThroughHole, HtmlEscaped(part.through_hole_text));
-    } else {
-        terms += Term(texts::kThroughHole, HtmlEscaped(part.through_hole_text)) +
-                 Term(texts::kChip, HtmlEscaped(part.chip_text));
-    }
+    terms += Term(texts::kThroughHole, HtmlEscaped(part.through_hole_text));
+    if (!OneSentence(part.rating)) terms += Term(texts::kChip, HtmlEscaped(part.chip_text));
     terms += Term(texts::kDrop, "U<sub>" + number + "</sub> = " + RangedHtml(part.drop, part.drop_range));
     terms += Term(texts::kPower, "P<sub>" + number + "</sub> = " + RangedHtml(part.power, part.power_range));
     return html + Cell("dl", terms);

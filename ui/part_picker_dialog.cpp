@@ -1,7 +1,5 @@
 #include "ui/part_picker_dialog.h"
 
-#include <algorithm>
-
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -122,8 +120,7 @@ PartPickerDialog::PartPickerDialog(WindowLogic& logic, int resistor, QWidget* pa
 void PartPickerDialog::Show(const PickerState& state) {
     {
         const QSignalBlocker quiet(count_);
-        const auto* at = std::find(kBandCounts.begin(), kBandCounts.end(), state.count);
-        count_->setCurrentIndex(at == kBandCounts.end() ? -1 : static_cast<int>(at - kBandCounts.begin()));
+        count_->setCurrentIndex(BandCountItem(state.count));
     }
     const QColor outline = palette().color(QPalette::WindowText);
     for (std::size_t band = 0; band < bands_.size(); ++band) {

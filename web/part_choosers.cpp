@@ -124,8 +124,7 @@ void PartChoosers::Start(int resistor) {
 // colour picked, or an empty frame.
 void PartChoosers::Draw(int resistor, const PickerState& state) {
     Picker& picker = pickers_[static_cast<std::size_t>(resistor)];
-    const auto count = std::find(kBandCounts.begin(), kBandCounts.end(), state.count);
-    picker.count.set("selectedIndex", static_cast<int>(count - kBandCounts.begin()));
+    picker.count.set("selectedIndex", BandCountItem(state.count));
     for (std::size_t band = 0; band < picker.bands.size(); ++band) {
         Band& chooser = picker.bands[band];
         chooser.row.set("hidden", band >= state.bands.size());

@@ -211,8 +211,7 @@ void PickerDialog::Show(const PickerState& state) {
             SendMessageW(chooser, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
         }
     };
-    const auto count = std::find(kBandCounts.begin(), kBandCounts.end(), state.count);
-    select(Item(kPickerCountId), static_cast<int>(count - kBandCounts.begin()));
+    select(Item(kPickerCountId), BandCountItem(state.count));
     for (int band = 0; band < kMaxBands; ++band) {
         HWND chooser = Item(kPickerBandId + band);
         const bool shown = static_cast<std::size_t>(band) < state.bands.size();
