@@ -1,10 +1,10 @@
 #include "win/main_window.h"
 
-#include <algorithm>
 
 #include "frontend/window_layout.h"
 #include "win/dpi.h"
 #include "win/wide_text.h"
+#include "win/window_place.h"
 
 namespace quorvel::win {
 namespace {
@@ -71,14 +71,8 @@ void MainWindow::FitToDpi(UINT dpi, const RECT* suggested) {
         logic_.LayoutChanged();
         return;
     }
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    // On a screen too small for it, its title bar stays in sight.
-    const RECT& work = monitor.rcWork;
-    SetWindowPos(window_, nullptr, std::max(work.left, (work.left + work.right - width) / 2),
-                 std::max(work.top, (work.top + work.bottom - height) / 2), width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT place = CentredPlace(window_, nullptr, width, height);
+    SetWindowPos(window_, nullptr, place.x, place.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT MainWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -14,6 +14,7 @@
 #include "win/screen_reader.h"
 #include "win/wide_text.h"
 #include "win/window_controls.h"
+#include "win/window_place.h"
 
 namespace quorvel::win {
 namespace {
@@ -165,17 +166,12 @@ void PickerDialog::Created() {
     }
     Place(dpi_);
     reader_.Describe(Item(IDOK), texts::Filled(texts::kPutInto, std::to_string(resistor_ + 1)));
-    RECT owner, dialog;
-    GetWindowRect(GetWindow(dialog_, GW_OWNER), &owner);
+    HWND owner = GetWindow(dialog_, GW_OWNER);
+    RECT over, dialog;
+    GetWindowRect(owner, &over);
     GetWindowRect(dialog_, &dialog);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(GetWindow(dialog_, GW_OWNER), MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
-    const int width = dialog.right - dialog.left, height = dialog.bottom - dialog.top;
-    const int left = std::clamp((owner.left + owner.right - width) / 2, work.left, std::max(work.left, work.right - width));
-    const int top = std::clamp((owner.top + owner.bottom - height) / 2, work.top, std::max(work.top, work.bottom - height));
-    SetWindowPos(dialog_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT place = CentredPlace(owner, &over, dialog.right - dialog.left, dialog.bottom - dialog.top);
+    SetWindowPos(dialog_, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Show(logic_.PickerOpened(resistor_));
     SetFocus(Item(kPickerCountId));
 }
